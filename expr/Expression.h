@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+// The expression engine: text preparation, scanner and table-driven LR evaluator.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The variables and parameters a text may name. The graph state derives from this record so
+// that the evaluator reads the one current value of each field.
+struct ExpressionVariables {
+  double VarX = 0, VarY = 0, VarR = 0, VarT = 0, VarU = 0, VarV = 0;
+  double ParamA = 0, ParamB = 0, ParamC = 0, ParamD = 0, ParamE = 0, ParamF = 0;
+};
+
+// Token codes; the numbers index the parser's action table.
+enum Token : std::uint8_t {
+  Plus = 0,
+  Minus = 1,
+  Times = 2,
+  Divide = 3,
+  Power = 4,
+  Colon = 5,
+  LeftParen = 6,
+  RightParen = 7,
+  Number = 8,
+  Letter = 9,
+  FunctionName = 10,
+  EndOfText = 11,
+  Invalid = 12,
+};
+
+// Both the current token filled in by the scanner and the element of the parse stack.
+struct ParseEntry {
+  std::uint8_t state = 0;
+  char letter = 0;
+  char funcName[6] = {};
+  double value = 0;
+};
+
+// The three rewriting steps (upper case, leading minus, minus rewriting); the full result,
+// before the cut to 120 characters.
+std::string PrepareText(std::string_view text);
+
+class ExpressionEngine {
+public:
+  static constexpr std::size_t WorkTextLimit = 120;
+  static constexpr int ParseStackSize = 20;
+
+  // Evaluates text at the given variables. Clears SyntaxError and MathError first; the result
+  // is 0 whenever either is set afterwards. CutFlag is only ever set.
+  double EvaluateExpression(std::string_view text, const ExpressionVariables& vars);
+
+  // The scanner, exposed for tests. LoadWorkText puts PrepareText's result, cut to 120
+  // characters, into WorkText.
+  void LoadWorkText(std::string_view text);
+  Token ScanToken();
+  bool TryFunctionName(std::string_view name);
+  bool TryVariableLetter();
+  std::string_view workText() const;
+  const ParseEntry& currentEntry() const { return m_current; }
+
+  bool SyntaxError = false;
+  bool MathError = false;
+  bool CutFlag = false;
+
+private:
+  char m_work[WorkTextLimit + 2] = {};
+  std::size_t m_workStart = 0;
+  std::size_t m_workEnd = 0;
+  ParseEntry m_current;
+  ParseEntry m_stack[ParseStackSize];
+  int m_top = 0;
+};

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// What the settings dialogs store and correct, shared by the dialogs and the command line.
+#pragma once
+
+#include "graph/Session.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// Domain dialog: the fields in the dialog's order for the current kind (kind 3 uses the first
+// two), read with ReadNumberField, then each start greater than its end moves the end to
+// start + 1.
+void StoreDomainFields(Session& s, const std::array<std::string, 4>& fields);
+void CorrectDomain(GraphState& g);
+
+// Axes dialog: on OK the six fields (AxesChanged when a value differs). CorrectAxes runs
+// after OK and Cancel alike: a minimum not below its maximum moves the maximum to min + 1.
+void StoreAxesFields(Session& s, const std::array<std::string, 6>& fields);
+void CorrectAxes(GraphState& g);
+
+// View dialog: theta and phi in degrees, rho as it stands (ViewChanged on any change).
+// FinishViewDialog runs after OK and Cancel: the angle fields are rewritten and a Rho not
+// above 0 becomes 200.
+void StoreViewFields(Session& s, std::string_view theta, std::string_view phi,
+                     std::string_view rho);
+void FinishViewDialog(GraphState& g);
+// Theta kept in [0, 2pi) by adding or subtracting 2pi; Phi clamped to [0, pi].
+double WrapTheta(double theta);
+double ClampPhi(double phi);
+
+// Curves dialog; CorrectCurves (after OK and Cancel) rounds halves to even and turns a count
+// below 1 or above 80 into 80.
+void StoreCurvesFields(Session& s, std::string_view xCurves, std::string_view yCurves);
+void CorrectCurves(GraphState& g);
+
+// Title dialog: the first 50 characters of the text as typed.
+void StoreTitle(GraphState& g, std::string_view text);
+std::string cutToCharacters(std::string_view utf8, std::size_t count);
+
+// Step dialog; CorrectStep (after OK and Cancel): exactly 0 becomes 0.125, then the absolute
+// value.
+void StoreStepField(Session& s, std::string_view text);
+void CorrectStep(GraphState& g);
+
+// Parameters dialog. On OK each field is read into ParamValues; captions[i] is replaced by the
+// new caption text (prefix included) only when the value changed. CopyParameters runs after
+// OK and Cancel alike.
+void StoreParameterFields(Session& s, const std::array<std::string, 6>& fields,
+                          std::array<std::string, 6>& captions);
+void CopyParameters(GraphState& g);
+// "a=", "b=", ..., "f =".
+const char* ParameterCaptionPrefix(int index);
+
+// The rotation buttons' angle steps of 10 degrees (wrap and clamp rules of the arrows).
+enum class Arrow { Right, Left, Up, Down };
+void StepEyeAngle(GraphState& g, Arrow arrow);

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// The one current graph: kind, functions, domains, axes box, eye, resolution, colours, flags.
+#pragma once
+
+#include "expr/Expression.h"
+#include "graph/Colors.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+struct Session;
+
+// Plain data; the evaluation variables and parameters come from ExpressionVariables so that
+// the evaluator sees the graph's own fields.
+struct GraphState : ExpressionVariables {
+  static constexpr double Pi = 3.141592653589793;
+
+  char GraphKind = 0;
+  std::string FunctionText = "0";
+  std::string FunctionTextX = "0";
+  std::string FunctionTextY = "0";
+  std::string FunctionTextZ = "0";
+
+  // a to f as the parameters dialog shows and edits them; copied into ParamA..ParamF when it
+  // closes.
+  std::array<double, 6> ParamValues = {};
+
+  // Kind 1: the x and y domain. Kinds 2 to 4: the extents found by the extents pass.
+  double XMin = 0, XMax = 0, YMin = 0, YMax = 0, ZMin = 0, ZMax = 0;
+  double RMin = 0, RMax = 0, TMin = 0, TMax = 0;
+  double UMin = 0, UMax = 0, VMin = 0, VMax = 0;
+
+  double AxisXMin = 0, AxisXMax = 0, AxisYMin = 0, AxisYMax = 0, AxisZMin = 0, AxisZMax = 0;
+
+  double Rho = 0, Theta = 0, Phi = 0, PlaneDistance = 0;
+  // The main window's two eye-angle fields (Edit4, Edit5).
+  std::string ThetaText, PhiText;
+
+  double XCurves = 0, YCurves = 0, TStep = 0;
+  std::string GraphTitle;
+
+  Color AboveColor = 0, UnderColor = 0, PenColor = 0, FrameColor = 0, BackgroundColor = 0,
+        GridColor = 0, AxesColor = 0, FontColor = 0;
+  // The colour choices of the colour windows, filled by ResetColorTable.
+  std::array<Color, 17> ColorTable = {};
+
+  bool ShadingOn = false;
+  double SizeFactor = 0, SizeFactor2 = 0;
+  bool SizeFactorOn = false;
+  bool AxesErase = false;
+  int JpegQuality = 0;
+  int MovieFrameCount = 0;
+  int MovieDelay = 0;
+  bool MovieMode = false;
+  int ContourGridX = 0, ContourGridY = 0, ContourLevelCount = 0;
+
+  bool PictureCopyValid = false;
+  bool GraphShown = false;
+  // A byte: the cancel button turns 1 into 0 and anything else into 1.
+  std::uint8_t DrawContinue = 0;
+  bool FunctionReady = false;
+  bool HasDrawn = false;
+  bool Rotating = false;
+  bool PlaneOn = false, LineOn = false;
+  bool PlaneDefined = false, LineDefined = false;
+  bool PlaneEditMode = false, LineEditMode = false;
+  bool ViewChanged = false, AxesChanged = false;
+  bool EvalFailed = false;
+};
+
+// Defaults of the current kind (reads GraphKind); see the graph-state notes in GraphState.cpp.
+void ResetGraphDefaults(Session& s);
+void ResetColorTable(GraphState& g);
+// The start-up form's choice of a kind, '1' to '4' ('5' is Quit and changes nothing else):
+// flags, domains and axes box, then ResetColorTable and ResetGraphDefaults. Showing the main
+// window (which resets once more) is the caller's part. Returns false for any other kind.
+bool ChooseGraphKind(Session& s, char kind);

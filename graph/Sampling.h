@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+// The per-kind evaluation wrappers and the extents passes.
+#pragma once
+
+#include "graph/Session.h"
+
+// Each wrapper evaluates one function text at the variables the caller set. A failure (as
+// the wrapper's kind defines it) beeps once through the host and sets EvalFailed.
+double EvalRectZ(Session& s);
+double EvalCylZ(Session& s);
+double EvalCurveX(Session& s);
+double EvalCurveY(Session& s);
+double EvalCurveZ(Session& s);
+double EvalPatchX(Session& s);
+double EvalPatchY(Session& s);
+double EvalPatchZ(Session& s);
+
+// Coarse passes that store the graph's bounding box in XMin..ZMax (kind 1: ZMin, ZMax only).
+void ComputeExtentsRect(Session& s);
+void ComputeExtentsCyl(Session& s);
+void ComputeExtentsCurve(Session& s);
+void ComputeExtentsPatch(Session& s);
+// The pass of the current GraphKind; nothing for any other kind.
+void ComputeExtents(Session& s);
+
+// The next value of a stepped loop variable, or false when adding the step no longer changes
+// it (a step lost below the value's precision would otherwise loop forever).
+inline bool advance(double& value, double step) {
+  const double next = value + step;
+  if (next == value) return false;
+  value = next;
+  return true;
+}

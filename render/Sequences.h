@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// The picture half of the main window's commands, shared by the window and the command line.
+// The window adds its own widget work (the Cancel Draw button, labels, layout of controls).
+#pragma once
+
+#include "graph/Corrections.h"
+#include "render/Program.h"
+
+// Layout steps of the screen set-up that touch the picture: ComputeGraphRect, ClearGraphRect
+// (the picture is resized to the picture box and filled with the background), and the bare
+// axes while no graph is shown and no movie runs.
+void ScreenSetUpPicture(Program& p);
+// Showing the main window after a kind was chosen: flags, ResetGraphDefaults, rectangle,
+// view, fit and screen set-up (which draws the bare axes), the second reset, SizeFactorOn = 0.
+void ShowMainWindowPicture(Program& p);
+// Draw: GraphShown, FunctionReady, HasDrawn, DrawContinue; view, fit, DrawDriver, the
+// additions that are on, the axes. Does not capture.
+void DrawSequencePicture(Program& p);
+// A rotation button: angle step, angle field text, view, fit, screen set-up, and the redraw
+// (graph only when FunctionReady), box, axes. Does not capture; sets and clears Rotating.
+void RotatePicture(Program& p, Arrow arrow);
+// After Change Axes / View reported a change: clear the picture, new view and fit, bare axes.
+void AxesChangedPicture(Program& p);
+void ViewChangedPicture(Program& p);
+// Clear Screen.
+void ClearScreenPicture(Program& p);
+// Copies the picture into PictureCopy and sets PictureCopyValid.
+void CapturePicture(Program& p);

@@ -25,9 +25,15 @@ inline constexpr Color clWhite = 0xFFFFFF;
 // As the grid colour: cells get no outline.
 inline constexpr Color clNone = 0x1FFFFFFF;
 
-constexpr int colorRed(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int colorGreen(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int colorBlue(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int colorRed(Color c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int colorGreen(Color c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int colorBlue(Color c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
 // Each component keeps only its low 8 bits.
 constexpr Color makeColor(int r, int g, int b) {
   return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));

@@ -8,3 +8,5 @@
 
 // An empty text, or one that sets SyntaxError or MathError, leaves value unchanged, silently.
 void ReadNumberField(Session& s, std::string_view text, double& value);
+// The same, telling whether the field was read.
+bool TryReadNumberField(Session& s, std::string_view text, double& value);

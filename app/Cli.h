@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+// The command line: `kelvo eval` and `kelvo render`, and the usage text.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Exit statuses of the command line.
+enum ExitStatus { ExitOk = 0, ExitEvalFailed = 1, ExitUsage = 2, ExitWrite = 3, ExitOpen = 4 };
+
+// args excludes the program name and the command word.
+int RunEval(const std::vector<std::string>& args);
+int RunRender(int& argc, char** argv, const std::vector<std::string>& args);
+const char* UsageText();

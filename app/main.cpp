@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// Entry point: the desktop program, or the `eval` and `render` commands.
+#include "app/Cli.h"
+#include "ui/Application.h"
+
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+const char* UsageText() {
+  return "Usage:\n"
+         "  kelvo                               the desktop program\n"
+         "  kelvo eval TEXT [NAME=NUMBER ...]   evaluate TEXT; NAME is one of x y r t u v a b c "
+         "d e f\n"
+         "  kelvo render [OPTIONS] [--out PICTURE] [--values LISTING]\n"
+         "                                      draw a graph without a window\n"
+         "  kelvo --help | kelvo --version\n"
+         "\n"
+         "render options:\n"
+         "  --kind 1|rect  --function TEXT  --domain A,B,C,D  --axes "
+         "XMIN,XMAX,YMIN,YMAX,ZMIN,ZMAX\n"
+         "  --view THETA,PHI[,RHO]  --curves X,Y  --params A[,B,C,D,E,F]  --title TEXT\n"
+         "  --above C  --under C  --grid C|none  --pen C  --axes-color C  --ticks C  --font C\n"
+         "  --background C  --no-shading  --window WxH  --out FILE.bmp|.png  --values FILE\n"
+         "Numbers in options are expressions of Kelvo's language (2*p, sqrt(2), -3).\n"
+         "Exit status: 0 written, 1 the function cannot be evaluated, 2 usage error,\n"
+         "3 an output cannot be written.\n";
+}
+
+int main(int argc, char** argv) {
+  if (argc < 2) return RunKelvoWindow(argc, argv);
+  const std::string command = argv[1];
+  const std::vector<std::string> rest(argv + 2, argv + argc);
+  if (command == "--help" || command == "-h") {
+    std::cout << UsageText();
+    return ExitOk;
+  }
+  if (command == "--version") {
+    std::cout << "kelvo 1.10\n";
+    return ExitOk;
+  }
+  if (command == "eval") return RunEval(rest);
+  if (command == "render") return RunRender(argc, argv, rest);
+  std::cerr << "kelvo: unknown command '" << command << "'\n" << UsageText();
+  return ExitUsage;
+}

@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: MIT
+// Layout of the graphing rectangle, projection of known points, and degenerate views.
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct RectCase {
+  char kind;
+  int width, height;
+  bool sizeOn;
+  double factor;
+  std::int32_t left, top, right, bottom;
+};
+
+TEST(Layout, RectangleFromClientSize) {
+  const RectCase cases[] = {
+      {'1', 800, 600, false, 1, 80, 60, 560, 450},
+      {'4', 800, 600, false, 1, 80, 60, 560, 450},
+      {'2', 800, 600, false, 1, 80, 60, 470, 450}, // a square of 390
+      {'3', 800, 600, false, 1, 80, 60, 470, 450},
+      {'2', 800, 399, false, 1, 80, 40, 80, 299},  // height below half the width: q = 0
+      {'2', 800, 400, false, 1, 80, 40, 80, 300},  // exactly half: 0.5 rounds to 0
+      {'2', 400, 600, false, 1, 40, 60, 820, 450}, // exactly 1.5 rounds to 2
+      {'1', 800, 600, true, 0.625, 80, 60, 350, 281},
+      {'1', 800, 600, true, 0.8, 80, 60, 448, 360},
+      {'1', 5, 5, false, 1, 0, 0, 3, 3}, // 0.5 -> 0, 3 -> 3, 3.25 -> 3
+      {'2', 0, 600, false, 1, 0, 60, 0, 450}, // no width: no multiple of the height
+      {'1', 0, 0, false, 1, 0, 0, 0, 0},
+  };
+  for (const RectCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.kind << " " << c.width << "x" << c.height);
+    GraphState g;
+    g.GraphKind = c.kind;
+    g.SizeFactorOn = c.sizeOn;
+    g.SizeFactor = c.factor;
+    View v;
+    ComputeGraphRect(v, g, c.width, c.height);
+    EXPECT_EQ(v.GraphLeft, c.left);
+    EXPECT_EQ(v.GraphTop, c.top);
+    EXPECT_EQ(v.GraphRight, c.right);
+    EXPECT_EQ(v.GraphBottom, c.bottom);
+  }
+}
+
+TEST(Layout, HugeSizeFactorStaysInRange) {
+  GraphState g;
+  g.GraphKind = '1';
+  g.SizeFactorOn = true;
+  for (const double factor : {1e300, -1e300, std::numeric_limits<double>::quiet_NaN()}) {
+    View v;
+    ComputeGraphRect(v, g, 800, 600);
+    g.SizeFactor = factor;
+    ComputeGraphRect(v, g, 800, 600);
+    EXPECT_LE(std::abs(static_cast<double>(v.GraphRight)), 2147483647.0);
+  }
+}
+
+struct ProjectionCase {
+  double x, y, z;
+  std::int32_t px, py;
+};
+
+TEST(Projection, DefaultViewOf800By600) {
+  Program p;
+  setUpProgram(p, '1');
+  const ProjectionCase cases[] = {
+      {0, 0, 0, 246, 190}, {3, 0, 0, 165, 198}, {0, 3, 0, 387, 194}, {0, 0, 10, 246, 25}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.x << "," << c.y << "," << c.z);
+    EXPECT_EQ(ProjectPoint(p.view, c.x, c.y, c.z), (Pixel{c.px, c.py}));
+  }
+  const double* b = p.view.EyeBounds;
+  EXPECT_NEAR(b[0], -327.846, 1e-3);
+  EXPECT_NEAR(b[1], 327.846, 1e-3);
+  EXPECT_NEAR(b[2], -844.776, 1e-3);
+  EXPECT_NEAR(b[3], 844.776, 1e-3);
+  EXPECT_NEAR(b[4], 194.228, 1e-3);
+  EXPECT_NEAR(b[5], 205.772, 1e-3);
+}
+
+// The corners of the axes box land on the inner rectangle 20 pixels inside the graphing
+// rectangle: the extreme eye abscissas on its left and right edges.
+TEST(Projection, FitPutsBoxInsideMargin) {
+  Program p;
+  setUpProgram(p, '1');
+  std::int32_t minX = 1 << 30, maxX = -(1 << 30), minY = 1 << 30, maxY = -(1 << 30);
+  for (double x : {-3.0, 3.0}) {
+    for (double y : {-3.0, 3.0}) {
+      for (double z : {-10.0, 10.0}) {
+        const Pixel q = ProjectPoint(p.view, x, y, z);
+        minX = std::min(minX, q.x), maxX = std::max(maxX, q.x);
+        minY = std::min(minY, q.y), maxY = std::max(maxY, q.y);
+      }
+    }
+  }
+  // Inner rectangle 100..540 by 80..430 in window pixels, i.e. 20..460 by 20..370 here.
+  EXPECT_GE(minX, 20);
+  EXPECT_LE(maxX, 460);
+  EXPECT_GE(minY, 20);
+  EXPECT_LE(maxY, 370);
+}
+
+TEST(DegenerateView, RhoAtPlaneDistanceCollapsesToInnerCorner) {
+  Program p;
+  setUpProgram(p, '1');
+  p.graph.Rho = 120;
+  refit(p);
+  for (const auto& q : {ProjectPoint(p.view, 0, 0, 0), ProjectPoint(p.view, 3, -2, 7),
+                        ProjectPoint(p.view, -3, 3, -10)}) {
+    EXPECT_EQ(q, (Pixel{20, 20})); // (xl, yt) less the rectangle's corner
+  }
+}
+
+TEST(DegenerateView, EyeInsidePlaneDistanceTurnsPictureHalfRound) {
+  Program p;
+  setUpProgram(p, '1');
+  const Pixel farX = ProjectPoint(p.view, 3, 0, 0), farZ = ProjectPoint(p.view, 0, 0, 10);
+  p.graph.Rho = 100; // k = -20
+  refit(p);
+  const Pixel o = ProjectPoint(p.view, 0, 0, 0);
+  const Pixel x = ProjectPoint(p.view, 3, 0, 0), z = ProjectPoint(p.view, 0, 0, 10);
+  // Normally +x goes left of the origin and +z up; mirrored both ways here.
+  EXPECT_LT(farX.x, 246);
+  EXPECT_GT(x.x, o.x);
+  EXPECT_LT(farZ.y, 190);
+  EXPECT_GT(z.y, o.y);
+}
+
+TEST(DegenerateView, FlatBoxStillMapsFinitely) {
+  // A view straight down on a box of no height in y: the ye extremes coincide in ratio.
+  const double flats[][6] = {{-3, 3, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, {0, 0, -3, 3, 0, 0}};
+  for (const auto& a : flats) {
+    Program p;
+    setUpProgram(p, '1');
+    p.graph.AxisXMin = a[0], p.graph.AxisXMax = a[1], p.graph.AxisYMin = a[2];
+    p.graph.AxisYMax = a[3], p.graph.AxisZMin = a[4], p.graph.AxisZMax = a[5];
+    p.graph.Theta = 0;
+    p.graph.Phi = 0;
+    refit(p);
+    for (const auto& row : p.view.ScreenMatrix) {
+      for (double m : row) EXPECT_TRUE(std::isfinite(m));
+    }
+  }
+}
+
+TEST(DegenerateView, PointOnEyePlaneIsDividedByOne) {
+  Program p;
+  setUpProgram(p, '1');
+  // The eye at (Rho, 0, 0) looking along -x; every point with x = Rho has ze = 0.
+  p.graph.Theta = 0;
+  p.graph.Phi = GraphState::Pi / 2;
+  refit(p);
+  const auto& m = p.view.ViewMatrix;
+  const double x = 200, y = 1, z = 2;
+  const double xe = x * m[0][0] + y * m[1][0] + z * m[2][0] + m[3][0];
+  const double ze = x * m[0][2] + y * m[1][2] + z * m[2][2] + m[3][2];
+  ASSERT_EQ(ze, 0);
+  const auto& s = p.view.ScreenMatrix;
+  const double ye = x * m[0][1] + y * m[1][1] + z * m[2][1] + m[3][1];
+  const double sx = s[0][0] * xe + s[1][0] * ye;
+  const Pixel q = ProjectPoint(p.view, x, y, z);
+  EXPECT_EQ(q.x, sx < 1 ? 1 - p.view.GraphLeft : std::nearbyint(sx) - p.view.GraphLeft);
+}
+
+TEST(DegenerateView, BelowOneIsPinnedAndFarOffIsClamped) {
+  Program p;
+  setUpProgram(p, '1');
+  const auto& v = p.view;
+  // Far to the side of the picture: below 1 before the shift becomes 1 - GraphLeft.
+  EXPECT_EQ(ProjectPoint(v, 0, -1e6, 0).x, 1 - v.GraphLeft);
+  EXPECT_EQ(ProjectPoint(v, 0, 0, 1e7).y, 1 - v.GraphTop);
+  // Just off the eye plane the division gives coordinates far beyond 32 bits.
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (const auto& pt : {std::array<double, 3>{0, 1e300, 0}, {0, -1e300, 1e300}, {nan, 0, 0},
+                         {inf, 0, 0}, {0, inf, -inf}, {1e308, 1e308, 1e308}}) {
+    const Pixel q = ProjectPoint(v, pt[0], pt[1], pt[2]);
+    EXPECT_GE(static_cast<std::int64_t>(q.x), 1 - v.GraphLeft);
+    EXPECT_GE(static_cast<std::int64_t>(q.y), 1 - v.GraphTop);
+  }
+}
+
+} // namespace

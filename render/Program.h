@@ -4,15 +4,19 @@
 #pragma once
 
 #include "graph/Session.h"
+#include "render/Canvas.h"
+#include "render/CellList.h"
 #include "render/View.h"
 
 #include <QImage>
 
 #include <vector>
 
-struct CellRecord;
-
 struct Program : Session {
+  Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
   View view;
   // The main window's client area, which the graphing rectangle is laid out in.
   int ClientWidth = 800;
@@ -24,4 +28,17 @@ struct Program : Session {
   QImage PictureCopy;
   // True while a draw sequence runs; commands that would draw again must not start then.
   bool DrawInProgress = false;
+
+  // The canvas every renderer draws on: by default pictureCanvas over Picture; a test may
+  // point it at a recording canvas.
+  ImageCanvas pictureCanvas{Picture};
+  Canvas* canvas = &pictureCanvas;
+
+  // Slot 0 is the cell under construction, slots 1.. the cells of the current picture. It
+  // holds at least CellListCapacity + 1 records and grows before a drawing that makes more.
+  std::vector<CellRecord> CellList;
+  // The recorded movie frames, one cell list (slots 1..) each; the movie builder sizes it and
+  // sets MovieFrameIndex before each frame.
+  std::vector<std::vector<CellRecord>> FrameStore;
+  int MovieFrameIndex = 0;
 };

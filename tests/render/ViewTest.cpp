@@ -28,7 +28,7 @@ TEST(Layout, RectangleFromClientSize) {
       {'2', 400, 600, false, 1, 40, 60, 820, 450}, // exactly 1.5 rounds to 2
       {'1', 800, 600, true, 0.625, 80, 60, 350, 281},
       {'1', 800, 600, true, 0.8, 80, 60, 448, 360},
-      {'1', 5, 5, false, 1, 0, 0, 3, 3}, // 0.5 -> 0, 3 -> 3, 3.25 -> 3
+      {'1', 5, 5, false, 1, 0, 0, 3, 3},      // 0.5 -> 0, 3 -> 3, 3.25 -> 3
       {'2', 0, 600, false, 1, 0, 60, 0, 450}, // no width: no multiple of the height
       {'1', 0, 0, false, 1, 0, 0, 0, 0},
   };
@@ -47,16 +47,22 @@ TEST(Layout, RectangleFromClientSize) {
   }
 }
 
-TEST(Layout, HugeSizeFactorStaysInRange) {
-  GraphState g;
-  g.GraphKind = '1';
-  g.SizeFactorOn = true;
-  for (const double factor : {1e300, -1e300, std::numeric_limits<double>::quiet_NaN()}) {
+TEST(Layout, HugeSizeFactorIsPinnedToTheIntegerRange) {
+  const struct {
+    double factor;
+    std::int32_t right;
+  } cases[] = {{1e300, std::numeric_limits<std::int32_t>::max()},
+               {-1e300, std::numeric_limits<std::int32_t>::min()},
+               {std::numeric_limits<double>::quiet_NaN(), 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.factor);
+    GraphState g;
+    g.GraphKind = '1';
+    g.SizeFactorOn = true;
+    g.SizeFactor = c.factor;
     View v;
     ComputeGraphRect(v, g, 800, 600);
-    g.SizeFactor = factor;
-    ComputeGraphRect(v, g, 800, 600);
-    EXPECT_LE(std::abs(static_cast<double>(v.GraphRight)), 2147483647.0);
+    EXPECT_EQ(v.GraphRight, c.right);
   }
 }
 
@@ -81,28 +87,6 @@ TEST(Projection, DefaultViewOf800By600) {
   EXPECT_NEAR(b[3], 844.776, 1e-3);
   EXPECT_NEAR(b[4], 194.228, 1e-3);
   EXPECT_NEAR(b[5], 205.772, 1e-3);
-}
-
-// The corners of the axes box land on the inner rectangle 20 pixels inside the graphing
-// rectangle: the extreme eye abscissas on its left and right edges.
-TEST(Projection, FitPutsBoxInsideMargin) {
-  Program p;
-  setUpProgram(p, '1');
-  std::int32_t minX = 1 << 30, maxX = -(1 << 30), minY = 1 << 30, maxY = -(1 << 30);
-  for (double x : {-3.0, 3.0}) {
-    for (double y : {-3.0, 3.0}) {
-      for (double z : {-10.0, 10.0}) {
-        const Pixel q = ProjectPoint(p.view, x, y, z);
-        minX = std::min(minX, q.x), maxX = std::max(maxX, q.x);
-        minY = std::min(minY, q.y), maxY = std::max(maxY, q.y);
-      }
-    }
-  }
-  // Inner rectangle 100..540 by 80..430 in window pixels, i.e. 20..460 by 20..370 here.
-  EXPECT_GE(minX, 20);
-  EXPECT_LE(maxX, 460);
-  EXPECT_GE(minY, 20);
-  EXPECT_LE(maxY, 370);
 }
 
 TEST(DegenerateView, RhoAtPlaneDistanceCollapsesToInnerCorner) {
@@ -173,12 +157,16 @@ TEST(DegenerateView, BelowOneIsPinnedAndFarOffIsClamped) {
   const auto& v = p.view;
   // Far to the side of the picture: below 1 before the shift becomes 1 - GraphLeft.
   EXPECT_EQ(ProjectPoint(v, 0, -1e6, 0).x, 1 - v.GraphLeft);
-  EXPECT_EQ(ProjectPoint(v, 0, 0, 1e7).y, 1 - v.GraphTop);
+  EXPECT_EQ(ProjectPoint(v, 0, 0, 150).y, 1 - v.GraphTop);
   // Just off the eye plane the division gives coordinates far beyond 32 bits.
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  for (const auto& pt : {std::array<double, 3>{0, 1e300, 0}, {0, -1e300, 1e300}, {nan, 0, 0},
-                         {inf, 0, 0}, {0, inf, -inf}, {1e308, 1e308, 1e308}}) {
+  for (const auto& pt : {std::array<double, 3>{0, 1e300, 0},
+                         {0, -1e300, 1e300},
+                         {nan, 0, 0},
+                         {inf, 0, 0},
+                         {0, inf, -inf},
+                         {1e308, 1e308, 1e308}}) {
     const Pixel q = ProjectPoint(v, pt[0], pt[1], pt[2]);
     EXPECT_GE(static_cast<std::int64_t>(q.x), 1 - v.GraphLeft);
     EXPECT_GE(static_cast<std::int64_t>(q.y), 1 - v.GraphTop);

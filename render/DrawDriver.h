@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+// The one entry from the commands to the renderer of the current graph kind.
+#pragma once
+
+struct Program;
+
+// Empties the listing and runs the renderer of GraphKind; expects the view and the fit done.
+void DrawDriver(Program& p);

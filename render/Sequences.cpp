@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+// The picture part of the screen set-up, Draw, the rotation buttons, Clear Screen and the
+// axes and view changes.
+#include "render/Sequences.h"
+
+#include "graph/Format.h"
+#include "render/Axes.h"
+#include "render/DrawDriver.h"
+#include "render/Primitives.h"
+
+#include <algorithm>
+
+namespace {
+
+// Marks a drawing sequence as running for its whole length, however it ends.
+class DrawingScope {
+public:
+  explicit DrawingScope(Program& p) : m_p(p), m_was(p.DrawInProgress) { p.DrawInProgress = true; }
+  ~DrawingScope() { m_p.DrawInProgress = m_was; }
+  DrawingScope(const DrawingScope&) = delete;
+  DrawingScope& operator=(const DrawingScope&) = delete;
+
+private:
+  Program& m_p;
+  bool m_was;
+};
+
+void setViewAndFit(Program& p) {
+  const GraphState& g = p.graph;
+  SetViewTransform(p.view, g.PlaneDistance, g.Rho, g.Theta, g.Phi);
+  FitViewToAxes(p.view, g);
+}
+
+void resizePicture(Program& p) {
+  const View& v = p.view;
+  const auto extent = [](std::int64_t from, std::int64_t to) {
+    return static_cast<int>(std::clamp<std::int64_t>(to - from - 2, 0, 1 << 15));
+  };
+  const int width = extent(v.GraphLeft, v.GraphRight);
+  const int height = extent(v.GraphTop, v.GraphBottom);
+  if (p.Picture.width() == width && p.Picture.height() == height &&
+      p.Picture.format() == QImage::Format_RGB32) {
+    return;
+  }
+  p.Picture = width > 0 && height > 0 ? QImage(width, height, QImage::Format_RGB32) : QImage();
+}
+
+// Where the plane, the line and the box join the picture once they exist: Draw runs all three
+// after the graph, a rotation the plane and the line before the axes and the box after them.
+void drawPlaneAndLine(Program& /*p*/) {}
+void drawBox(Program& /*p*/) {}
+
+} // namespace
+
+void ScreenSetUpPicture(Program& p) {
+  ComputeGraphRect(p.view, p.graph, p.ClientWidth, p.ClientHeight);
+  resizePicture(p);
+  ClearGraphRect(p);
+  if (!p.graph.GraphShown && !p.graph.MovieMode) DrawAxes(p);
+}
+
+void ShowMainWindowPicture(Program& p) {
+  GraphState& g = p.graph;
+  g.PictureCopyValid = false;
+  g.GraphShown = false;
+  // The surface-colours window's default choices.
+  g.AboveColor = clRed;
+  g.UnderColor = clYellow;
+  g.GridColor = clTeal;
+  ResetGraphDefaults(p);
+  ComputeGraphRect(p.view, g, p.ClientWidth, p.ClientHeight);
+  setViewAndFit(p);
+  ScreenSetUpPicture(p);
+  g.SizeFactorOn = false;
+}
+
+void DrawSequencePicture(Program& p) {
+  DrawingScope scope(p);
+  GraphState& g = p.graph;
+  g.GraphShown = true;
+  g.FunctionReady = true;
+  g.HasDrawn = true;
+  g.DrawContinue = 1;
+  if (g.GraphKind < '1' || g.GraphKind > '4') return;
+  setViewAndFit(p);
+  DrawDriver(p);
+  drawPlaneAndLine(p);
+  drawBox(p);
+  DrawAxes(p);
+}
+
+void RotatePicture(Program& p, Arrow arrow) {
+  DrawingScope scope(p);
+  GraphState& g = p.graph;
+  g.PictureCopyValid = false;
+  g.Rotating = true;
+  StepEyeAngle(g, arrow);
+  if (arrow == Arrow::Left || arrow == Arrow::Right) {
+    g.ThetaText = formatAngleField(g.Theta);
+  } else {
+    g.PhiText = formatAngleField(g.Phi);
+  }
+  setViewAndFit(p);
+  ScreenSetUpPicture(p);
+  g.DrawContinue = 1;
+  if (g.FunctionReady) DrawDriver(p);
+  drawPlaneAndLine(p);
+  drawBox(p);
+  DrawAxes(p);
+  g.Rotating = false;
+}
+
+namespace {
+
+void redrawBareAxes(Program& p) {
+  p.graph.GraphShown = false;
+  p.graph.PictureCopyValid = false;
+  setViewAndFit(p);
+  ScreenSetUpPicture(p);
+  DrawAxes(p);
+}
+
+} // namespace
+
+void AxesChangedPicture(Program& p) {
+  redrawBareAxes(p);
+}
+
+void ViewChangedPicture(Program& p) {
+  p.graph.PlaneOn = false;
+  p.graph.LineOn = false;
+  redrawBareAxes(p);
+}
+
+void ClearScreenPicture(Program& p) {
+  GraphState& g = p.graph;
+  g.PictureCopyValid = false;
+  g.GraphShown = false;
+  g.PlaneOn = false;
+  g.LineOn = false;
+  ScreenSetUpPicture(p);
+}
+
+void CapturePicture(Program& p) {
+  p.PictureCopy = p.Picture.copy();
+  p.graph.PictureCopyValid = true;
+}

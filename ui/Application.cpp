@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+// Start-up of the desktop window.
+#include "ui/Application.h"
+
+#include "render/Program.h"
+#include "ui/Forms.h"
+#include "ui/KelvoScrn1.h"
+#include "ui/MainMenu.h"
+#include "ui/WindowHost.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// One run through a graph with the real event loop: the start-up form's button 1, a Draw of
+// a sample surface, Exit, and Quit, each a moment after the one before.
+void startSmokeRun(Forms& forms) {
+  constexpr int Pause = 300;
+  QTimer::singleShot(Pause, [&forms] { forms.mainMenu->button(1)->click(); });
+  QTimer::singleShot(2 * Pause, [&forms] {
+    forms.program.graph.FunctionText = "(2*x^2+3*y^2)*Exp(1-x^2-y^2)";
+    forms.kelvoScrn1->Draw1->trigger();
+  });
+  QTimer::singleShot(3 * Pause, [&forms] {
+    const Program& p = forms.program;
+    const bool drawn = p.graph.PictureCopyValid && !p.PictureCopy.isNull() &&
+                       forms.kelvoScrn1->isVisible() && !p.graph.EvalFailed;
+    forms.kelvoScrn1->Exit1->trigger();
+    const bool backAtStart = forms.mainMenu->isVisible() && !forms.kelvoScrn1->isVisible();
+    forms.mainMenu->button(5)->click();
+    if (!drawn || !backAtStart) QCoreApplication::exit(1);
+  });
+}
+
+} // namespace
+
+int RunKelvoWindow(int& argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Kelvo");
+  QApplication::setApplicationVersion("1.10");
+
+  auto program = std::make_unique<Program>();
+  WindowHost host;
+  program->host = &host;
+  Forms forms(*program);
+  host.setBeforeEvents([&forms] { forms.kelvoScrn1->pollRepaint(); });
+
+  forms.mainMenu->showStartUp();
+  if (qEnvironmentVariableIsSet("KELVO_SMOKE")) startSmokeRun(forms);
+  const int result = QApplication::exec();
+  program->host = &silentHost();
+  return result;
+}

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+// The axes dialog.
+#include "ui/Axes1.h"
+
+#include "graph/Corrections.h"
+#include "graph/Format.h"
+#include "render/Program.h"
+
+#include <array>
+
+namespace {
+constexpr const char* AxisLabels[6] = {"Min x=", "Max x=", "Min y=", "Max y=", "Min z=", "Max z="};
+} // namespace
+
+TAxesDlg::TAxesDlg(Program& program, QWidget* parent)
+    : QDialog(parent), p(program), m_buttons(this, 60, 124) {
+  setWindowTitle("Axes");
+  for (int i = 0; i < 6; ++i) {
+    const int left = (i % 2) * 148 + 8;
+    const int top = (i / 2) * 36 + 14;
+    m_labels[i] = placeLabel(this, AxisLabels[i], left, top + 4, 48);
+    m_edits[i] = placeEdit(this, left + 50, top, 86);
+  }
+  setFixedSize(300, 160);
+}
+
+void TAxesDlg::load() {
+  GraphState& g = p.graph;
+  g.AxesChanged = false;
+  const double values[6] = {g.AxisXMin, g.AxisXMax, g.AxisYMin, g.AxisYMax, g.AxisZMin, g.AxisZMax};
+  for (int i = 0; i < 6; ++i) {
+    m_labels[i]->setText(AxisLabels[i]);
+    showFieldText(m_edits[i], formatFixed(values[i], 8, 5));
+  }
+  focusAndSelect(m_edits[0]);
+}
+
+void TAxesDlg::apply(int result) {
+  if (result != QDialog::Rejected) {
+    std::array<std::string, 6> fields;
+    for (int i = 0; i < 6; ++i) fields[i] = editedFieldText(m_edits[i]);
+    StoreAxesFields(p, fields);
+  }
+  CorrectAxes(p.graph);
+}

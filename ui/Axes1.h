@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// The axes dialog: the ranges of the axes box.
+#pragma once
+
+#include "ui/DialogParts.h"
+
+#include <QDialog>
+
+struct Program;
+
+class TAxesDlg : public QDialog {
+  Q_OBJECT
+public:
+  explicit TAxesDlg(Program& program, QWidget* parent = nullptr);
+
+  // Clears AxesChanged and shows the six ranges.
+  void load();
+  // Any result but Rejected reads the fields (AxesChanged on a change); an empty range is
+  // widened after OK and Cancel alike.
+  void apply(int result);
+
+  QLineEdit* field(int index) const { return m_edits[index]; }
+  QLabel* label(int index) const { return m_labels[index]; }
+
+private:
+  Program& p;
+  QLabel* m_labels[6];
+  QLineEdit* m_edits[6];
+  OkCancelButtons m_buttons;
+};

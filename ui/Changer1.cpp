@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+// The shared one- and two-field dialog.
+#include "ui/Changer1.h"
+
+#include "graph/Corrections.h"
+#include "graph/Format.h"
+#include "render/Program.h"
+
+TChange1Dlg::TChange1Dlg(Program& program, QWidget* parent)
+    : QDialog(parent), p(program), m_buttons(this, 36, 108) {
+  Label1 = placeLabel(this, QString(), 8, 8, 220);
+  Label2 = placeLabel(this, QString(), 8, 44, 56);
+  Edit1 = placeEdit(this, 64, 40, 97);
+  Label3 = placeLabel(this, QString(), 8, 76, 56);
+  Edit2 = placeEdit(this, 64, 72, 97);
+  setFixedSize(DesignWidth, 145);
+}
+
+void TChange1Dlg::load(Use use) {
+  const GraphState& g = p.graph;
+  m_use = use;
+  switch (use) {
+  case Use::Curves:
+    // Keeps the width the form has: its own, or the one the step dialog left.
+    setWindowTitle("Change Number of Curves");
+    Label1->setText("More Curves for better resolution");
+    Label2->setText("X-Curves ");
+    Label3->setText("Y-Curves ");
+    Edit1->setGeometry(64, Edit1->y(), 97, Edit1->height());
+    Edit2->show();
+    showFieldText(Edit1, formatFixed(g.XCurves, 4, 1));
+    showFieldText(Edit2, formatFixed(g.YCurves, 4, 1));
+    break;
+  case Use::Title:
+    Label2->clear();
+    Label3->clear();
+    Edit1->setGeometry(8, Edit1->y(), 220, Edit1->height());
+    Edit2->hide();
+    setWindowTitle("Graph Title");
+    Label1->setText("Enter a Title");
+    showFieldText(Edit1, g.GraphTitle);
+    break;
+  case Use::Step:
+    setFixedWidth(StepWidth);
+    Label2->clear();
+    Label3->clear();
+    Edit1->setGeometry(8, Edit1->y(), 220, Edit1->height());
+    Edit2->hide();
+    setWindowTitle("Stepsize for t");
+    Label1->setText("For a smoother graph, reduce stepsize");
+    showFieldText(Edit1, formatFixed(g.TStep, 5, 4));
+    break;
+  }
+  focusAndSelect(Edit1);
+}
+
+void TChange1Dlg::apply(int result) {
+  GraphState& g = p.graph;
+  const bool accepted = result != QDialog::Rejected;
+  switch (m_use) {
+  case Use::Curves:
+    if (accepted) StoreCurvesFields(p, editedFieldText(Edit1), editedFieldText(Edit2));
+    CorrectCurves(g);
+    break;
+  case Use::Title:
+    // The title is stored as typed, never evaluated.
+    if (accepted) StoreTitle(g, toStdString(Edit1->text()));
+    break;
+  case Use::Step:
+    if (accepted) StoreStepField(p, editedFieldText(Edit1));
+    setFixedWidth(DesignWidth);
+    CorrectStep(g);
+    break;
+  }
+}

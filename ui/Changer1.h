@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// The shared one- and two-field dialog: number of curves, graph title, step size of t.
+#pragma once
+
+#include "ui/DialogParts.h"
+
+#include <QDialog>
+
+struct Program;
+
+class TChange1Dlg : public QDialog {
+  Q_OBJECT
+public:
+  enum class Use { Curves, Title, Step };
+  // Client widths: the form's own, and the wider one the step dialog uses while open.
+  static constexpr int DesignWidth = 235;
+  static constexpr int StepWidth = 252;
+
+  explicit TChange1Dlg(Program& program, QWidget* parent = nullptr);
+
+  // Rearranges the form for one use and fills it from the graph state.
+  void load(Use use);
+  // Stores the fields for any result but Rejected, then applies the corrections of the use
+  // that follow OK and Cancel alike.
+  void apply(int result);
+  Use use() const { return m_use; }
+
+  QLabel* Label1;
+  QLabel* Label2;
+  QLabel* Label3;
+  QLineEdit* Edit1;
+  QLineEdit* Edit2;
+
+private:
+  Program& p;
+  Use m_use = Use::Curves;
+  OkCancelButtons m_buttons;
+};

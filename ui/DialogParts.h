@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+// Small pieces shared by the settings dialogs: placed labels, fields and the OK/Cancel pair.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+
+#include <string>
+
+inline QString toQString(const std::string& text) {
+  return QString::fromStdString(text);
+}
+inline std::string toStdString(const QString& text) {
+  return text.toStdString();
+}
+
+QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top, int width = 0);
+QLineEdit* placeEdit(QWidget* parent, int left, int top, int width, int height = 24);
+// Shows a value's text in a field and remembers it as the text the dialog opened with.
+void showFieldText(QLineEdit* edit, const std::string& text);
+// The text to read back from a numeric field: empty, which keeps the setting exactly as it
+// was, while the field still holds the text it opened with. A field shows a rounded value
+// (pi as 3.14159); reading that back would silently replace the finer value.
+std::string editedFieldText(const QLineEdit* edit);
+// Focus on the field with its whole text selected, as every dialog opens.
+void focusAndSelect(QLineEdit* edit);
+
+// The OK (default) and Cancel buttons of a dialog; Cancel also answers the Esc key.
+struct OkCancelButtons {
+  OkCancelButtons(QDialog* dialog, int left, int top);
+  void moveTop(int top);
+  QPushButton* ok;
+  QPushButton* cancel;
+};

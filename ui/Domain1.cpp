@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+// The domain dialog.
+#include "ui/Domain1.h"
+
+#include "graph/Corrections.h"
+#include "graph/Format.h"
+#include "render/Program.h"
+#include "ui/DialogParts.h"
+
+#include <QFrame>
+
+#include <array>
+
+namespace {
+
+// Client heights; the form heights of the layouts add a 27-pixel caption bar.
+constexpr int FourRowFrame = 137, FourRowHeight = 229 - 27, FourRowButtons = 164;
+constexpr int TwoRowFrame = 70, TwoRowHeight = 160 - 27, TwoRowButtons = 95;
+constexpr int Width = 262;
+
+struct KindRows {
+  const char* labels[4];
+};
+
+KindRows rowsFor(char kind) {
+  switch (kind) {
+  case '2':
+    return {{"  Start r at", "   End r at", "Start theta at", "End theta at "}};
+  case '3':
+    return {{"  Start t at", "   End t at ", "", ""}};
+  case '4':
+    return {{"  Start u at", "   End u at ", "  Start v at", "   End v at "}};
+  default:
+    return {{"  Start x at", "   End x at ", "  Start y at", "   End y at "}};
+  }
+}
+
+std::array<double, 4> valuesFor(const GraphState& g) {
+  switch (g.GraphKind) {
+  case '2':
+    return {g.RMin, g.RMax, g.TMin, g.TMax};
+  case '3':
+    return {g.TMin, g.TMax, 0, 0};
+  case '4':
+    return {g.UMin, g.UMax, g.VMin, g.VMax};
+  default:
+    return {g.XMin, g.XMax, g.YMin, g.YMax};
+  }
+}
+
+} // namespace
+
+TDomainDlg::TDomainDlg(Program& program, QWidget* parent)
+    : QDialog(parent), p(program), m_buttons(this, 46, FourRowButtons) {
+  setWindowTitle(" Domain");
+  Label3 = placeLabel(this, QString(), 8, 2, Width - 16);
+  m_frame = new QFrame(this);
+  m_frame->setFrameShape(QFrame::Box);
+  m_frame->setFrameShadow(QFrame::Sunken);
+  m_frame->setGeometry(8, 20, Width - 16, FourRowFrame);
+  for (int i = 0; i < 4; ++i) {
+    m_labels[i] = placeLabel(m_frame, QString(), 8, 16 + 30 * i, 100);
+    m_edits[i] = placeEdit(m_frame, 116, 12 + 30 * i, 112);
+  }
+  setFixedSize(Width, FourRowHeight);
+}
+
+void TDomainDlg::setRows(bool fourRows) {
+  m_frame->resize(m_frame->width(), fourRows ? FourRowFrame : TwoRowFrame);
+  setFixedSize(Width, fourRows ? FourRowHeight : TwoRowHeight);
+  m_buttons.moveTop(fourRows ? FourRowButtons : TwoRowButtons);
+  for (int i = 2; i < 4; ++i) {
+    m_labels[i]->setVisible(fourRows);
+    m_edits[i]->setVisible(fourRows);
+  }
+}
+
+void TDomainDlg::load() {
+  const GraphState& g = p.graph;
+  setWindowTitle(" Domain");
+  Label3->clear();
+  setRows(g.GraphKind != '3');
+  const KindRows rows = rowsFor(g.GraphKind);
+  const std::array<double, 4> values = valuesFor(g);
+  const int count = g.GraphKind == '3' ? 2 : 4;
+  for (int i = 0; i < count; ++i) {
+    m_labels[i]->setText(rows.labels[i]);
+    showFieldText(m_edits[i], formatFixed(values[i], 8, 5));
+  }
+  focusAndSelect(m_edits[0]);
+}
+
+void TDomainDlg::apply(int result) {
+  if (result != QDialog::Rejected) {
+    std::array<std::string, 4> fields;
+    for (int i = 0; i < 4; ++i) fields[i] = editedFieldText(m_edits[i]);
+    StoreDomainFields(p, fields);
+  }
+  setRows(true);
+}

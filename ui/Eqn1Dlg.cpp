@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+// The function editor.
+#include "ui/Eqn1Dlg.h"
+
+#include "render/Program.h"
+
+#include <QFrame>
+
+namespace {
+
+// Client heights; the form heights of the layouts add a 27-pixel caption bar.
+constexpr int OneBevel = 75, OneHeight = 180 - 27, OneButtons = 120;
+constexpr int ThreeBevel = 97, ThreeHeight = 209 - 27, ThreeButtons = 140;
+constexpr int Width = 313;
+
+std::string storedText(const QLineEdit* edit) {
+  const std::string text = edit->text().toStdString();
+  return text.empty() ? "0" : text;
+}
+
+const char* headingFor(char kind) {
+  switch (kind) {
+  case '2':
+    return "Enter your Function of r and t (t for theta)";
+  case '3':
+    return "Enter your Functions of t";
+  case '4':
+    return "Enter your Functions of u and v";
+  default:
+    return "Enter your Function of x and y";
+  }
+}
+
+} // namespace
+
+TEqnDlg::TEqnDlg(Program& program, QWidget* parent)
+    : QDialog(parent), p(program), m_buttons(this, 72, OneButtons) {
+  setWindowTitle("  Function Editor");
+  Label1 = placeLabel(this, "Enter your Functions", 12, 8, Width - 24);
+  Bevel1 = new QFrame(this);
+  Bevel1->setFrameShape(QFrame::Box);
+  Bevel1->setFrameShadow(QFrame::Sunken);
+  Bevel1->setGeometry(8, 32, Width - 16, ThreeBevel);
+  Bevel1->lower();
+  Label2 = placeLabel(this, "Z = ", 16, 46, 32);
+  Edit1 = placeEdit(this, 48, 42, 249);
+  Label3 = placeLabel(this, "Y =", 16, 76, 32);
+  Edit2 = placeEdit(this, 48, 72, 249);
+  Label4 = placeLabel(this, "Z =", 16, 106, 32);
+  Edit3 = placeEdit(this, 48, 102, 249);
+  Edit1->setText("Edit1");
+  Edit2->setText("Edit2");
+  Edit3->setText("Edit3");
+  setFixedSize(Width, ThreeHeight);
+}
+
+void TEqnDlg::setThreeFunctions(bool three) {
+  Bevel1->resize(Bevel1->width(), three ? ThreeBevel : OneBevel);
+  setFixedSize(Width, three ? ThreeHeight : OneHeight);
+  m_buttons.moveTop(three ? ThreeButtons : OneButtons);
+  // A single field sits in the middle of its smaller frame.
+  Edit1->move(Edit1->x(), three ? 42 : 57);
+  Label2->move(Label2->x(), three ? 46 : 61);
+  for (QWidget* w : {static_cast<QWidget*>(Label3), static_cast<QWidget*>(Edit2),
+                     static_cast<QWidget*>(Label4), static_cast<QWidget*>(Edit3)})
+    w->setVisible(three);
+}
+
+void TEqnDlg::load(Mode mode) {
+  const GraphState& g = p.graph;
+  const bool three = g.GraphKind == '3' || g.GraphKind == '4';
+  m_mode = mode;
+  setThreeFunctions(three);
+  if (three)
+    Label2->setText("X =");
+  else if (mode == Mode::Edit)
+    Label2->setText("Z =");
+  Label1->setText(mode == Mode::AfterError ? ErrorHeading : headingFor(g.GraphKind));
+  if (three) {
+    Edit1->setText(QString::fromStdString(g.FunctionTextX));
+    Edit2->setText(QString::fromStdString(g.FunctionTextY));
+    Edit3->setText(QString::fromStdString(g.FunctionTextZ));
+  } else {
+    Edit1->setText(QString::fromStdString(g.FunctionText));
+  }
+  focusAndSelect(Edit1);
+}
+
+bool TEqnDlg::apply(int result) {
+  if (result == QDialog::Rejected) return false;
+  GraphState& g = p.graph;
+  if (m_mode == Mode::Edit) g.FunctionReady = true;
+  if (g.GraphKind == '3' || g.GraphKind == '4') {
+    g.FunctionTextX = storedText(Edit1);
+    g.FunctionTextY = storedText(Edit2);
+    g.FunctionTextZ = storedText(Edit3);
+  } else {
+    g.FunctionText = storedText(Edit1);
+  }
+  return true;
+}

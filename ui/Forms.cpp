@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+// Creation of the program's forms in their start-up order.
+#include "ui/Forms.h"
+
+#include "ui/Axes1.h"
+#include "ui/Changer1.h"
+#include "ui/Domain1.h"
+#include "ui/Eqn1Dlg.h"
+#include "ui/KelvoScrn1.h"
+#include "ui/MainMenu.h"
+#include "ui/Param1.h"
+#include "ui/View.h"
+
+#include <QDialog>
+
+Forms::Forms(Program& p) : program(p) {
+  mainMenu = std::make_unique<TMainMenu>(*this);
+  kelvoScrn1 = std::make_unique<TKelvoScrn1>(*this);
+  change1Dlg = std::make_unique<TChange1Dlg>(p);
+  eqnDlg = std::make_unique<TEqnDlg>(p);
+  domainDlg = std::make_unique<TDomainDlg>(p);
+  axesDlg = std::make_unique<TAxesDlg>(p);
+  viewDlg = std::make_unique<TViewDlg>(p);
+  paramDlg = std::make_unique<TParamDlg>(p);
+}
+
+Forms::~Forms() = default;
+
+int Forms::runModal(QDialog& dialog) {
+  if (modalRunner) return modalRunner(dialog);
+  return dialog.exec();
+}

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+// Every window and dialog of the program, created once at start-up and kept to the end.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class QDialog;
+struct Program;
+class TMainMenu;
+class TKelvoScrn1;
+class TChange1Dlg;
+class TEqnDlg;
+class TDomainDlg;
+class TAxesDlg;
+class TViewDlg;
+class TParamDlg;
+
+class Forms {
+public:
+  // Creates the forms in start-up order; all hidden.
+  explicit Forms(Program& program);
+  ~Forms();
+  Forms(const Forms&) = delete;
+  Forms& operator=(const Forms&) = delete;
+
+  // Shows a dialog modally and returns its result. Tests replace it so that a dialog can be
+  // answered without a nested event loop.
+  int runModal(QDialog& dialog);
+  std::function<int(QDialog&)> modalRunner;
+  // The start-up form and the main window open maximized; tests use their own size.
+  bool maximized = true;
+
+  Program& program;
+  std::unique_ptr<TMainMenu> mainMenu;
+  std::unique_ptr<TKelvoScrn1> kelvoScrn1;
+  std::unique_ptr<TChange1Dlg> change1Dlg;
+  std::unique_ptr<TEqnDlg> eqnDlg;
+  std::unique_ptr<TDomainDlg> domainDlg;
+  std::unique_ptr<TAxesDlg> axesDlg;
+  std::unique_ptr<TViewDlg> viewDlg;
+  std::unique_ptr<TParamDlg> paramDlg;
+};

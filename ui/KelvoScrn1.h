@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+// TKelvoScrn1, the main window: the picture, its commands and the rotation panel.
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <string>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class Forms;
+class PictureBox;
+struct Program;
+enum class Arrow;
+
+class TKelvoScrn1 : public QMainWindow {
+  Q_OBJECT
+public:
+  explicit TKelvoScrn1(Forms& forms);
+
+  // Hand-over from the start-up form once a kind has been chosen (FormShow): defaults,
+  // caption, menus and labels of the kind, and the bare axes.
+  void showForKind();
+
+  // The layout around the graphing rectangle for the current picture rectangle.
+  void placeControls();
+  // Called before each cancel poll of a draw, so that the progress reaches the screen.
+  void pollRepaint();
+
+  // Commands. While a draw runs, every one of them but DrawBtnClick is ignored: they are
+  // reachable from the cancel poll and would otherwise draw inside the running drawing.
+  void Draw1Click();
+  void DrawBtnClick();
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void BitBtn3Click();
+  void BitBtn4Click();
+  void Exit1Click();
+  void Parameters1Click();
+  void Domain1Click();
+  void Curves1Click();
+  void Step1Click();
+  void GraphTitle1Click();
+  void ClearScreen1Click();
+  void Function1Click();
+  void ChangeAxes1Click();
+  void DrawAxes1Click();
+  void View1Click();
+  void EditFunctionsAfterError();
+  void ClearInfoLabels();
+
+  PictureBox* PaintBox1;
+  QLabel* Panel2;
+  QFrame* Panel1;
+  QLabel* Label1;
+  QLabel* Label11;
+  QFrame* panel10;
+  // Label3 ... Label8: the parameter captions a= ... f =.
+  std::array<QLabel*, 6> parameterLabels;
+  QFrame* Panel3;
+  QLineEdit* Edit4;
+  QLineEdit* Edit5;
+  QToolButton* BitBtn1;
+  QToolButton* BitBtn2;
+  QToolButton* BitBtn3;
+  QToolButton* BitBtn4;
+  QPushButton* DrawBtn;
+
+  QMenu* fileMenu;
+  QMenu* editMenu;
+  QMenu* axesMenu;
+  QAction* Exit1;
+  QAction* Parameters1;
+  QAction* Domain1;
+  QAction* Curves1;
+  QAction* Step1;
+  QAction* GraphTitle1;
+  QAction* ClearScreen1;
+  QAction* Function1;
+  QAction* Draw1;
+  QAction* ChangeAxes1;
+  QAction* DrawAxes1;
+  QAction* View1;
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  class GraphArea;
+  class DrawingScope;
+
+  void createControls();
+  void createRotationPanel();
+  void createMenus();
+  void rotate(Arrow arrow);
+  // The window's client area changed size: lay the picture out anew (FormPaint).
+  void areaResized();
+  void relayout();
+  void showCommandPicture();
+  void refreshAngleFields();
+  void setFunctionCaptions();
+  void setFunctionCaptionsAfterError();
+
+  Forms& m_forms;
+  Program& p;
+  GraphArea* m_area;
+  bool m_layoutPending = false;
+};

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+// The start-up form.
+#include "ui/MainMenu.h"
+
+#include "render/Sequences.h"
+#include "ui/Forms.h"
+#include "ui/KelvoScrn1.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int PanelLeft = 65, PanelTop = 40, PanelWidth = 440, PanelHeight = 277;
+
+QFont pixelFont(const char* family, int pixels, bool bold = false) {
+  QFont font(family);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+void fillWith(QWidget* w, const QColor& background, const QColor& text) {
+  QPalette palette = w->palette();
+  palette.setColor(QPalette::Window, background);
+  palette.setColor(QPalette::Base, background);
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::Text, text);
+  w->setPalette(palette);
+  w->setAutoFillBackground(true);
+}
+
+} // namespace
+
+QImage makeStartUpPicture() {
+  Program sample;
+  ChooseGraphKind(sample, '1');
+  // A square graphing rectangle of 390 pixels: kind 1 takes 0.6 of the width, 0.65 of the
+  // height.
+  sample.ClientWidth = 650;
+  sample.ClientHeight = 600;
+  ShowMainWindowPicture(sample);
+  GraphState& g = sample.graph;
+  g.FunctionText = "(2*x^2+3*y^2)*Exp(1-x^2-y^2)";
+  g.AxisZMin = -1;
+  g.AxisZMax = 4;
+  g.XCurves = g.YCurves = 24;
+  DrawSequencePicture(sample);
+  return sample.Picture.scaled(143, 143, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+TMainMenu::TMainMenu(Forms& forms) : m_forms(forms), p(forms.program) {
+  setWindowTitle("  Kelvo  Main Menu");
+  setFont(pixelFont("MS Sans Serif", 11));
+  fillWith(this, Qt::blue, Qt::black);
+  createChoicePanel();
+  createSidePanels();
+  resize(760, 480);
+}
+
+void TMainMenu::createChoicePanel() {
+  auto* panel = new QFrame(this);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel->setLineWidth(5);
+  panel->setGeometry(PanelLeft, PanelTop, PanelWidth, PanelHeight);
+  fillWith(panel, palette().color(QPalette::ToolTipBase), Qt::black);
+
+  static const char* const texts[5] = {
+      "Draw Surfaces z = f(x,y) in Rectangular Coordinates",
+      "Draw Surfaces  z = f(r,theta)  in Cylindrical Coordinates",
+      "Draw Space Curves  x(t),  y(t),  z(t)",
+      "Draw 2-parameter Surfaces  x(u,v),  y(u,v),  z(u,v)",
+      "Quit",
+  };
+  void (TMainMenu::*const handlers[5])() = {&TMainMenu::Button1Click, &TMainMenu::Button2Click,
+                                            &TMainMenu::Button3Click, &TMainMenu::Button4Click,
+                                            &TMainMenu::Button5Click};
+  for (int i = 0; i < 5; ++i) {
+    const int top = 24 + 40 * i;
+    m_buttons[i] = new QPushButton(QString::number(i + 1), panel);
+    m_buttons[i]->setGeometry(16, top, 25, 25);
+    connect(m_buttons[i], &QPushButton::clicked, this, handlers[i]);
+    auto* label = new QLabel(texts[i], panel);
+    label->setFont(pixelFont("Times New Roman", 16, true));
+    QPalette text = label->palette();
+    text.setColor(QPalette::WindowText, i == 4 ? QColor(128, 0, 0) : QColor(0, 0, 128));
+    label->setPalette(text);
+    label->setGeometry(48, top + 2, PanelWidth - 56, 21);
+  }
+}
+
+void TMainMenu::createSidePanels() {
+  const int right = PanelLeft + PanelWidth, bottom = PanelTop + PanelHeight;
+
+  Image1 = new QLabel(this);
+  Image1->setGeometry(right + 20, PanelTop, 146, 145);
+  Image1->setAlignment(Qt::AlignCenter);
+  Image1->setPixmap(QPixmap::fromImage(makeStartUpPicture()));
+
+  auto* panel2 = new QFrame(this);
+  panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel2->setLineWidth(2);
+  panel2->setGeometry(right + 20, bottom, 137, 96);
+  auto* memo = new QPlainTextEdit(panel2);
+  memo->setGeometry(2, 2, 133, 92);
+  memo->setReadOnly(true);
+  memo->setFrameShape(QFrame::NoFrame);
+  memo->setPlainText("Version No.  1.10\n\nSurfaces, space curves\nand 2-parameter\nsurfaces");
+  fillWith(memo, QColor(128, 0, 0), Qt::yellow);
+
+  auto* panel3 = new QLabel("Kelvo is used to draw surfaces in 3-Space", this);
+  panel3->setGeometry(PanelLeft, bottom + 40, 361, 41);
+  panel3->setAlignment(Qt::AlignCenter);
+  panel3->setFont(pixelFont("MS Sans Serif", 16));
+  fillWith(panel3, QColor(0, 128, 128), QColor(0, 255, 0));
+}
+
+void TMainMenu::showStartUp() {
+  if (m_forms.maximized)
+    showMaximized();
+  else
+    show();
+}
+
+void TMainMenu::Chosen(char kind) {
+  if (!ChooseGraphKind(p, kind)) return;
+  hide();
+  m_forms.kelvoScrn1->showForKind();
+}
+
+void TMainMenu::Button5Click() {
+  p.graph.GraphKind = '5';
+  p.PictureCopy = QImage();
+  close();
+  QCoreApplication::quit();
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+// The view dialog: the eye position in spherical coordinates.
+#pragma once
+
+#include "ui/DialogParts.h"
+
+#include <QDialog>
+
+struct Program;
+
+class TViewDlg : public QDialog {
+  Q_OBJECT
+public:
+  explicit TViewDlg(Program& program, QWidget* parent = nullptr);
+
+  // Clears ViewChanged and shows Theta and Phi in degrees and Rho.
+  void load();
+  // Any result but Rejected reads the fields (ViewChanged on a change); then, after OK and
+  // Cancel alike, the angle texts of the main window are rewritten and a bad Rho replaced.
+  void apply(int result);
+
+  QLineEdit* Edit1;
+  QLineEdit* Edit2;
+  QLineEdit* Edit3;
+
+private:
+  Program& p;
+  OkCancelButtons m_buttons;
+};

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+// A program with all its forms, a host that counts polls and beeps, and dialogs answered
+// by the test instead of a modal loop.
+#pragma once
+
+#include "render/Program.h"
+#include "ui/Forms.h"
+#include "ui/KelvoScrn1.h"
+#include "ui/MainMenu.h"
+#include "ui/WindowHost.h"
+
+#include <QDialog>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+// Counts the cancel polls and beeps; onPoll runs at each poll, before the events.
+class ScriptedHost : public WindowHost {
+public:
+  void processEvents() override {
+    ++polls;
+    if (onPoll) onPoll(polls);
+    WindowHost::processEvents();
+  }
+  void beep() override { ++beeps; }
+
+  int polls = 0;
+  int beeps = 0;
+  std::function<void(int)> onPoll;
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+  WindowTest() {
+    p.host = &host;
+    forms.maximized = false;
+    host.setBeforeEvents([this] { window().pollRepaint(); });
+    forms.modalRunner = [this](QDialog& dialog) {
+      opened.push_back(&dialog);
+      return answer ? answer(dialog) : int(QDialog::Rejected);
+    };
+  }
+  ~WindowTest() override { p.host = &silentHost(); }
+
+  TKelvoScrn1& window() { return *forms.kelvoScrn1; }
+  GraphState& g() { return p.graph; }
+  void choose(int kind) { forms.mainMenu->button(kind)->click(); }
+  // Draws with the given function text (kinds 1 and 2) and forgets the polls before.
+  void drawFunction(const char* text) {
+    g().FunctionText = text;
+    host.polls = 0;
+    window().Draw1Click();
+  }
+
+  Program p;
+  ScriptedHost host;
+  Forms forms{p};
+  // The dialogs shown, in order; answer fills the fields and returns the result.
+  std::vector<QDialog*> opened;
+  std::function<int(QDialog&)> answer;
+};

@@ -33,21 +33,30 @@ int signOf(double v) {
 }
 
 // One axis's ticks as a function of the integer k: the projected points that fix the tick's
-// line, and the sides of the eye plane they lie on.
+// line, and the sides of the eye plane they lie on. A tick whose P lies more than `margin`
+// outside the picture box leaves no pixel; its key keeps only which way P lies outside, so
+// that the long stretches of such ticks (most of a range of billions) form a few runs.
 struct TickAxis {
   const View& view;
   int axis;      // 0 x, 1 y, 2 z
   double across; // the offset towards the other axis that gives the tick's direction
+  std::int64_t width, height, margin;
 
   struct Key {
     Pixel p, q;
-    int sideP, sideQ;
+    int sideP = 0, sideQ = 0;
+    int outsideX = 0, outsideY = 0; // -1 before, 1 beyond the box widened by the margin
     bool operator==(const Key&) const = default;
+    bool visible() const { return outsideX == 0 && outsideY == 0; }
   };
 
   double depth(double x, double y, double z) const {
     const auto& m = view.ViewMatrix;
     return x * m[0][2] + y * m[1][2] + z * m[2][2] + m[3][2];
+  }
+
+  int outside(std::int64_t c, std::int64_t extent) const {
+    return c < -margin ? -1 : (c >= extent + margin ? 1 : 0);
   }
 
   Key key(std::int64_t k) const {
@@ -56,7 +65,13 @@ struct TickAxis {
     if (axis == 0) px = t, qx = t, qy = across;
     if (axis == 1) py = t, qy = t, qx = across;
     if (axis == 2) pz = t;
-    Key key{ProjectPoint(view, px, py, pz), {}, signOf(depth(px, py, pz)), 0};
+    Key key;
+    key.sideP = signOf(depth(px, py, pz));
+    const Pixel p = ProjectPoint(view, px, py, pz);
+    key.outsideX = outside(p.x, width);
+    key.outsideY = outside(p.y, height);
+    if (!key.visible()) return key;
+    key.p = p;
     if (axis != 2) {
       key.q = ProjectPoint(view, qx, qy, 0);
       key.sideQ = signOf(depth(qx, qy, 0));
@@ -107,7 +122,7 @@ template <typename Draw>
 void tickRun(const TickAxis& axis, std::int64_t from, std::int64_t to, Draw draw) {
   const int dir = to >= from ? 1 : -1;
   for (std::int64_t k = from;;) {
-    draw(axis.key(k));
+    if (const TickAxis::Key key = axis.key(k); key.visible()) draw(key);
     const std::int64_t end = runEnd(axis, k, to);
     if (end == to) return;
     k = end + dir;
@@ -133,11 +148,18 @@ void DrawTicks(Program& p) {
   const double rx = (g.AxisXMax - g.AxisXMin) / 10, ry = (g.AxisYMax - g.AxisYMin) / 10;
   c.setPenColor(g.AxesErase ? clWhite : g.FrameColor);
 
+  // Every pixel of a tick lies within Round(L) + 1 of its P across and Lz along.
+  const std::int64_t margin = roundToInt64(halfLength) + levelHalf + 2;
+  const std::int64_t boxWidth = std::int64_t{v.GraphRight} - v.GraphLeft - 2;
+  const std::int64_t boxHeight = std::int64_t{v.GraphBottom} - v.GraphTop - 2;
+  const auto axis = [&](int which, double across) {
+    return TickAxis{v, which, across, boxWidth, boxHeight, margin};
+  };
   const auto cross = [&](const TickAxis::Key& key) { drawCrossTick(c, key, halfLength); };
-  if (g.Theta != 0) ticksOfAxis(TickAxis{v, 0, ry}, g.AxisXMin, g.AxisXMax, cross);
-  ticksOfAxis(TickAxis{v, 1, rx}, g.AxisYMin, g.AxisYMax, cross);
+  if (g.Theta != 0) ticksOfAxis(axis(0, ry), g.AxisXMin, g.AxisXMax, cross);
+  ticksOfAxis(axis(1, rx), g.AxisYMin, g.AxisYMax, cross);
   if (g.Phi != 0) {
-    ticksOfAxis(TickAxis{v, 2, 0}, g.AxisZMin, g.AxisZMax,
+    ticksOfAxis(axis(2, 0), g.AxisZMin, g.AxisZMax,
                 [&](const TickAxis::Key& key) { drawLevelTick(c, key, levelHalf); });
   }
 }

@@ -2,9 +2,11 @@
 // The expression engine: text preparation, scanner and table-driven LR evaluator.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The variables and parameters a text may name. The graph state derives from this record so
 // that the evaluator reads the one current value of each field.
@@ -49,7 +51,14 @@ public:
 
   // Evaluates text at the given variables. Clears SyntaxError and MathError first; the result
   // is 0 whenever either is set afterwards. CutFlag is only ever set.
+  //
+  // The scanned tokens of the last few texts are kept, so that a repeated text is only parsed
+  // again; value and flags are the same as those of EvaluateUncached.
   double EvaluateExpression(std::string_view text, const ExpressionVariables& vars);
+
+  // The same evaluation, preparing and scanning the text again and leaving the kept tokens
+  // alone.
+  double EvaluateUncached(std::string_view text, const ExpressionVariables& vars);
 
   // The scanner, exposed for tests. LoadWorkText puts PrepareText's result, cut to 120
   // characters, into WorkText.
@@ -65,10 +74,40 @@ public:
   bool CutFlag = false;
 
 private:
+  // One scanned token of a kept text, with the conversion failure it reported.
+  struct KeptToken {
+    Token token = EndOfText;
+    bool conversionFailed = false;
+    ParseEntry entry;
+  };
+  struct KeptText {
+    bool used = false;
+    std::string text;
+    std::vector<KeptToken> tokens;
+  };
+  static constexpr int KeptTextCount = 8;
+  // Longer texts are rare (dialog fields, pasted junk) and are not worth a copy.
+  static constexpr std::size_t KeptTextLimit = 512;
+
+  template <class NextToken> double parse(NextToken nextToken, const ExpressionVariables& vars);
+  bool push(const ParseEntry& entry, std::uint8_t state);
+  bool reduce(int rule, const ExpressionVariables& vars);
+  double reduceValue(int rule, const ParseEntry* right, const ExpressionVariables& vars);
+  double letterValue(char letter, const ExpressionVariables& vars);
+  double applyFunction(const char* name, double argument);
+  double power(double base, double exponent);
+  double store(long double value);
+  const KeptText& keptTokens(std::string_view text);
+
+  // WorkText lives in m_work[m_workStart, m_workEnd). It is loaded from index 1, so that the
+  // "0" put in front of a leading "." and the "0" appended after a trailing "." always fit.
   char m_work[WorkTextLimit + 2] = {};
-  std::size_t m_workStart = 0;
-  std::size_t m_workEnd = 0;
+  std::size_t m_workStart = 1;
+  std::size_t m_workEnd = 1;
   ParseEntry m_current;
   ParseEntry m_stack[ParseStackSize];
   int m_top = 0;
+  std::array<KeptText, KeptTextCount> m_kept;
+  int m_nextKept = 0;
+  int m_lastKept = 0;
 };

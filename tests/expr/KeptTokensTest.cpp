@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+// The kept-token path against the plain path: same value bits and flags on random texts.
+#include "expr/Expression.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const Pieces[] = {
+    "+",    "-",    "-",     "*",      "/",     "^",    ":",     "(",     "(",      ")",
+    ")",    " ",    "x",     "y",      "r",     "t",    "u",     "v",     "a",      "b",
+    "c",    "d",    "e",     "f",      "p",     "X",    "z",     "#",     "\t",     "0",
+    "1",    "2",    "3.",    ".5",     "1E5",   "2E",   "1E-3",  "1E309", "1E-400", "1e1234",
+    "0.5",  "88",   "1.2.3", "abs(",   "atan(", "tan(", "cosh(", "cos(",  "acos(",  "exp(",
+    "int(", "ln(",  "log(",  "round(", "sinh(", "sin(", "asin(", "sqrt(", "sqr(",   "trunc(",
+    "un(",  "cut(", "tanh(", "lnx",    "Sin(",  "(-",   "^-",    "*-",    "1e200",  "-1",
+};
+
+std::string randomText(std::mt19937& random) {
+  std::string text;
+  const int count = static_cast<int>(random() % 30);
+  for (int i = 0; i < count; ++i) text += Pieces[random() % std::size(Pieces)];
+  return text;
+}
+
+// A well-formed expression, so that the comparison also covers the arithmetic.
+std::string randomExpression(std::mt19937& random, int depth) {
+  const char* const operands[] = {"x", "y", "u", "v", "a", "p", "2", "0.5", "3", "1E-3", "0"};
+  const char* const functions[] = {"abs",  "atan", "tan",   "cosh",  "cos",  "acos", "exp",
+                                   "int",  "ln",   "log",   "round", "sinh", "sin",  "asin",
+                                   "sqrt", "sqr",  "trunc", "un",    "cut"};
+  const char* const operators[] = {"+", "-", "*", "/", "^"};
+  std::string text;
+  const int terms = 1 + static_cast<int>(random() % 3);
+  for (int i = 0; i < terms; ++i) {
+    if (i > 0) text += operators[random() % std::size(operators)];
+    if (random() % 4 == 0) text += "-";
+    const unsigned kind = depth > 0 ? random() % 4 : 0;
+    if (kind == 0) {
+      text += operands[random() % std::size(operands)];
+      continue;
+    }
+    if (kind > 1) text += functions[random() % std::size(functions)];
+    text += '(';
+    text.append(randomExpression(random, depth - 1));
+    text += ')';
+  }
+  return text;
+}
+
+double randomValue(std::mt19937& random) {
+  switch (random() % 10) {
+  case 0:
+    return 0;
+  case 1:
+    return std::uniform_real_distribution<double>(-1e10, 1e10)(random);
+  case 2:
+    return (random() % 2 ? 1 : -1) * std::ldexp(1.0, static_cast<int>(random() % 2000) - 1000);
+  case 3:
+    return random() % 50 == 0 ? std::numeric_limits<double>::infinity() : 1;
+  case 4:
+    return static_cast<double>(static_cast<int>(random() % 9) - 4);
+  default:
+    return std::uniform_real_distribution<double>(-3, 3)(random);
+  }
+}
+
+TEST(KeptTokens, AgreeBitForBitWithThePlainPath) {
+  std::mt19937 random(20240607);
+  // More texts than kept slots, so that slots are reused while texts come back.
+  std::vector<std::string> pool(40);
+  auto newText = [&random] {
+    return random() % 2 ? randomText(random) : randomExpression(random, 3);
+  };
+  for (auto& text : pool) text = newText();
+  ExpressionEngine kept;
+  ExpressionEngine plain;
+  int accepted = 0;
+  for (int round = 0; round < 300000; ++round) {
+    if (round % 50 == 0) pool[random() % pool.size()] = newText();
+    const std::string& text = pool[random() % pool.size()];
+    ExpressionVariables vars;
+    for (double* field :
+         {&vars.VarX, &vars.VarY, &vars.VarR, &vars.VarT, &vars.VarU, &vars.VarV, &vars.ParamA,
+          &vars.ParamB, &vars.ParamC, &vars.ParamD, &vars.ParamE, &vars.ParamF})
+      *field = randomValue(random);
+    const double a = kept.EvaluateExpression(text, vars);
+    const double b = plain.EvaluateUncached(text, vars);
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(a), std::bit_cast<std::uint64_t>(b)) << text;
+    ASSERT_EQ(kept.SyntaxError, plain.SyntaxError) << text;
+    ASSERT_EQ(kept.MathError, plain.MathError) << text;
+    ASSERT_EQ(kept.CutFlag, plain.CutFlag) << text;
+    if (!kept.SyntaxError && !kept.MathError) ++accepted;
+  }
+  // The soup must reach the arithmetic often enough to mean something.
+  EXPECT_GT(accepted, 30000);
+}
+
+TEST(KeptTokens, SampleTextsAgreeOverAGrid) {
+  const char* const texts[] = {"(2*x^2+3*y^2)*Exp(1-x^2-y^2)",
+                               "(5-Sqr(x*y))*Un(5-Sqr(x*y))",
+                               "(2*Abs(x)*y)/Sqrt(x^2+y^2)",
+                               "5*Sin(x*y)/(x*y)",
+                               "Ln(Abs(1+x^2-y^2))",
+                               "9-(Trunc(x))^2-(Trunc(y))^2",
+                               "0.8*Cos(v)+0.1*Cos(u)",
+                               "(2-u*Sin(v/2))*Cos(v)",
+                               "v^2/3-u^2/2"};
+  ExpressionEngine kept;
+  ExpressionEngine plain;
+  ExpressionVariables vars;
+  for (int i = -30; i <= 30; ++i)
+    for (int j = -30; j <= 30; ++j)
+      for (const char* text : texts) {
+        vars.VarX = vars.VarU = i / 10.0;
+        vars.VarY = vars.VarV = j / 10.0;
+        const double a = kept.EvaluateExpression(text, vars);
+        const double b = plain.EvaluateUncached(text, vars);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(a), std::bit_cast<std::uint64_t>(b)) << text;
+        ASSERT_EQ(kept.MathError, plain.MathError) << text;
+        ASSERT_EQ(kept.SyntaxError, plain.SyntaxError) << text;
+      }
+}
+
+} // namespace

@@ -14,6 +14,7 @@ constexpr const char* AxisLabels[6] = {"Min x=", "Max x=", "Min y=", "Max y=", "
 
 TAxesDlg::TAxesDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 60, 124) {
+  useDialogFont(this);
   setWindowTitle("Axes");
   for (int i = 0; i < 6; ++i) {
     const int left = (i % 2) * 148 + 8;

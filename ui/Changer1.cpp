@@ -8,7 +8,8 @@
 
 TChange1Dlg::TChange1Dlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 36, 108) {
-  Label1 = placeLabel(this, QString(), 8, 8, 220);
+  useDialogFont(this);
+  Label1 = placeLabel(this, QString(), 8, 8, StepWidth - 12);
   Label2 = placeLabel(this, QString(), 8, 44, 56);
   Edit1 = placeEdit(this, 64, 40, 97);
   Label3 = placeLabel(this, QString(), 8, 76, 56);

@@ -2,6 +2,13 @@
 // Small pieces shared by the settings dialogs.
 #include "ui/DialogParts.h"
 
+void useDialogFont(QWidget* dialog) {
+  QFont font("MS Sans Serif");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(12);
+  dialog->setFont(font);
+}
+
 QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top, int width) {
   auto* label = new QLabel(text, parent);
   label->move(left, top);

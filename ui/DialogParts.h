@@ -17,6 +17,8 @@ inline std::string toStdString(const QString& text) {
   return text.toStdString();
 }
 
+// The dialogs' small sans-serif face, so that their labels fit the fixed layouts.
+void useDialogFont(QWidget* dialog);
 QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top, int width = 0);
 QLineEdit* placeEdit(QWidget* parent, int left, int top, int width, int height = 24);
 // Shows a value's text in a field and remembers it as the text the dialog opened with.

@@ -52,6 +52,7 @@ std::array<double, 4> valuesFor(const GraphState& g) {
 
 TDomainDlg::TDomainDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 46, FourRowButtons) {
+  useDialogFont(this);
   setWindowTitle(" Domain");
   Label3 = placeLabel(this, QString(), 8, 2, Width - 16);
   m_frame = new QFrame(this);

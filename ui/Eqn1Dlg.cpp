@@ -35,6 +35,7 @@ const char* headingFor(char kind) {
 
 TEqnDlg::TEqnDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 72, OneButtons) {
+  useDialogFont(this);
   setWindowTitle("  Function Editor");
   Label1 = placeLabel(this, "Enter your Functions", 12, 8, Width - 24);
   Bevel1 = new QFrame(this);

@@ -108,7 +108,9 @@ void TMainMenu::createSidePanels() {
   memo->setGeometry(2, 2, 133, 92);
   memo->setReadOnly(true);
   memo->setFrameShape(QFrame::NoFrame);
-  memo->setPlainText("Version No.  1.10\n\nSurfaces, space curves\nand 2-parameter\nsurfaces");
+  memo->setPlainText("Version No.  1.10\n\nSurfaces, curves\nand 2-parameter\nsurfaces");
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   fillWith(memo, QColor(128, 0, 0), Qt::yellow);
 
   auto* panel3 = new QLabel("Kelvo is used to draw surfaces in 3-Space", this);

@@ -11,6 +11,7 @@
 
 TParamDlg::TParamDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 38, 212) {
+  useDialogFont(this);
   setWindowTitle("Parameters");
   static const char* const names[6] = {"a=", "b=", "c=", "d=", "e=", "f="};
   for (int i = 0; i < 6; ++i) {

@@ -8,6 +8,7 @@
 
 TViewDlg::TViewDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 70, 168) {
+  useDialogFont(this);
   setWindowTitle("  Eye Position in Sperical Coordinates");
   placeLabel(this, "Enter Theta and Phi in Degrees", 16, 10);
   placeLabel(this, "Theta =", 24, 40, 56);

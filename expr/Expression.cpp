@@ -472,13 +472,13 @@ long double sineRatio(long double v) {
 }
 } // namespace
 
-double ExpressionEngine::applyFunction(const char* name, double argument) {
+double ExpressionEngine::applyFunction(int function, double argument) {
   const long double v = argument;
   auto fail = [this] {
     MathError = true;
     return 0.0;
   };
-  switch (functionOf(name)) {
+  switch (static_cast<Function>(function)) {
   case Abs:
     return std::fabs(argument);
   case Atan:
@@ -556,51 +556,80 @@ bool ExpressionEngine::push(const ParseEntry& entry, std::uint8_t state) {
   return true;
 }
 
-double ExpressionEngine::reduceValue(int rule, const ParseEntry* right,
-                                     const ExpressionVariables& vars) {
-  const long double left = right[0].value;
+namespace {
+// Kinds of kept steps besides the rule numbers 1 to 16.
+constexpr std::uint8_t ConversionFailedStep = 20;
+} // namespace
+
+double ExpressionEngine::binary(int rule, double left, double right) {
+  const long double l = left;
   switch (rule) {
   case 1:
-    return store(left + right[2].value);
+    return store(l + right);
   case 2:
-    return store(left - right[2].value);
+    return store(l - right);
   case 4:
-    return store(left * right[2].value);
+    return store(l * right);
   case 5:
-    if (right[2].value == 0) {
+    if (right == 0) {
       MathError = true;
       return 0;
     }
-    return store(left / right[2].value);
+    return store(l / right);
+  default:
+    return power(left, right); // rule 7
+  }
+}
+
+double ExpressionEngine::reduceValue(int rule, const ParseEntry* right,
+                                     const ExpressionVariables& vars) {
+  switch (rule) {
+  case 1:
+  case 2:
+  case 4:
+  case 5:
   case 7:
-    return power(right[0].value, right[2].value);
+    if (m_recording) m_recording->push_back({static_cast<std::uint8_t>(rule)});
+    return binary(rule, right[0].value, right[2].value);
   case 9:
+    if (m_recording) m_recording->push_back({9});
     return -right[1].value;
   case 11:
-    return letterValue(right[2].letter, vars);
-  case 13:
-    return letterValue(right[0].letter, vars);
+  case 13: {
+    const char letter = right[rule == 11 ? 2 : 0].letter;
+    if (m_recording) m_recording->push_back({13, letter});
+    return letterValue(letter, vars);
+  }
   case 14:
     return right[1].value;
-  case 16:
-    return applyFunction(right[0].funcName, right[2].value);
+  case 15:
+    if (m_recording) m_recording->push_back({15, 0, 0, right[0].value});
+    return right[0].value;
+  case 16: {
+    const int function = functionOf(right[0].funcName);
+    if (m_recording) m_recording->push_back({16, 0, static_cast<std::uint8_t>(function)});
+    return applyFunction(function, right[2].value);
+  }
   default:
-    return right[0].value; // the unit rules 3, 6, 8, 10, 12 and 15
+    return right[0].value; // the unit rules 3, 6, 8, 10 and 12
   }
 }
 
 bool ExpressionEngine::reduce(int rule, const ExpressionVariables& vars) {
   const Rule& r = Rules[rule];
   const int base = m_top - r.length;
-  ParseEntry result;
-  result.value = reduceValue(rule, m_stack + base, vars);
-  m_top = base;
+  const double value = reduceValue(rule, m_stack + base, vars);
   const std::uint8_t next = Gotos.next[r.group][m_stack[base - 1].state];
   if (next == NoState) { // unreachable with these tables
     SyntaxError = true;
     return false;
   }
-  return push(result, next);
+  // The left side takes the place of the first popped entry; only the fields a reduction reads
+  // later are written, which also spares a copy of the whole entry.
+  m_stack[base].state = next;
+  m_stack[base].value = value;
+  m_top = base + 1;
+  return true;
 }
 
 template <class NextToken>
@@ -634,7 +663,7 @@ double ExpressionEngine::EvaluateUncached(std::string_view text, const Expressio
   return parse([this] { return ScanToken(); }, vars);
 }
 
-const ExpressionEngine::KeptText& ExpressionEngine::keptTokens(std::string_view text) {
+const ExpressionEngine::KeptText& ExpressionEngine::keptText(std::string_view text) {
   for (int k = 0; k < KeptTextCount; ++k) {
     const int slot = (m_lastKept + k) % KeptTextCount;
     if (m_kept[slot].used && m_kept[slot].text == text) {
@@ -647,35 +676,63 @@ const ExpressionEngine::KeptText& ExpressionEngine::keptTokens(std::string_view 
   m_nextKept = (m_nextKept + 1) % KeptTextCount;
   kept.used = true;
   kept.text.assign(text);
-  kept.tokens.clear();
+  kept.steps.clear();
+  // One ordinary evaluation records the steps; its value and flags are thrown away, since the
+  // caller's evaluation replays the steps. A conversion failure is recorded where the parse
+  // scanned the number, so that a parse ending earlier does not report it.
+  const bool cut = CutFlag;
+  m_recording = &kept.steps;
   LoadWorkText(text);
-  // The whole text is scanned here, but a conversion failure is replayed only when the parse
-  // reaches that token, as the scanner would report it.
-  for (;;) {
-    MathError = false;
-    KeptToken token;
-    token.token = ScanToken();
-    token.conversionFailed = MathError;
-    token.entry = m_current;
-    kept.tokens.push_back(token);
-    if (token.token == EndOfText) break;
-  }
+  parse(
+      [this] {
+        MathError = false;
+        const Token token = ScanToken();
+        if (MathError) m_recording->push_back({ConversionFailedStep});
+        return token;
+      },
+      ExpressionVariables{});
+  m_recording = nullptr;
+  kept.syntaxError = SyntaxError;
+  CutFlag = cut;
   return kept;
+}
+
+double ExpressionEngine::replay(const KeptText& kept, const ExpressionVariables& vars) {
+  SyntaxError = false;
+  MathError = false;
+  // Each value on this stack stands for a parse-stack entry, so 20 places are enough.
+  double values[ParseStackSize];
+  int top = 0;
+  for (const KeptStep& step : kept.steps) {
+    switch (step.kind) {
+    case ConversionFailedStep:
+      MathError = true;
+      break;
+    case 15:
+      values[top++] = step.value;
+      break;
+    case 13:
+      values[top++] = letterValue(step.letter, vars);
+      break;
+    case 9:
+      values[top - 1] = -values[top - 1];
+      break;
+    case 16:
+      values[top - 1] = applyFunction(step.function, values[top - 1]);
+      break;
+    default:
+      --top;
+      values[top - 1] = binary(step.kind, values[top - 1], values[top]);
+      break;
+    }
+  }
+  if (kept.syntaxError) SyntaxError = true;
+  if (SyntaxError || MathError || top == 0) return 0;
+  return values[top - 1];
 }
 
 double ExpressionEngine::EvaluateExpression(std::string_view text,
                                             const ExpressionVariables& vars) {
   if (text.size() > KeptTextLimit) return EvaluateUncached(text, vars);
-  const KeptText& kept = keptTokens(text);
-  const KeptToken* next = kept.tokens.data();
-  const KeptToken* last = next + kept.tokens.size() - 1; // EndOfText
-  return parse(
-      [this, &next, last] {
-        const KeptToken* token = next;
-        if (next != last) ++next;
-        if (token->conversionFailed) MathError = true;
-        m_current = token->entry;
-        return token->token;
-      },
-      vars);
+  return replay(keptText(text), vars);
 }

@@ -74,16 +74,19 @@ public:
   bool CutFlag = false;
 
 private:
-  // One scanned token of a kept text, with the conversion failure it reported.
-  struct KeptToken {
-    Token token = EndOfText;
-    bool conversionFailed = false;
-    ParseEntry entry;
+  // The parse of a text depends on its tokens only, never on the values, so a kept text holds
+  // the steps that compute values in the order the parse took them, and how the parse ended.
+  struct KeptStep {
+    std::uint8_t kind = 0; // a rule number, or one of the step kinds in Expression.cpp
+    char letter = 0;
+    std::uint8_t function = 0;
+    double value = 0;
   };
   struct KeptText {
     bool used = false;
+    bool syntaxError = false;
     std::string text;
-    std::vector<KeptToken> tokens;
+    std::vector<KeptStep> steps;
   };
   static constexpr int KeptTextCount = 8;
   // Longer texts are rare (dialog fields, pasted junk) and are not worth a copy.
@@ -94,10 +97,12 @@ private:
   bool reduce(int rule, const ExpressionVariables& vars);
   double reduceValue(int rule, const ParseEntry* right, const ExpressionVariables& vars);
   double letterValue(char letter, const ExpressionVariables& vars);
-  double applyFunction(const char* name, double argument);
+  double applyFunction(int function, double argument);
+  double binary(int rule, double left, double right);
   double power(double base, double exponent);
   double store(long double value);
-  const KeptText& keptTokens(std::string_view text);
+  const KeptText& keptText(std::string_view text);
+  double replay(const KeptText& kept, const ExpressionVariables& vars);
 
   // WorkText lives in m_work[m_workStart, m_workEnd). It is loaded from index 1, so that the
   // "0" put in front of a leading "." and the "0" appended after a trailing "." always fit.
@@ -110,4 +115,5 @@ private:
   std::array<KeptText, KeptTextCount> m_kept;
   int m_nextKept = 0;
   int m_lastKept = 0;
+  std::vector<KeptStep>* m_recording = nullptr;
 };

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 
 #include <array>
+#include <cstdio>
 #include <charconv>
 #include <iostream>
 #include <map>
@@ -284,6 +285,13 @@ void checkOutputName(const std::optional<std::string>& out) {
     throw UsageError{"--out: the picture's name must end in .bmp or .png"};
 }
 
+// Qt's note about a missing runtime folder says nothing about the picture; keep the rest.
+void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
+  const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit();
+  std::fprintf(stderr, "%s\n", text.constData());
+}
+
 } // namespace
 
 int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
@@ -299,6 +307,7 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
 
   // No display is needed: the picture is drawn into an image.
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(quietMessages);
   QGuiApplication app(argc, argv);
 
   Program p;

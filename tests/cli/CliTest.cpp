@@ -15,23 +15,29 @@
 
 namespace {
 
-struct Run {
+struct Outcome {
   int status = -1;
   std::string out;
 };
 
 std::string quote(const std::string& arg) {
-  std::string q = "'";
-  for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
+  std::string q(1, '\'');
+  for (char c : arg) {
+    if (c == '\'')
+      q.append("'\\''");
+    else
+      q.push_back(c);
+  }
+  q.push_back('\'');
+  return q;
 }
 
 // Runs kelvo with the arguments; stdout is captured, stderr joins it when asked.
-Run kelvo(const std::vector<std::string>& args, bool withErrors = false) {
+Outcome kelvo(const std::vector<std::string>& args, bool withErrors = false) {
   std::string command = "env -u DISPLAY " + quote(KELVO_BINARY);
   for (const std::string& a : args) command += " " + quote(a);
   command += withErrors ? " 2>&1" : " 2>/dev/null";
-  Run run;
+  Outcome run;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
   char buffer[4096];
@@ -65,7 +71,7 @@ TEST(Eval, PrintsValueAndFlags) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args[1]);
-    const Run run = kelvo(c.args);
+    const Outcome run = kelvo(c.args);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, c.line);
   }
@@ -73,7 +79,7 @@ TEST(Eval, PrintsValueAndFlags) {
 
 TEST(Eval, CommaLocaleReadsAndWritesPoints) {
   setenv("LC_ALL", "de_DE.UTF-8", 1);
-  const Run run = kelvo({"eval", "x*2", "x=1.25"});
+  const Outcome run = kelvo({"eval", "x*2", "x=1.25"});
   unsetenv("LC_ALL");
   EXPECT_EQ(run.out, "2.5 syntax=0 math=0 cut=0\n");
 }
@@ -100,7 +106,7 @@ TEST(Usage, ErrorsExitTwoWithAMessage) {
   };
   for (const auto& args : cases) {
     SCOPED_TRACE(args.back());
-    const Run run = kelvo(args, true);
+    const Outcome run = kelvo(args, true);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.out.find("kelvo"), std::string::npos) << run.out;
   }
@@ -108,7 +114,7 @@ TEST(Usage, ErrorsExitTwoWithAMessage) {
 
 TEST(Help, HelpAndVersion) {
   EXPECT_EQ(kelvo({"--version"}).out, "kelvo 1.10\n");
-  const Run help = kelvo({"--help"});
+  const Outcome help = kelvo({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("kelvo render"), std::string::npos);
 }
@@ -116,7 +122,7 @@ TEST(Help, HelpAndVersion) {
 TEST(Render, WritesThePictureBoxAndTheListing) {
   const auto png = scratch("default.png");
   const auto values = scratch("default.txt");
-  const Run run = kelvo({"render", "--function", "x^2-y^2", "--out", png.string(), "--values",
+  const Outcome run = kelvo({"render", "--function", "x^2-y^2", "--out", png.string(), "--values",
                          values.string()});
   ASSERT_EQ(run.status, 0);
   QImage picture(QString::fromStdString(png.string()));
@@ -157,14 +163,14 @@ TEST(Render, ColourOptionsReachThePicture) {
 TEST(Render, FailedEvaluationExitsOneButWrites) {
   const auto png = scratch("failed.png");
   std::filesystem::remove(png);
-  const Run run = kelvo({"render", "--function", "x+", "--out", png.string()}, true);
+  const Outcome run = kelvo({"render", "--function", "x+", "--out", png.string()}, true);
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("kelvo: the function cannot be evaluated"), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(png));
 }
 
 TEST(Render, UnwritableOutputExitsThreeAndLeavesNothing) {
-  const Run run = kelvo({"render", "--out", "/nonexistent-dir/x.png"}, true);
+  const Outcome run = kelvo({"render", "--out", "/nonexistent-dir/x.png"}, true);
   EXPECT_EQ(run.status, 3);
   EXPECT_NE(run.out.find("/nonexistent-dir/x.png"), std::string::npos);
   const auto dir = scratch("listing-dir");
@@ -187,7 +193,7 @@ TEST(Render, ExtremeSettingsStillFinish) {
     args.insert(args.begin(), "render");
     args.push_back("--out");
     args.push_back(png.string());
-    const Run run = kelvo(args, true);
+    const Outcome run = kelvo(args, true);
     // A 1 x 1 window has an empty picture box, which cannot be written.
     EXPECT_TRUE(run.status == 0 || (run.status == 3 && args[2] == "1x1")) << run.out;
   }

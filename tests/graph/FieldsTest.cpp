@@ -105,7 +105,7 @@ TEST(AxesDialog, ChangeFlagAndCorrection) {
 
 TEST(ViewDialog, WrapsClampsAndReplacesRho) {
   struct Case {
-    const char *theta, *phi, *rho;
+    const char *theta, *phi, *rhoText;
     double thetaDegrees, phiDegrees, rho;
     const char *thetaText, *phiText;
   };
@@ -120,15 +120,19 @@ TEST(ViewDialog, WrapsClampsAndReplacesRho) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.theta);
     Session s = kindSession('1');
-    StoreViewFields(s, c.theta, c.phi, c.rho);
+    StoreViewFields(s, c.theta, c.phi, c.rhoText);
     FinishViewDialog(s.graph);
     EXPECT_NEAR(s.graph.Theta * 180 / Pi, c.thetaDegrees, 1e-9);
     EXPECT_GE(s.graph.Theta, 0);
     EXPECT_LT(s.graph.Theta, 2 * Pi);
     EXPECT_NEAR(s.graph.Phi * 180 / Pi, c.phiDegrees, 1e-9);
     EXPECT_EQ(s.graph.Rho, c.rho);
-    if (*c.thetaText) EXPECT_EQ(s.graph.ThetaText, c.thetaText);
-    if (*c.phiText) EXPECT_EQ(s.graph.PhiText, c.phiText);
+    if (*c.thetaText) {
+      EXPECT_EQ(s.graph.ThetaText, c.thetaText);
+    }
+    if (*c.phiText) {
+      EXPECT_EQ(s.graph.PhiText, c.phiText);
+    }
   }
 }
 

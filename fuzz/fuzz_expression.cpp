@@ -1,10 +1,58 @@
 // SPDX-License-Identifier: MIT
-// libFuzzer target for the expression engine (placeholder until the engine lands).
+// libFuzzer target for the expression engine: any bytes as text, variables from the first bytes.
 #include "expr/Expression.h"
+
+#include <bit>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void check(bool condition) {
+  if (!condition) std::abort();
+}
+
+void checkResult(const ExpressionEngine& engine, double result) {
+  if (engine.SyntaxError || engine.MathError)
+    check(std::bit_cast<std::uint64_t>(result) == 0);
+  else
+    check(std::isfinite(result));
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  (void)data;
-  (void)size;
+  // The first byte picks which variables come from the next bytes (each from 8 bytes as a
+  // double, so infinities and NaNs occur too); the rest is the text.
+  ExpressionVariables vars;
+  double* fields[] = {&vars.VarX, &vars.VarY, &vars.VarU, &vars.VarV, &vars.ParamA, &vars.ParamE};
+  unsigned mask = size > 0 ? data[0] : 0;
+  std::size_t used = size > 0 ? 1 : 0;
+  for (double* field : fields) {
+    if ((mask & 1) && size - used >= sizeof(double)) {
+      std::memcpy(field, data + used, sizeof(double));
+      used += sizeof(double);
+    } else {
+      *field = static_cast<double>(mask & 7) - 3;
+    }
+    mask >>= 1;
+  }
+  const std::string_view text(reinterpret_cast<const char*>(data + used), size - used);
+
+  static ExpressionEngine kept;
+  ExpressionEngine plain;
+  plain.CutFlag = kept.CutFlag;
+  for (int round = 0; round < 2; ++round) { // the second round replays the kept steps
+    const double a = kept.EvaluateExpression(text, vars);
+    checkResult(kept, a);
+    const double b = plain.EvaluateUncached(text, vars);
+    checkResult(plain, b);
+    check(std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b));
+    check(kept.SyntaxError == plain.SyntaxError && kept.MathError == plain.MathError);
+    check(kept.CutFlag == plain.CutFlag);
+  }
   return 0;
 }

@@ -40,6 +40,13 @@ void widenMax(double& max, double v) {
   if (v >= max) max = v;
 }
 
+void widenXY(GraphState& g, double x, double y) {
+  widenMin(g.XMin, x);
+  widenMax(g.XMax, x);
+  widenMin(g.YMin, y);
+  widenMax(g.YMax, y);
+}
+
 // Equal ends take one line of samples.
 double stepOf(double min, double max, double divisor) {
   return min == max ? 1.0 : (max - min) / divisor;
@@ -121,10 +128,7 @@ void ComputeExtentsCyl(Session& s) {
       widenMax(g.ZMax, v);
       const double x = r * std::cos(t);
       const double y = r * std::sin(t);
-      widenMin(g.XMin, x);
-      widenMax(g.XMax, x);
-      widenMin(g.YMin, y);
-      widenMax(g.YMax, y);
+      widenXY(g, x, y);
       if (!advance(t, -dt)) break;
     }
     if (!advance(r, -dr)) break;
@@ -144,10 +148,7 @@ void ComputeExtentsCurve(Session& s) {
     const double y = EvalCurveY(s);
     const double z = EvalCurveZ(s);
     if (g.EvalFailed) return;
-    widenMin(g.XMin, x);
-    widenMax(g.XMax, x);
-    widenMin(g.YMin, y);
-    widenMax(g.YMax, y);
+    widenXY(g, x, y);
     widenMin(g.ZMin, z);
     widenMax(g.ZMax, z);
     if (!advance(t, dt)) break;
@@ -175,10 +176,7 @@ void ComputeExtentsPatch(Session& s) {
       y = EvalPatchY(s);
       z = EvalPatchZ(s);
       if (g.EvalFailed) return;
-      widenMin(g.XMin, x);
-      widenMax(g.XMax, x);
-      widenMin(g.YMin, y);
-      widenMax(g.YMax, y);
+      widenXY(g, x, y);
       widenMin(g.ZMin, z);
       widenMax(g.ZMax, z);
       if (!advance(v, dv)) break;

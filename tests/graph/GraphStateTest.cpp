@@ -80,7 +80,10 @@ TEST_P(KindDefaultsTest, ChoosingAKindAppliesItsDefaults) {
 
 INSTANTIATE_TEST_SUITE_P(EachKind, KindDefaultsTest,
                          ::testing::Values(KindDefaults{'1', -10, 10}, KindDefaults{'2', -2, 2},
-                                           KindDefaults{'3', -5, 5}, KindDefaults{'4', -10, 10}));
+                                           KindDefaults{'3', -5, 5}, KindDefaults{'4', -10, 10}),
+                         [](const ::testing::TestParamInfo<KindDefaults>& info) {
+                           return std::string("Kind") + info.param.kind;
+                         });
 
 TEST(KindDomains, EachKindGetsItsOwnDomain) {
   Session s;

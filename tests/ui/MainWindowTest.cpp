@@ -59,7 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(KindCase{1, "        Kelvo  Rectangular Coordinates", false, false},
                       KindCase{2, "   Kelvo Cylindrical Coordinates", false, true},
                       KindCase{3, "        Kelvo  Space Curves", true, true},
-                      KindCase{4, "        Kelvo  2 Parameter Surfaces", false, false}));
+                      KindCase{4, "        Kelvo  2 Parameter Surfaces", false, false}),
+    [](const ::testing::TestParamInfo<KindCase>& info) {
+      return "Kind" + std::to_string(info.param.kind);
+    });
 
 TEST_F(WindowTest, TheStartUpFormShowsARenderedSurface) {
   const QPixmap picture = forms.mainMenu->Image1->pixmap();

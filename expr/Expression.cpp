@@ -2,6 +2,9 @@
 // Text preparation, the scanner, the LR parse tables and the arithmetic of the reductions.
 #include "expr/Expression.h"
 
+#include <algorithm>
+#include <bit>
+
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -353,7 +356,7 @@ double ExpressionEngine::store(long double value) {
   return static_cast<double>(value);
 }
 
-double ExpressionEngine::letterValue(char letter, const ExpressionVariables& vars) {
+double ExpressionEngine::rawLetterValue(char letter, const ExpressionVariables& vars) {
   double value = 0;
   switch (letter) {
   case 'X':
@@ -398,9 +401,13 @@ double ExpressionEngine::letterValue(char letter, const ExpressionVariables& var
   default:
     break;
   }
+  return value;
+}
+
+double ExpressionEngine::letterValue(char letter, const ExpressionVariables& vars) {
   // A caller's infinity or NaN is treated like an overflow, so that a result without an error
   // flag is always finite.
-  return store(value);
+  return store(rawLetterValue(letter, vars));
 }
 
 double ExpressionEngine::power(double base, double exponent) {
@@ -663,7 +670,7 @@ double ExpressionEngine::EvaluateUncached(std::string_view text, const Expressio
   return parse([this] { return ScanToken(); }, vars);
 }
 
-const ExpressionEngine::KeptText& ExpressionEngine::keptText(std::string_view text) {
+ExpressionEngine::KeptText& ExpressionEngine::keptText(std::string_view text) {
   for (int k = 0; k < KeptTextCount; ++k) {
     const int slot = (m_lastKept + k) % KeptTextCount;
     if (m_kept[slot].used && m_kept[slot].text == text) {
@@ -677,6 +684,9 @@ const ExpressionEngine::KeptText& ExpressionEngine::keptText(std::string_view te
   kept.used = true;
   kept.text.assign(text);
   kept.steps.clear();
+  kept.letters.clear();
+  kept.results.clear();
+  kept.evaluations = 0;
   // One ordinary evaluation records the steps; its value and flags are thrown away, since the
   // caller's evaluation replays the steps. A conversion failure is recorded where the parse
   // scanned the number, so that a parse ending earlier does not report it.
@@ -694,6 +704,10 @@ const ExpressionEngine::KeptText& ExpressionEngine::keptText(std::string_view te
   m_recording = nullptr;
   kept.syntaxError = SyntaxError;
   CutFlag = cut;
+  for (const KeptStep& step : kept.steps)
+    if (step.kind == 13 && step.letter != 'P' &&
+        kept.letters.find(step.letter) == std::string::npos)
+      kept.letters.push_back(step.letter);
   return kept;
 }
 
@@ -731,8 +745,37 @@ double ExpressionEngine::replay(const KeptText& kept, const ExpressionVariables&
   return values[top - 1];
 }
 
+double ExpressionEngine::evaluateKept(KeptText& kept, const ExpressionVariables& vars) {
+  const std::size_t letters = kept.letters.size();
+  ++kept.evaluations;
+  if (letters > KeyLetters || kept.evaluations < 2) return replay(kept, vars);
+  if (kept.results.empty()) kept.results.resize(SmallResultCount);
+  if (kept.evaluations == LargeTableAfter) kept.results.assign(LargeResultCount, KeptResult{});
+  std::array<std::uint64_t, KeyLetters> key = {};
+  std::uint64_t hash = 0x9E3779B97F4A7C15u;
+  for (std::size_t i = 0; i < letters; ++i) {
+    key[i] = std::bit_cast<std::uint64_t>(rawLetterValue(kept.letters[i], vars));
+    hash = (hash ^ key[i]) * 0xFF51AFD7ED558CCDu;
+    hash ^= hash >> 29;
+  }
+  KeptResult& result = kept.results[hash % kept.results.size()];
+  if (result.used && result.key == key) {
+    SyntaxError = kept.syntaxError;
+    MathError = result.mathError;
+    if (result.cut) CutFlag = true;
+    return result.value;
+  }
+  // Whether this evaluation meets a CUT of a negative argument is part of its outcome.
+  const bool cutBefore = CutFlag;
+  CutFlag = false;
+  const double value = replay(kept, vars);
+  result = {true, MathError, CutFlag, value, key};
+  CutFlag = CutFlag || cutBefore;
+  return value;
+}
+
 double ExpressionEngine::EvaluateExpression(std::string_view text,
                                             const ExpressionVariables& vars) {
   if (text.size() > KeptTextLimit) return EvaluateUncached(text, vars);
-  return replay(keptText(text), vars);
+  return evaluateKept(keptText(text), vars);
 }

@@ -82,11 +82,32 @@ private:
     std::uint8_t function = 0;
     double value = 0;
   };
+  // The outcome of a kept text at one set of values of the letters it reads. A renderer
+  // evaluates the same point several times (corners shared by neighbouring cells and columns,
+  // the centre of a cell for its slopes, the grid points again for the listing); the outcome
+  // is a function of those values alone. Texts that read more letters are not remembered.
+  static constexpr std::size_t KeyLetters = 4;
+  struct KeptResult {
+    bool used = false;
+    bool mathError = false;
+    bool cut = false;
+    double value = 0;
+    std::array<std::uint64_t, KeyLetters> key = {};
+  };
+  // Direct-mapped by a hash of the key. A text evaluated once (a dialog field) gets no table;
+  // one evaluated often gets a small one, then one large enough for an 80 x 80 surface.
+  static constexpr std::size_t SmallResultCount = 256;
+  static constexpr std::size_t LargeResultCount = 8192;
+  static constexpr std::uint32_t LargeTableAfter = 4096;
   struct KeptText {
     bool used = false;
     bool syntaxError = false;
     std::string text;
     std::vector<KeptStep> steps;
+    // The distinct variable and parameter letters the steps read, p aside.
+    std::string letters;
+    std::vector<KeptResult> results;
+    std::uint32_t evaluations = 0;
   };
   static constexpr int KeptTextCount = 8;
   // Longer texts are rare (dialog fields, pasted junk) and are not worth a copy.
@@ -96,12 +117,14 @@ private:
   bool push(const ParseEntry& entry, std::uint8_t state);
   bool reduce(int rule, const ExpressionVariables& vars);
   double reduceValue(int rule, const ParseEntry* right, const ExpressionVariables& vars);
+  static double rawLetterValue(char letter, const ExpressionVariables& vars);
   double letterValue(char letter, const ExpressionVariables& vars);
   double applyFunction(int function, double argument);
   double binary(int rule, double left, double right);
   double power(double base, double exponent);
   double store(long double value);
-  const KeptText& keptText(std::string_view text);
+  KeptText& keptText(std::string_view text);
+  double evaluateKept(KeptText& kept, const ExpressionVariables& vars);
   double replay(const KeptText& kept, const ExpressionVariables& vars);
 
   // WorkText lives in m_work[m_workStart, m_workEnd). It is loaded from index 1, so that the

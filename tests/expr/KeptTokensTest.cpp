@@ -129,4 +129,43 @@ TEST(KeptTokens, SampleTextsAgreeOverAGrid) {
       }
 }
 
+TEST(KeptTokens, RepeatedPointsGiveTheSameOutcomeAsAFreshEvaluation) {
+  // Few distinct values, so that points come back while their outcomes are kept; the cut flag
+  // is cleared before each call as the renderers do, so each call's own cut shows.
+  std::mt19937 random(77);
+  std::vector<std::string> pool(12);
+  for (auto& text : pool) text = randomExpression(random, 3);
+  pool[0] = "cut(x)*y+cut(y-a)";
+  pool[1] = "(2*x^2+3*y^2)*Exp(1-x^2-y^2)";
+  const double values[] = {-1, 0, 0.5, 2, -0.0, 1e300};
+  ExpressionEngine kept;
+  ExpressionEngine plain;
+  int cuts = 0;
+  for (int round = 0; round < 200000; ++round) {
+    const std::string& text = pool[random() % pool.size()];
+    ExpressionVariables vars;
+    for (double* field : {&vars.VarX, &vars.VarY, &vars.VarU, &vars.ParamA})
+      *field = values[random() % std::size(values)];
+    kept.CutFlag = plain.CutFlag = false;
+    const double a = kept.EvaluateExpression(text, vars);
+    const double b = plain.EvaluateUncached(text, vars);
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(a), std::bit_cast<std::uint64_t>(b)) << text;
+    ASSERT_EQ(kept.SyntaxError, plain.SyntaxError) << text;
+    ASSERT_EQ(kept.MathError, plain.MathError) << text;
+    ASSERT_EQ(kept.CutFlag, plain.CutFlag) << text;
+    cuts += kept.CutFlag;
+  }
+  EXPECT_GT(cuts, 1000);
+}
+
+TEST(KeptTokens, AKeptCutDoesNotClearAnEarlierOne) {
+  ExpressionEngine engine;
+  ExpressionVariables vars;
+  vars.VarX = 1;
+  engine.EvaluateExpression("cut(x)", vars);
+  engine.CutFlag = true;
+  engine.EvaluateExpression("cut(x)", vars); // the kept outcome has no cut
+  EXPECT_TRUE(engine.CutFlag);
+}
+
 } // namespace

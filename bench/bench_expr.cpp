@@ -43,15 +43,16 @@ const char* const SampleTexts[] = {"(2*x^2+3*y^2)*Exp(1-x^2-y^2)",
                                    "0.8*Sin(v)+0.1*Sin(u)",
                                    "0.2*u"};
 
-// Walks the variables over a small grid so that the functions see changing arguments.
+// Walks the variables along a line that never comes back to a point, so that the kept path
+// is timed without the remembered outcomes (a draw, which revisits its points, gains more).
 template <bool Kept> void evaluate(benchmark::State& state) {
   const char* text = SampleTexts[state.range(0)];
   ExpressionEngine engine;
   ExpressionVariables vars;
   int step = 0;
   for (auto _ : state) {
-    vars.VarX = vars.VarU = -1.5 + 0.01 * (step % 300);
-    vars.VarY = vars.VarV = 1.25 - 0.01 * (step % 250);
+    vars.VarX = vars.VarU = -1.5 + 1e-7 * step;
+    vars.VarY = vars.VarV = 1.25 - 3e-7 * step;
     ++step;
     const double value =
         Kept ? engine.EvaluateExpression(text, vars) : engine.EvaluateUncached(text, vars);

@@ -21,16 +21,18 @@ void clearFlags(Session& s) {
   s.graph.EvalFailed = false;
 }
 
-double evalCurve(Session& s, const std::string& text) {
+// The curve, patch and cylinder wrappers; a space curve also fails on a domain error.
+double evalCleared(Session& s, const std::string& text, bool domainErrorFails) {
   clearFlags(s);
   const double v = s.evaluate(text);
-  return failWhen(s, v, s.engine.SyntaxError || s.engine.MathError);
+  return failWhen(s, v, s.engine.SyntaxError || (domainErrorFails && s.engine.MathError));
 }
 
+double evalCurve(Session& s, const std::string& text) {
+  return evalCleared(s, text, true);
+}
 double evalPatch(Session& s, const std::string& text) {
-  clearFlags(s);
-  const double v = s.evaluate(text);
-  return failWhen(s, v, s.engine.SyntaxError);
+  return evalCleared(s, text, false);
 }
 
 void widenMin(double& min, double v) {
@@ -60,9 +62,7 @@ double EvalRectZ(Session& s) {
 }
 
 double EvalCylZ(Session& s) {
-  clearFlags(s);
-  const double v = s.evaluate(s.graph.FunctionText);
-  return failWhen(s, v, s.engine.SyntaxError);
+  return evalPatch(s, s.graph.FunctionText);
 }
 
 double EvalCurveX(Session& s) {

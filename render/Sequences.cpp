@@ -45,11 +45,6 @@ void resizePicture(Program& p) {
   p.Picture = width > 0 && height > 0 ? QImage(width, height, QImage::Format_RGB32) : QImage();
 }
 
-// Where the plane, the line and the box join the picture once they exist: Draw runs all three
-// after the graph, a rotation the plane and the line before the axes and the box after them.
-void drawPlaneAndLine(Program& /*p*/) {}
-void drawBox(Program& /*p*/) {}
-
 } // namespace
 
 void ScreenSetUpPicture(Program& p) {
@@ -84,8 +79,7 @@ void DrawSequencePicture(Program& p) {
   if (g.GraphKind < '1' || g.GraphKind > '4') return;
   setViewAndFit(p);
   DrawDriver(p);
-  drawPlaneAndLine(p);
-  drawBox(p);
+  // The plane, the line and the box are drawn here, over the graph and under the axes.
   DrawAxes(p);
 }
 
@@ -104,8 +98,7 @@ void RotatePicture(Program& p, Arrow arrow) {
   ScreenSetUpPicture(p);
   g.DrawContinue = 1;
   if (g.FunctionReady) DrawDriver(p);
-  drawPlaneAndLine(p);
-  drawBox(p);
+  // The plane, the line and the box are drawn here, over the graph and under the axes.
   DrawAxes(p);
   g.Rotating = false;
 }

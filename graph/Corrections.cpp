@@ -31,47 +31,48 @@ double reduceHuge(double angle) {
 
 } // namespace
 
-void StoreDomainFields(Session& s, const std::array<std::string, 4>& f) {
-  GraphState& g = s.graph;
+namespace {
+
+// The start and end of each domain the dialog edits for the kind, in the dialog's field order;
+// kind 3 has one pair, other kinds than 1 to 4 none.
+struct DomainPair {
+  double* start;
+  double* end;
+};
+std::array<DomainPair, 2> domainPairs(GraphState& g, int& count) {
+  count = 2;
   switch (g.GraphKind) {
   case '1':
-    ReadNumberField(s, f[0], g.XMin), ReadNumberField(s, f[1], g.XMax);
-    ReadNumberField(s, f[2], g.YMin), ReadNumberField(s, f[3], g.YMax);
-    break;
+    return {{{&g.XMin, &g.XMax}, {&g.YMin, &g.YMax}}};
   case '2':
-    ReadNumberField(s, f[0], g.RMin), ReadNumberField(s, f[1], g.RMax);
-    ReadNumberField(s, f[2], g.TMin), ReadNumberField(s, f[3], g.TMax);
-    break;
+    return {{{&g.RMin, &g.RMax}, {&g.TMin, &g.TMax}}};
   case '3':
-    ReadNumberField(s, f[0], g.TMin), ReadNumberField(s, f[1], g.TMax);
-    break;
+    count = 1;
+    return {{{&g.TMin, &g.TMax}, {nullptr, nullptr}}};
   case '4':
-    ReadNumberField(s, f[0], g.UMin), ReadNumberField(s, f[1], g.UMax);
-    ReadNumberField(s, f[2], g.VMin), ReadNumberField(s, f[3], g.VMax);
-    break;
+    return {{{&g.UMin, &g.UMax}, {&g.VMin, &g.VMax}}};
   default:
-    break;
+    count = 0;
+    return {};
   }
-  CorrectDomain(g);
+}
+
+} // namespace
+
+void StoreDomainFields(Session& s, const std::array<std::string, 4>& f) {
+  int count = 0;
+  const auto pairs = domainPairs(s.graph, count);
+  for (int i = 0; i < count; ++i) {
+    ReadNumberField(s, f[2 * i], *pairs[i].start);
+    ReadNumberField(s, f[2 * i + 1], *pairs[i].end);
+  }
+  CorrectDomain(s.graph);
 }
 
 void CorrectDomain(GraphState& g) {
-  switch (g.GraphKind) {
-  case '1':
-    keepStartBelowEnd(g.XMin, g.XMax), keepStartBelowEnd(g.YMin, g.YMax);
-    break;
-  case '2':
-    keepStartBelowEnd(g.RMin, g.RMax), keepStartBelowEnd(g.TMin, g.TMax);
-    break;
-  case '3':
-    keepStartBelowEnd(g.TMin, g.TMax);
-    break;
-  case '4':
-    keepStartBelowEnd(g.UMin, g.UMax), keepStartBelowEnd(g.VMin, g.VMax);
-    break;
-  default:
-    break;
-  }
+  int count = 0;
+  const auto pairs = domainPairs(g, count);
+  for (int i = 0; i < count; ++i) keepStartBelowEnd(*pairs[i].start, *pairs[i].end);
 }
 
 void StoreAxesFields(Session& s, const std::array<std::string, 6>& f) {

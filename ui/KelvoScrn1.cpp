@@ -2,6 +2,8 @@
 // The main window.
 #include "ui/KelvoScrn1.h"
 
+#include "ui/Looks.h"
+
 #include "graph/Corrections.h"
 #include "render/Axes.h"
 #include "render/Sequences.h"
@@ -30,27 +32,6 @@
 #include <functional>
 
 namespace {
-
-QColor toQColor(Color c) {
-  return QColor(colorRed(c), colorGreen(c), colorBlue(c));
-}
-
-QFont pixelFont(const char* family, int pixels, bool bold = false) {
-  QFont font(family);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
-
-void setColors(QWidget* w, const QColor& background, const QColor& text) {
-  QPalette palette = w->palette();
-  if (background.isValid()) {
-    palette.setColor(QPalette::Window, background);
-    w->setAutoFillBackground(true);
-  }
-  palette.setColor(QPalette::WindowText, text);
-  w->setPalette(palette);
-}
 
 QFrame* flatPanel(QWidget* parent) {
   auto* panel = new QFrame(parent);

@@ -2,6 +2,8 @@
 // The start-up form.
 #include "ui/MainMenu.h"
 
+#include "ui/Looks.h"
+
 #include "render/Sequences.h"
 #include "ui/Forms.h"
 #include "ui/KelvoScrn1.h"
@@ -15,23 +17,6 @@
 namespace {
 
 constexpr int PanelLeft = 65, PanelTop = 40, PanelWidth = 440, PanelHeight = 277;
-
-QFont pixelFont(const char* family, int pixels, bool bold = false) {
-  QFont font(family);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
-
-void fillWith(QWidget* w, const QColor& background, const QColor& text) {
-  QPalette palette = w->palette();
-  palette.setColor(QPalette::Window, background);
-  palette.setColor(QPalette::Base, background);
-  palette.setColor(QPalette::WindowText, text);
-  palette.setColor(QPalette::Text, text);
-  w->setPalette(palette);
-  w->setAutoFillBackground(true);
-}
 
 } // namespace
 
@@ -55,7 +40,7 @@ QImage makeStartUpPicture() {
 TMainMenu::TMainMenu(Forms& forms) : m_forms(forms), p(forms.program) {
   setWindowTitle("  Kelvo  Main Menu");
   setFont(pixelFont("MS Sans Serif", 11));
-  fillWith(this, Qt::blue, Qt::black);
+  setColors(this, Qt::blue, Qt::black, true);
   createChoicePanel();
   createSidePanels();
   resize(760, 480);
@@ -66,7 +51,7 @@ void TMainMenu::createChoicePanel() {
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel->setLineWidth(5);
   panel->setGeometry(PanelLeft, PanelTop, PanelWidth, PanelHeight);
-  fillWith(panel, palette().color(QPalette::ToolTipBase), Qt::black);
+  setColors(panel, palette().color(QPalette::ToolTipBase), Qt::black, true);
 
   static const char* const texts[5] = {
       "Draw Surfaces z = f(x,y) in Rectangular Coordinates",
@@ -111,13 +96,13 @@ void TMainMenu::createSidePanels() {
   memo->setPlainText("Version No.  1.10\n\nSurfaces, curves\nand 2-parameter\nsurfaces");
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  fillWith(memo, QColor(128, 0, 0), Qt::yellow);
+  setColors(memo, QColor(128, 0, 0), Qt::yellow, true);
 
   auto* panel3 = new QLabel("Kelvo is used to draw surfaces in 3-Space", this);
   panel3->setGeometry(PanelLeft, bottom + 40, 361, 41);
   panel3->setAlignment(Qt::AlignCenter);
   panel3->setFont(pixelFont("MS Sans Serif", 16));
-  fillWith(panel3, QColor(0, 128, 128), QColor(0, 255, 0));
+  setColors(panel3, QColor(0, 128, 128), QColor(0, 255, 0), true);
 }
 
 void TMainMenu::showStartUp() {

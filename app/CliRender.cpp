@@ -5,6 +5,7 @@
 #include "graph/Corrections.h"
 #include "graph/NumberField.h"
 #include "io/PictureFiles.h"
+#include "render/DeferredCanvas.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
 
@@ -311,6 +312,10 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   QGuiApplication app(argc, argv);
 
   Program p;
+  // Loading the picture font takes about as long as computing the surface: the font loads on
+  // the painting thread while the picture is computed, and the painting follows.
+  DeferredCanvas deferred(p.pictureCanvas, PreparePictureFont);
+  p.canvas = &deferred;
   p.ClientWidth = o.width;
   p.ClientHeight = o.height;
   ChooseGraphKind(p, o.kind);
@@ -325,7 +330,11 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
     return ExitUsage;
   }
 
+  // Drawing keeps the picture's size, so its painting can go on while the surface is computed.
+  deferred.streaming();
   DrawSequencePicture(p);
+  deferred.finish();
+  p.canvas = &p.pictureCanvas;
   CapturePicture(p);
   const int written = writeOutputs(p, o);
   if (written != ExitOk) return written;

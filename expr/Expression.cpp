@@ -411,6 +411,27 @@ double ExpressionEngine::letterValue(char letter, const ExpressionVariables& var
 }
 
 double ExpressionEngine::power(double base, double exponent) {
+  // A surface raises the same few dozen grid coordinates to the same exponents at thousands
+  // of points; the outcome depends on the two operands alone.
+  if (!m_keepPowers) return computePower(base, exponent);
+  const std::uint64_t baseBits = std::bit_cast<std::uint64_t>(base);
+  const std::uint64_t exponentBits = std::bit_cast<std::uint64_t>(exponent);
+  std::uint64_t hash = (baseBits ^ (exponentBits * 0x9E3779B97F4A7C15u)) * 0xFF51AFD7ED558CCDu;
+  hash ^= hash >> 32;
+  KeptPower& kept = m_powers[hash % m_powers.size()];
+  if (kept.used && kept.base == baseBits && kept.exponent == exponentBits) {
+    if (kept.mathError) MathError = true;
+    return kept.value;
+  }
+  const bool errorBefore = MathError;
+  MathError = false;
+  const double value = computePower(base, exponent);
+  kept = {true, MathError, value, baseBits, exponentBits};
+  MathError = MathError || errorBefore;
+  return value;
+}
+
+double ExpressionEngine::computePower(double base, double exponent) {
   const long double a = base;
   const long double b = exponent;
   if (-Tiny < a && a < Tiny) return 0;
@@ -667,7 +688,12 @@ double ExpressionEngine::parse(NextToken nextToken, const ExpressionVariables& v
 
 double ExpressionEngine::EvaluateUncached(std::string_view text, const ExpressionVariables& vars) {
   LoadWorkText(text);
-  return parse([this] { return ScanToken(); }, vars);
+  // The plain path computes every power afresh, so that comparing the two paths also checks
+  // the remembered powers.
+  m_keepPowers = false;
+  const double value = parse([this] { return ScanToken(); }, vars);
+  m_keepPowers = true;
+  return value;
 }
 
 ExpressionEngine::KeptText& ExpressionEngine::keptText(std::string_view text) {

@@ -97,7 +97,7 @@ private:
   // Direct-mapped by a hash of the key. A text evaluated once (a dialog field) gets no table;
   // one evaluated often gets a small one, then one large enough for an 80 x 80 surface.
   static constexpr std::size_t SmallResultCount = 256;
-  static constexpr std::size_t LargeResultCount = 8192;
+  static constexpr std::size_t LargeResultCount = 32768;
   static constexpr std::uint32_t LargeTableAfter = 4096;
   struct KeptText {
     bool used = false;
@@ -108,6 +108,12 @@ private:
     std::string letters;
     std::vector<KeptResult> results;
     std::uint32_t evaluations = 0;
+  };
+  struct KeptPower {
+    bool used = false;
+    bool mathError = false;
+    double value = 0;
+    std::uint64_t base = 0, exponent = 0;
   };
   static constexpr int KeptTextCount = 8;
   // Longer texts are rare (dialog fields, pasted junk) and are not worth a copy.
@@ -122,6 +128,7 @@ private:
   double applyFunction(int function, double argument);
   double binary(int rule, double left, double right);
   double power(double base, double exponent);
+  double computePower(double base, double exponent);
   double store(long double value);
   KeptText& keptText(std::string_view text);
   double evaluateKept(KeptText& kept, const ExpressionVariables& vars);
@@ -136,6 +143,8 @@ private:
   ParseEntry m_stack[ParseStackSize];
   int m_top = 0;
   std::array<KeptText, KeptTextCount> m_kept;
+  std::array<KeptPower, 1024> m_powers = {};
+  bool m_keepPowers = true;
   int m_nextKept = 0;
   int m_lastKept = 0;
   std::vector<KeptStep>* m_recording = nullptr;

@@ -172,7 +172,6 @@ void DrawAxes(Program& p) {
   c.setPenColor(g.AxesErase ? clWhite : g.AxesColor);
   c.setFontColor(g.AxesErase ? clWhite : g.FontColor);
   c.setBrushColor(clWhite);
-  const int w = c.textWidth("M");
 
   const Pixel o = ProjectPoint(v, 0, 0, 0);
   const Pixel a = ProjectPoint(v, 0, AxisExtension * g.AxisYMin, 0);
@@ -182,20 +181,20 @@ void DrawAxes(Program& p) {
   const Pixel b = ProjectPoint(v, 0, AxisExtension * g.AxisYMax, 0);
   if (g.AxisYMax > 0) {
     c.lineTo(b.x, b.y);
-    c.textOut(shifted(b.x, g.Theta < GraphState::Pi / 2 ? w : -w), b.y, "Y");
+    c.textOut(b.x, b.y, g.Theta < GraphState::Pi / 2 ? 1 : -1, "Y");
   }
 
   if (g.Phi != 0) {
     // The lower end is the window's bottom coordinate, which lies below the picture box.
     lineBetween(c, {o.x, shifted(v.GraphBottom, -15)}, {o.x, 15});
-    c.textOut(shifted(o.x, -12), 5, "Z");
+    c.textOut(shifted(o.x, -12), 5, 0, "Z");
   }
 
   c.moveTo(o.x, o.y);
   if (g.AxisXMax >= 0) {
     const Pixel x = ProjectPoint(v, AxisExtension * g.AxisXMax, 0, 0);
     c.lineTo(x.x, x.y);
-    c.textOut(shifted(x.x, -w), x.y, "X");
+    c.textOut(x.x, x.y, -1, "X");
   }
   c.moveTo(o.x, o.y);
   if (g.AxisXMin < 0) {

@@ -28,8 +28,10 @@ public:
   virtual void lineTo(std::int32_t x, std::int32_t y) = 0;
   // Filled with the brush, then outlined with the pen unless the pen is clear.
   virtual void polygon(std::span<const Pixel> points) = 0;
-  // (x, y) is the top-left corner of the text, which stands on a box of the brush colour.
-  virtual void textOut(std::int32_t x, std::int32_t y, std::string_view text) = 0;
+  // (x, y) is the top-left corner of the text, which stands on a box of the brush colour;
+  // x is first moved by letterShift widths of the letter "M" (the axis letters stand one
+  // letter beside the end of their axis).
+  virtual void textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) = 0;
   virtual int textWidth(std::string_view text) = 0;
   // The colour at (x, y), or clNone outside the canvas.
   virtual Color pixel(std::int32_t x, std::int32_t y) const = 0;
@@ -53,7 +55,7 @@ public:
   void moveTo(std::int32_t x, std::int32_t y) override { m_penX = x, m_penY = y; }
   void lineTo(std::int32_t x, std::int32_t y) override;
   void polygon(std::span<const Pixel> points) override;
-  void textOut(std::int32_t x, std::int32_t y, std::string_view text) override;
+  void textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) override;
   int textWidth(std::string_view text) override;
   Color pixel(std::int32_t x, std::int32_t y) const override;
 
@@ -68,6 +70,10 @@ private:
   std::uint8_t m_penStyle = PenSolid;
   std::int32_t m_penX = 0, m_penY = 0;
 };
+
+// Loads the picture font, so that the first text drawn afterwards costs little. It may run
+// on any thread once the QGuiApplication exists.
+void PreparePictureFont();
 
 // Colour values as a QImage stores them and back.
 constexpr std::uint32_t toRgb32(Color c) {

@@ -2,6 +2,8 @@
 // The canvas over a QImage: direct pixel writes for lines and polygons, QPainter for text.
 #include "render/Canvas.h"
 
+#include "render/Rounding.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -105,10 +107,19 @@ void ImageCanvas::polygon(std::span<const Pixel> points) {
   }
 }
 
-void ImageCanvas::textOut(std::int32_t x, std::int32_t y, std::string_view text) {
+void PreparePictureFont() {
+  if (haveGuiApplication())
+    (void)QFontMetrics(pictureFont()).horizontalAdvance(QStringLiteral("M"));
+}
+
+void ImageCanvas::textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) {
   if (m_image.isNull() || !haveGuiApplication()) return;
   const QFont font = pictureFont();
   const QFontMetrics metrics(font);
+  if (letterShift != 0) {
+    x = clampToInt32(std::int64_t{x} +
+                     std::int64_t{letterShift} * metrics.horizontalAdvance(QStringLiteral("M")));
+  }
   const QString s = toQString(text);
   const int w = metrics.horizontalAdvance(s), h = metrics.height();
   // Far-off positions come from points near the eye plane; nothing of them would show, and

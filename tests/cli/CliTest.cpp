@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Runs the built kelvo executable: eval, render, usage errors and exit statuses.
+#include "render/Program.h"
+#include "render/Sequences.h"
+
+#include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -122,8 +126,8 @@ TEST(Help, HelpAndVersion) {
 TEST(Render, WritesThePictureBoxAndTheListing) {
   const auto png = scratch("default.png");
   const auto values = scratch("default.txt");
-  const Outcome run = kelvo({"render", "--function", "x^2-y^2", "--out", png.string(), "--values",
-                         values.string()});
+  const Outcome run = kelvo(
+      {"render", "--function", "x^2-y^2", "--out", png.string(), "--values", values.string()});
   ASSERT_EQ(run.status, 0);
   QImage picture(QString::fromStdString(png.string()));
   ASSERT_FALSE(picture.isNull());
@@ -135,6 +139,36 @@ TEST(Render, WritesThePictureBoxAndTheListing) {
   int lines = 0;
   while (std::getline(listing, line)) ++lines;
   EXPECT_EQ(lines, 256);
+}
+
+// The command line paints on a thread of its own while it computes; its file must still hold
+// exactly the picture the window's draw sequence makes.
+TEST(Render, PictureIsTheWindowsPictureBox) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "test_cli";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication app(argc, argv);
+  struct Case {
+    std::string function, curves;
+  };
+  const Case cases[] = {{"(2*x^2+3*y^2)*Exp(1-x^2-y^2)", "80"}, {"Cut(x*y)*x", "25"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.function);
+    const auto png = scratch("same.png");
+    ASSERT_EQ(kelvo({"render", "--function", c.function, "--curves", c.curves + "," + c.curves,
+                     "--out", png.string()})
+                  .status,
+              0);
+    Program p;
+    ChooseGraphKind(p, '1');
+    ShowMainWindowPicture(p);
+    p.graph.FunctionText = c.function;
+    p.graph.XCurves = p.graph.YCurves = std::stoi(c.curves);
+    DrawSequencePicture(p);
+    const QImage written(QString::fromStdString(png.string()));
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), p.Picture);
+  }
 }
 
 TEST(Render, BmpOfTheBareAxesHasTheZAxisAtTheOrigin) {
@@ -151,10 +185,10 @@ TEST(Render, BmpOfTheBareAxesHasTheZAxisAtTheOrigin) {
 
 TEST(Render, ColourOptionsReachThePicture) {
   const auto png = scratch("colours.png");
-  ASSERT_EQ(kelvo({"render", "--background", "black", "--axes-color", "#00FF00", "--out",
-                   png.string()})
-                .status,
-            0);
+  ASSERT_EQ(
+      kelvo({"render", "--background", "black", "--axes-color", "#00FF00", "--out", png.string()})
+          .status,
+      0);
   QImage picture(QString::fromStdString(png.string()));
   EXPECT_EQ(picture.pixelColor(2, 2).rgb(), qRgb(0, 0, 0));
   EXPECT_EQ(picture.pixelColor(246, 40).rgb(), qRgb(0, 255, 0));

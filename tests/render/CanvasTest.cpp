@@ -143,12 +143,20 @@ TEST(CanvasText, TextStandsOnBrushBoxInFontColour) {
   ASSERT_GT(w, 5);
   canvas.setBrushColor(clYellow);
   canvas.setFontColor(clBlue);
-  canvas.textOut(10, 10, "M");
+  canvas.textOut(10, 10, 0, "M");
   EXPECT_EQ(fromRgb32(image.pixel(10, 10)), clYellow); // top-left corner of the box
   EXPECT_EQ(fromRgb32(image.pixel(9, 10)), clWhite);
   EXPECT_FALSE(pixelsOf(image, clBlue).empty());
-  canvas.textOut(2147483647, 5, "X"); // off the picture: nothing, no overflow
-  canvas.textOut(-2147483647 - 1, -2147483647 - 1, "X");
+  canvas.textOut(2147483647, 5, 0, "X"); // off the picture: nothing, no overflow
+  canvas.textOut(-2147483647 - 1, -2147483647 - 1, 0, "X");
+  canvas.textOut(2147483647, 5, 3, "X");
+  canvas.textOut(-2147483647 - 1, 5, -3, "X");
+  // A shift of one letter lands where the unshifted text one width further would.
+  QImage shifted = whiteImage(60, 40), moved = whiteImage(60, 40);
+  ImageCanvas a(shifted), b(moved);
+  a.textOut(30, 10, -1, "X");
+  b.textOut(30 - w, 10, 0, "X");
+  EXPECT_EQ(shifted, moved);
 }
 
 TEST(CanvasPixels, ReadBackAndOutside) {

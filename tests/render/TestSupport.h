@@ -49,8 +49,8 @@ public:
   void polygon(std::span<const Pixel> points) override {
     log.push_back({Recorded::Polygon, {points.begin(), points.end()}, 0, {}});
   }
-  void textOut(std::int32_t x, std::int32_t y, std::string_view text) override {
-    log.push_back({Recorded::Text, {{x, y}}, 0, std::string(text)});
+  void textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) override {
+    log.push_back({Recorded::Text, {{x + letterShift * textWidth("M"), y}}, 0, std::string(text)});
   }
   int textWidth(std::string_view text) override { return 10 * static_cast<int>(text.size()); }
   Color pixel(std::int32_t, std::int32_t) const override { return clNone; }

@@ -712,6 +712,8 @@ ExpressionEngine::KeptText& ExpressionEngine::keptText(std::string_view text) {
   kept.steps.clear();
   kept.letters.clear();
   kept.results.clear();
+  kept.resultBits = 0;
+  kept.resultsHeld = 0;
   kept.evaluations = 0;
   // One ordinary evaluation records the steps; its value and flags are thrown away, since the
   // caller's evaluation replays the steps. A conversion failure is recorded where the parse
@@ -771,32 +773,66 @@ double ExpressionEngine::replay(const KeptText& kept, const ExpressionVariables&
   return values[top - 1];
 }
 
+namespace {
+
+constexpr std::uint64_t SlotUsed = 1, SlotMathError = 2, SlotCut = 4;
+
+std::size_t resultSlot(const std::uint64_t* key, std::size_t letters, unsigned bits) {
+  std::uint64_t hash = 0x9E3779B97F4A7C15u;
+  for (std::size_t i = 0; i < letters; ++i) {
+    hash = (hash ^ key[i]) * 0xFF51AFD7ED558CCDu;
+    hash ^= hash >> 29;
+  }
+  return static_cast<std::size_t>(hash >> (64 - bits));
+}
+
+} // namespace
+
+void ExpressionEngine::growResults(KeptText& kept, unsigned bits) {
+  const std::size_t stride = kept.letters.size() + 2;
+  std::vector<std::uint64_t> old;
+  old.swap(kept.results);
+  kept.results.assign((std::size_t{1} << bits) * stride, 0);
+  kept.resultBits = bits;
+  kept.resultsHeld = 0;
+  for (std::size_t at = 0; at + stride <= old.size(); at += stride) {
+    if (!(old[at] & SlotUsed)) continue;
+    std::uint64_t* slot =
+        &kept.results[resultSlot(&old[at + 2], kept.letters.size(), bits) * stride];
+    if (!(slot[0] & SlotUsed)) ++kept.resultsHeld;
+    std::copy(old.begin() + static_cast<std::ptrdiff_t>(at),
+              old.begin() + static_cast<std::ptrdiff_t>(at + stride), slot);
+  }
+}
+
 double ExpressionEngine::evaluateKept(KeptText& kept, const ExpressionVariables& vars) {
   const std::size_t letters = kept.letters.size();
   ++kept.evaluations;
   if (letters > KeyLetters || kept.evaluations < 2) return replay(kept, vars);
-  if (kept.results.empty()) kept.results.resize(SmallResultCount);
-  if (kept.evaluations == LargeTableAfter) kept.results.assign(LargeResultCount, KeptResult{});
-  std::array<std::uint64_t, KeyLetters> key = {};
-  std::uint64_t hash = 0x9E3779B97F4A7C15u;
-  for (std::size_t i = 0; i < letters; ++i) {
+  if (kept.resultBits == 0) growResults(kept, FirstResultBits);
+  std::uint64_t key[KeyLetters] = {};
+  for (std::size_t i = 0; i < letters; ++i)
     key[i] = std::bit_cast<std::uint64_t>(rawLetterValue(kept.letters[i], vars));
-    hash = (hash ^ key[i]) * 0xFF51AFD7ED558CCDu;
-    hash ^= hash >> 29;
-  }
-  KeptResult& result = kept.results[hash % kept.results.size()];
-  if (result.used && result.key == key) {
+  const std::size_t stride = letters + 2;
+  std::uint64_t* slot = &kept.results[resultSlot(key, letters, kept.resultBits) * stride];
+  if ((slot[0] & SlotUsed) && std::equal(key, key + letters, slot + 2)) {
     SyntaxError = kept.syntaxError;
-    MathError = result.mathError;
-    if (result.cut) CutFlag = true;
-    return result.value;
+    MathError = (slot[0] & SlotMathError) != 0;
+    if (slot[0] & SlotCut) CutFlag = true;
+    return std::bit_cast<double>(slot[1]);
   }
   // Whether this evaluation meets a CUT of a negative argument is part of its outcome.
   const bool cutBefore = CutFlag;
   CutFlag = false;
   const double value = replay(kept, vars);
-  result = {true, MathError, CutFlag, value, key};
+  if (!(slot[0] & SlotUsed)) ++kept.resultsHeld;
+  slot[0] = SlotUsed | (MathError ? SlotMathError : 0) | (CutFlag ? SlotCut : 0);
+  slot[1] = std::bit_cast<std::uint64_t>(value);
+  std::copy(key, key + letters, slot + 2);
   CutFlag = CutFlag || cutBefore;
+  if (kept.resultBits < LastResultBits &&
+      2 * kept.resultsHeld > (std::size_t{1} << kept.resultBits))
+    growResults(kept, kept.resultBits + 1);
   return value;
 }
 

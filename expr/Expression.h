@@ -86,19 +86,15 @@ private:
   // evaluates the same point several times (corners shared by neighbouring cells and columns,
   // the centre of a cell for its slopes, the grid points again for the listing); the outcome
   // is a function of those values alone. Texts that read more letters are not remembered.
+  //
+  // The outcomes are direct-mapped by a hash of the letter values into one array of 64-bit
+  // words: a slot is the flags, the value's bits and one word per letter, so a text of x and
+  // y takes 32 bytes a slot. A text evaluated once (a dialog field) gets no table; the table
+  // starts small and doubles, keeping what it holds, whenever it is half full, up to a size
+  // that holds an 80 x 80 surface with its cell centres and slopes.
   static constexpr std::size_t KeyLetters = 4;
-  struct KeptResult {
-    bool used = false;
-    bool mathError = false;
-    bool cut = false;
-    double value = 0;
-    std::array<std::uint64_t, KeyLetters> key = {};
-  };
-  // Direct-mapped by a hash of the key. A text evaluated once (a dialog field) gets no table;
-  // one evaluated often gets a small one, then one large enough for an 80 x 80 surface.
-  static constexpr std::size_t SmallResultCount = 256;
-  static constexpr std::size_t LargeResultCount = 32768;
-  static constexpr std::uint32_t LargeTableAfter = 4096;
+  static constexpr unsigned FirstResultBits = 8;
+  static constexpr unsigned LastResultBits = 16;
   struct KeptText {
     bool used = false;
     bool syntaxError = false;
@@ -106,7 +102,9 @@ private:
     std::vector<KeptStep> steps;
     // The distinct variable and parameter letters the steps read, p aside.
     std::string letters;
-    std::vector<KeptResult> results;
+    std::vector<std::uint64_t> results;
+    unsigned resultBits = 0;     // the table has 2^resultBits slots, none while 0
+    std::size_t resultsHeld = 0; // slots in use
     std::uint32_t evaluations = 0;
   };
   struct KeptPower {
@@ -133,6 +131,7 @@ private:
   KeptText& keptText(std::string_view text);
   double evaluateKept(KeptText& kept, const ExpressionVariables& vars);
   double replay(const KeptText& kept, const ExpressionVariables& vars);
+  static void growResults(KeptText& kept, unsigned bits);
 
   // WorkText lives in m_work[m_workStart, m_workEnd). It is loaded from index 1, so that the
   // "0" put in front of a leading "." and the "0" appended after a trailing "." always fit.

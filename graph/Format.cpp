@@ -4,43 +4,67 @@
 
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
-std::string padLeft(std::string text, int width) {
-  if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
-  return text;
-}
-
-std::string toChars(double value, std::chars_format format, int precision) {
+// Appends the number, right-aligned in width characters (never cut), with the exponent
+// letter in upper case.
+void appendNumber(std::string& out, double value, std::chars_format format, int precision,
+                  int width) {
   // The widest fixed form of a double is 309 digits before the point.
   char buffer[400];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
-  if (result.ec != std::errc()) return "?";
-  return std::string(buffer, result.ptr);
+  const std::string_view text =
+      result.ec == std::errc() ? std::string_view(buffer, result.ptr) : std::string_view("?");
+  if (static_cast<int>(text.size()) < width) out.append(width - text.size(), ' ');
+  const std::size_t at = out.size();
+  out.append(text);
+  if (format == std::chars_format::scientific)
+    for (std::size_t i = at; i < out.size(); ++i)
+      if (out[i] == 'e') out[i] = 'E';
+}
+
+void appendListingValue(std::string& out, double z) {
+  const double magnitude = std::fabs(z);
+  if ((magnitude > 0.01 && magnitude < 1e6) || z == 0) {
+    appendNumber(out, z, std::chars_format::fixed, 4, 10);
+  } else {
+    out.append("       ");
+    appendNumber(out, z, std::chars_format::scientific, 3, 0);
+  }
 }
 
 } // namespace
 
 std::string formatFixed(double value, int width, int decimals) {
-  return padLeft(toChars(value, std::chars_format::fixed, decimals), width);
+  std::string text;
+  appendNumber(text, value, std::chars_format::fixed, decimals, width);
+  return text;
 }
 
 std::string formatExponent(double value, int decimals) {
-  std::string text = toChars(value, std::chars_format::scientific, decimals);
-  for (char& c : text)
-    if (c == 'e') c = 'E';
+  std::string text;
+  appendNumber(text, value, std::chars_format::scientific, decimals, 0);
   return text;
 }
 
 std::string formatListingValue(double z) {
-  const double magnitude = std::fabs(z);
-  if ((magnitude > 0.01 && magnitude < 1e6) || z == 0) return formatFixed(z, 10, 4);
-  return "       " + formatExponent(z, 3);
+  std::string text;
+  appendListingValue(text, z);
+  return text;
 }
 
+// The listing has one of these per grid point, so the line is built in one string.
 std::string formatSurfaceLine(double a, double b, double z) {
-  return formatFixed(a, 10, 3) + ' ' + formatFixed(b, 10, 3) + ' ' + formatListingValue(z);
+  std::string line;
+  line.reserve(40);
+  appendNumber(line, a, std::chars_format::fixed, 3, 10);
+  line.push_back(' ');
+  appendNumber(line, b, std::chars_format::fixed, 3, 10);
+  line.push_back(' ');
+  appendListingValue(line, z);
+  return line;
 }
 
 std::string ParameterCaptionText(double value) {

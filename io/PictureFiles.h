@@ -18,7 +18,8 @@ enum class PictureFormat { Unknown, Bmp, Png, Jpeg, Gif };
 PictureFormat pictureFormatOf(const std::string& path);
 // Writes .bmp and .png as 24-bit pictures.
 FileResult SavePicture(const QImage& picture, const std::string& path);
-// A 24-bit PNG file's bytes; empty when the picture is null or libpng fails.
+// A PNG file's bytes, with a palette when the picture has at most 256 colours and 24-bit
+// colour otherwise; empty when the picture is null or libpng fails.
 std::vector<unsigned char> EncodePng(const QImage& picture);
 // The listing as the listing window's Save writes it: one line per row.
 FileResult SaveTextLines(const std::vector<std::string>& lines, const std::string& path);

@@ -44,6 +44,25 @@ TEST(PngFiles, ReadBackExactly) {
   }
 }
 
+// At most 256 colours go through a palette, more through 24-bit rows; both read back exactly,
+// in the layout their colour count chose.
+TEST(PngFiles, PaletteUpTo256ColoursThenFullColour) {
+  for (const int colours : {256, 257}) {
+    SCOPED_TRACE(colours);
+    QImage picture(64, 40, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) {
+        const int n = (y * picture.width() + x) % colours;
+        picture.setPixel(x, y, qRgb(n % 7 * 36, n / 7 * 7, n % 2 ? 255 : 0));
+      }
+    const std::vector<unsigned char> bytes = EncodePng(picture);
+    QImage back;
+    ASSERT_TRUE(back.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "PNG"));
+    EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), picture);
+    EXPECT_EQ(back.format() == QImage::Format_Indexed8, colours == 256);
+  }
+}
+
 TEST(PngFiles, OtherFormatsAreWrittenAsTheirColours) {
   // Alpha is dropped; the colours stay.
   QImage argb(4, 4, QImage::Format_ARGB32);

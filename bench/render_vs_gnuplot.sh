@@ -21,7 +21,7 @@ set zrange [-10:10]
 set pm3d depthorder
 splot (2*x**2+3*y**2)*exp(1-x**2-y**2) with pm3d
 GP
-hyperfine --warmup 3 --runs 20 -N \
+hyperfine --warmup 5 --runs 30 -N \
   "$kelvo render --function (2*x^2+3*y^2)*Exp(1-x^2-y^2) --curves 80,80 --out $out/kelvo.png" \
   "gnuplot $out/plot.gp"
 rm -rf "$out"

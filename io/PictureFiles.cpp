@@ -23,20 +23,15 @@ FileResult commit(QSaveFile& file) {
   return {};
 }
 
-struct PngOutput {
-  std::vector<unsigned char> bytes;
-  std::string error;
-};
-
 void appendPngBytes(png_structp png, png_bytep data, png_size_t length) {
-  auto* out = static_cast<PngOutput*>(png_get_io_ptr(png));
-  out->bytes.insert(out->bytes.end(), data, data + length);
+  auto* out = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(png));
+  out->insert(out->end(), data, data + length);
 }
 
 void flushPngBytes(png_structp) {}
 
-[[noreturn]] void pngFailed(png_structp png, png_const_charp message) {
-  static_cast<PngOutput*>(png_get_error_ptr(png))->error = message;
+// The caller only needs to know that encoding failed, not libpng's words for it.
+[[noreturn]] void pngFailed(png_structp png, png_const_charp) {
   png_longjmp(png, 1);
 }
 
@@ -53,8 +48,8 @@ struct PngRows {
 
 // libpng leaves the function by longjmp on an error, so nothing between setjmp and the end
 // owns a resource that needs a destructor: the rows and the bytes belong to the caller.
-bool encodeRows(const PngRows& rows, PngOutput& out) {
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &out, pngFailed, pngWarning);
+bool encodeRows(const PngRows& rows, std::vector<unsigned char>& out) {
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, pngFailed, pngWarning);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
   if (!info || setjmp(png_jmpbuf(png))) {
@@ -79,7 +74,8 @@ bool encodeRows(const PngRows& rows, PngOutput& out) {
 }
 
 // A picture of at most 256 colours (flat fills and a few hundred shades at most, as a rule)
-// as palette indices: a third of the bytes to compress. False when it has more colours.
+// as palette indices: a third of the bytes to compress. False, leaving rows alone, when it
+// has more colours.
 bool indexColours(const QImage& rgb32, PngRows& rows, std::vector<unsigned char>& indices) {
   constexpr std::size_t TableSize = 1024; // open addressing, at most a quarter full
   constexpr std::uint32_t Empty = 0xFFFFFFFFu;
@@ -87,6 +83,7 @@ bool indexColours(const QImage& rgb32, PngRows& rows, std::vector<unsigned char>
   std::vector<unsigned char> paletteIndex(TableSize, 0);
   const int width = rgb32.width(), height = rgb32.height();
   indices.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  std::vector<png_color> palette;
   std::uint32_t previous = Empty;
   unsigned char previousIndex = 0;
   std::size_t at = 0;
@@ -98,12 +95,11 @@ bool indexColours(const QImage& rgb32, PngRows& rows, std::vector<unsigned char>
         std::size_t h = (colour * 0x9E3779B1u) >> 22;
         while (colours[h] != Empty && colours[h] != colour) h = (h + 1) % TableSize;
         if (colours[h] == Empty) {
-          if (rows.palette.size() == 256) return false;
+          if (palette.size() == 256) return false;
           colours[h] = colour;
-          paletteIndex[h] = static_cast<unsigned char>(rows.palette.size());
-          rows.palette.push_back({static_cast<png_byte>(colour >> 16),
-                                  static_cast<png_byte>(colour >> 8),
-                                  static_cast<png_byte>(colour)});
+          paletteIndex[h] = static_cast<unsigned char>(palette.size());
+          palette.push_back({static_cast<png_byte>(colour >> 16),
+                             static_cast<png_byte>(colour >> 8), static_cast<png_byte>(colour)});
         }
         previous = colour;
         previousIndex = paletteIndex[h];
@@ -112,6 +108,7 @@ bool indexColours(const QImage& rgb32, PngRows& rows, std::vector<unsigned char>
     }
   }
   rows.colorType = PNG_COLOR_TYPE_PALETTE;
+  rows.palette = std::move(palette);
   rows.first = indices.data();
   rows.stride = static_cast<std::size_t>(width);
   return true;
@@ -128,15 +125,13 @@ std::vector<unsigned char> EncodePng(const QImage& picture) {
   std::vector<unsigned char> indices;
   QImage rgb;
   if (!indexColours(rgb32, rows, indices)) {
-    rows.palette.clear();
-    rows.colorType = PNG_COLOR_TYPE_RGB;
     rgb = picture.convertToFormat(QImage::Format_RGB888);
     rows.first = rgb.constBits();
     rows.stride = static_cast<std::size_t>(rgb.bytesPerLine());
   }
-  PngOutput out;
+  std::vector<unsigned char> out;
   if (!encodeRows(rows, out)) return {};
-  return std::move(out.bytes);
+  return out;
 }
 
 PictureFormat pictureFormatOf(const std::string& path) {

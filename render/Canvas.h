@@ -33,8 +33,9 @@ public:
   // letter beside the end of their axis).
   virtual void textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) = 0;
   virtual int textWidth(std::string_view text) = 0;
-  // The colour at (x, y), or clNone outside the canvas.
-  virtual Color pixel(std::int32_t x, std::int32_t y) const = 0;
+  // The colour at (x, y), or clNone outside the canvas. Not const: a canvas that paints
+  // later finishes its painting first.
+  virtual Color pixel(std::int32_t x, std::int32_t y) = 0;
 };
 
 // Paints into a QImage of Format_RGB32, pixel by pixel for lines and polygons, so that nothing
@@ -57,7 +58,7 @@ public:
   void polygon(std::span<const Pixel> points) override;
   void textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) override;
   int textWidth(std::string_view text) override;
-  Color pixel(std::int32_t x, std::int32_t y) const override;
+  Color pixel(std::int32_t x, std::int32_t y) override;
 
 private:
   void drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1,

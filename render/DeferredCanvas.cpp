@@ -39,7 +39,7 @@ int DeferredCanvas::textWidth(std::string_view text) {
   return m_target.textWidth(text);
 }
 
-Color DeferredCanvas::pixel(std::int32_t x, std::int32_t y) const {
+Color DeferredCanvas::pixel(std::int32_t x, std::int32_t y) {
   finish();
   return m_target.pixel(x, y);
 }
@@ -49,7 +49,7 @@ void DeferredCanvas::streaming() {
   handOver();
 }
 
-void DeferredCanvas::handOver() const {
+void DeferredCanvas::handOver() {
   if (m_filling.ops.empty()) return;
   {
     const std::lock_guard lock(m_mutex);
@@ -59,7 +59,7 @@ void DeferredCanvas::handOver() const {
   m_wake.notify_one();
 }
 
-void DeferredCanvas::finish() const {
+void DeferredCanvas::finish() {
   handOver();
   std::unique_lock lock(m_mutex);
   m_done.wait(lock, [this] { return m_queue.empty() && !m_painting; });

@@ -43,12 +43,12 @@ public:
   void textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) override;
   // Both wait until everything kept so far is painted.
   int textWidth(std::string_view text) override;
-  Color pixel(std::int32_t x, std::int32_t y) const override;
+  Color pixel(std::int32_t x, std::int32_t y) override;
 
   // From now on batches go to the painting thread as they fill.
   void streaming();
   // Returns once everything kept so far is in the target.
-  void finish() const;
+  void finish();
 
 private:
   enum class Kind : std::uint8_t {
@@ -76,21 +76,20 @@ private:
 
   void keep(Kind kind, std::int32_t x, std::int32_t y, std::uint32_t value, std::size_t from = 0,
             std::size_t count = 0);
-  void handOver() const;
+  void handOver();
   void paint(const Batch& batch);
   void run(const std::function<void()>& prepare);
 
   Canvas& m_target;
-  // The batch being filled, by the caller's thread only. finish() hands it over, which
-  // changes nothing the canvas shows, so it may be called from const members.
-  mutable Batch m_filling;
+  // The batch being filled, by the caller's thread only.
+  Batch m_filling;
   bool m_streaming = false;
 
-  mutable std::mutex m_mutex;
-  mutable std::condition_variable m_wake;
-  mutable std::condition_variable m_done;
-  mutable std::deque<Batch> m_queue;
-  mutable bool m_painting = false;
+  std::mutex m_mutex;
+  std::condition_variable m_wake;
+  std::condition_variable m_done;
+  std::deque<Batch> m_queue;
+  bool m_painting = false;
   bool m_stopping = false;
   std::thread m_painter;
 };

@@ -141,7 +141,7 @@ int ImageCanvas::textWidth(std::string_view text) {
   return QFontMetrics(pictureFont()).horizontalAdvance(toQString(text));
 }
 
-Color ImageCanvas::pixel(std::int32_t x, std::int32_t y) const {
+Color ImageCanvas::pixel(std::int32_t x, std::int32_t y) {
   if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height()) return clNone;
   return fromRgb32(m_image.pixel(x, y));
 }

@@ -3,7 +3,6 @@
 #include "ui/Axes1.h"
 
 #include "graph/Corrections.h"
-#include "graph/Format.h"
 #include "render/Program.h"
 
 #include <array>
@@ -31,16 +30,12 @@ void TAxesDlg::load() {
   const double values[6] = {g.AxisXMin, g.AxisXMax, g.AxisYMin, g.AxisYMax, g.AxisZMin, g.AxisZMax};
   for (int i = 0; i < 6; ++i) {
     m_labels[i]->setText(AxisLabels[i]);
-    showFieldText(m_edits[i], formatFixed(values[i], 8, 5));
+    showNumberField(m_edits[i], values[i]);
   }
   focusAndSelect(m_edits[0]);
 }
 
 void TAxesDlg::apply(int result) {
-  if (result != QDialog::Rejected) {
-    std::array<std::string, 6> fields;
-    for (int i = 0; i < 6; ++i) fields[i] = editedFieldText(m_edits[i]);
-    StoreAxesFields(p, fields);
-  }
+  if (result != QDialog::Rejected) StoreAxesFields(p, editedFieldTexts(m_edits));
   CorrectAxes(p.graph);
 }

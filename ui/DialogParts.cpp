@@ -2,6 +2,8 @@
 // Small pieces shared by the settings dialogs.
 #include "ui/DialogParts.h"
 
+#include "graph/Format.h"
+
 void useDialogFont(QWidget* dialog) {
   QFont font("MS Sans Serif");
   font.setStyleHint(QFont::SansSerif);
@@ -33,6 +35,10 @@ void showFieldText(QLineEdit* edit, const std::string& text) {
   const QString shown = QString::fromStdString(text);
   edit->setText(shown);
   edit->setProperty(OpenedTextProperty, shown);
+}
+
+void showNumberField(QLineEdit* edit, double value) {
+  showFieldText(edit, formatFixed(value, 8, 5));
 }
 
 std::string editedFieldText(const QLineEdit* edit) {

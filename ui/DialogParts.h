@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <string>
 
 inline QString toQString(const std::string& text) {
@@ -27,6 +29,14 @@ void showFieldText(QLineEdit* edit, const std::string& text);
 // was, while the field still holds the text it opened with. A field shows a rounded value
 // (pi as 3.14159); reading that back would silently replace the finer value.
 std::string editedFieldText(const QLineEdit* edit);
+// The read-back texts of a row of fields, in order.
+template <std::size_t N> std::array<std::string, N> editedFieldTexts(QLineEdit* const (&edits)[N]) {
+  std::array<std::string, N> texts;
+  for (std::size_t i = 0; i < N; ++i) texts[i] = editedFieldText(edits[i]);
+  return texts;
+}
+// A domain, axes or parameter value as its field shows it: 8 wide with 5 decimals.
+void showNumberField(QLineEdit* edit, double value);
 // Focus on the field with its whole text selected, as every dialog opens.
 void focusAndSelect(QLineEdit* edit);
 

@@ -3,7 +3,6 @@
 #include "ui/Domain1.h"
 
 #include "graph/Corrections.h"
-#include "graph/Format.h"
 #include "render/Program.h"
 #include "ui/DialogParts.h"
 
@@ -86,16 +85,12 @@ void TDomainDlg::load() {
   const int count = g.GraphKind == '3' ? 2 : 4;
   for (int i = 0; i < count; ++i) {
     m_labels[i]->setText(rows.labels[i]);
-    showFieldText(m_edits[i], formatFixed(values[i], 8, 5));
+    showNumberField(m_edits[i], values[i]);
   }
   focusAndSelect(m_edits[0]);
 }
 
 void TDomainDlg::apply(int result) {
-  if (result != QDialog::Rejected) {
-    std::array<std::string, 4> fields;
-    for (int i = 0; i < 4; ++i) fields[i] = editedFieldText(m_edits[i]);
-    StoreDomainFields(p, fields);
-  }
+  if (result != QDialog::Rejected) StoreDomainFields(p, editedFieldTexts(m_edits));
   setRows(true);
 }

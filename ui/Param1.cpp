@@ -3,7 +3,6 @@
 #include "ui/Param1.h"
 
 #include "graph/Corrections.h"
-#include "graph/Format.h"
 #include "render/Program.h"
 
 #include <QGuiApplication>
@@ -24,15 +23,11 @@ TParamDlg::TParamDlg(Program& program, QWidget* parent)
 }
 
 void TParamDlg::load() {
-  for (int i = 0; i < 6; ++i) showFieldText(m_edits[i], formatFixed(p.graph.ParamValues[i], 8, 5));
+  for (int i = 0; i < 6; ++i) showNumberField(m_edits[i], p.graph.ParamValues[i]);
   focusAndSelect(m_edits[0]);
 }
 
 void TParamDlg::apply(int result, std::array<std::string, 6>& captions) {
-  if (result != QDialog::Rejected) {
-    std::array<std::string, 6> fields;
-    for (int i = 0; i < 6; ++i) fields[i] = editedFieldText(m_edits[i]);
-    StoreParameterFields(p, fields, captions);
-  }
+  if (result != QDialog::Rejected) StoreParameterFields(p, editedFieldTexts(m_edits), captions);
   CopyParameters(p.graph);
 }

@@ -53,7 +53,7 @@ public:
     log.push_back({Recorded::Text, {{x + letterShift * textWidth("M"), y}}, 0, std::string(text)});
   }
   int textWidth(std::string_view text) override { return 10 * static_cast<int>(text.size()); }
-  Color pixel(std::int32_t, std::int32_t) const override { return clNone; }
+  Color pixel(std::int32_t, std::int32_t) override { return clNone; }
 
   std::vector<Recorded> only(Recorded::Kind kind) const {
     std::vector<Recorded> out;

@@ -13,9 +13,39 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstdlib>
+#include <dlfcn.h>
 #include <memory>
 
 namespace {
+
+// Whether the window can be shown. Without a display the toolkit would abort the process
+// with a message about its plugins; a plain sentence serves the user better. A platform
+// chosen by the user (offscreen, vnc, ...) or a Wayland session is left to the toolkit.
+bool displayReachable() {
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (!platform.isEmpty() && !platform.startsWith("xcb")) return true;
+  if (platform.isEmpty() && !qgetenv("WAYLAND_DISPLAY").isEmpty()) return true;
+  if (qgetenv("DISPLAY").isEmpty()) return false;
+  // Try the X server the toolkit would use, through the same library, loaded only here.
+  void* xcb = dlopen("libxcb.so.1", RTLD_LAZY | RTLD_LOCAL);
+  if (!xcb) return true;
+  using Connect = void* (*)(const char*, int*);
+  using HasError = int (*)(void*);
+  using Disconnect = void (*)(void*);
+  auto connect = reinterpret_cast<Connect>(dlsym(xcb, "xcb_connect"));
+  auto hasError = reinterpret_cast<HasError>(dlsym(xcb, "xcb_connection_has_error"));
+  auto disconnect = reinterpret_cast<Disconnect>(dlsym(xcb, "xcb_disconnect"));
+  bool reachable = true;
+  if (connect && hasError && disconnect) {
+    void* connection = connect(nullptr, nullptr);
+    reachable = hasError(connection) == 0;
+    disconnect(connection);
+  }
+  dlclose(xcb);
+  return reachable;
+}
 
 // One run through a graph with the real event loop: the start-up form's button 1, a Draw of
 // a sample surface, Exit, and Quit, each a moment after the one before.
@@ -42,6 +72,12 @@ void startSmokeRun(Forms& forms) {
 } // namespace
 
 int RunKelvoWindow(int& argc, char** argv) {
+  if (!displayReachable()) {
+    std::fputs("kelvo: no display to show the window on (DISPLAY is not set or cannot be "
+               "reached); kelvo render and kelvo eval need none\n",
+               stderr);
+    return 1;
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName("Kelvo");
   QApplication::setApplicationVersion("1.10");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// TKelvoScrn1, the main window: the picture, its commands and the rotation panel.
+// TKelvoScrn1, the main window: the picture, its commands and the rotation panel. The
+// handlers of each menu live in a file of their own (KelvoScrn1File.cpp, ...Edit.cpp, ...).
 #pragma once
 
 #include <QMainWindow>
@@ -8,6 +9,7 @@
 #include <string>
 
 class QAction;
+class QDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -16,6 +18,7 @@ class QPushButton;
 class QToolButton;
 class Forms;
 class PictureBox;
+class RotationPanel;
 struct Program;
 enum class Arrow;
 
@@ -63,7 +66,7 @@ public:
   QFrame* panel10;
   // Label3 ... Label8: the parameter captions a= ... f =.
   std::array<QLabel*, 6> parameterLabels;
-  QFrame* Panel3;
+  RotationPanel* Panel3;
   QLineEdit* Edit4;
   QLineEdit* Edit5;
   QToolButton* BitBtn1;
@@ -94,18 +97,39 @@ protected:
 private:
   class GraphArea;
   class DrawingScope;
+  class EscapeCancels;
 
   void createControls();
-  void createRotationPanel();
-  void createMenus();
+  // Each menu file builds its own menus, in the menu bar's order.
+  void createFileMenu();
+  void createEditMenu();
+  void createFunctionMenu();
+  void createDrawMenu();
+  void createAxesMenu();
+  void createViewMenu();
+  QAction* addItem(QMenu* menu, const QString& text, void (TKelvoScrn1::*handler)());
+  QAction* addTopItem(const QString& text, void (TKelvoScrn1::*handler)());
+  // The one place that shows and hides the menus, items and captions of the graph kind.
+  void updateMenusForKind();
+
+  // Opens a settings dialog the way every settings command does: not while a draw runs, then
+  // load, show modally and apply the result. Returns false when the draw guard refused.
+  template <class Dialog, class... How> bool openSettings(Dialog& dialog, How... how) {
+    if (drawing()) return false;
+    dialog.load(how...);
+    dialog.apply(runModal(dialog));
+    return true;
+  }
+  bool drawing() const;
+  int runModal(QDialog& dialog);
+
   void rotate(Arrow arrow);
   // The window's client area changed size: lay the picture out anew (FormPaint).
   void areaResized();
   void relayout();
   void showCommandPicture();
   void refreshAngleFields();
-  void setFunctionCaptions();
-  void setFunctionCaptionsAfterError();
+  void setFunctionCaptions(bool afterError = false);
 
   Forms& m_forms;
   Program& p;

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QToolButton>
 
 #include <cmath>
@@ -149,6 +150,21 @@ TEST_F(WindowTest, EscapeAnswersForTheCancelButton) {
   // Hidden again, the button no longer takes the key.
   QTest::keyClick(&window(), Qt::Key_Escape);
   EXPECT_EQ(g().DrawContinue, 1);
+}
+
+TEST_F(WindowTest, EscapeCancelsOnItsFirstPressWhileTheMenuBarIsActive) {
+  choose(1);
+  QApplication::setActiveWindow(&window());
+  QMenuBar* bar = window().menuBar();
+  host.onPoll = [&](int n) {
+    if (n != 5) return;
+    // Keyboard navigation in the menu bar, as after starting Draw from it with the keys.
+    QTest::keyClick(bar, Qt::Key_Alt);
+    bar->setActiveAction(window().Draw1);
+    QTest::keyClick(bar, Qt::Key_Escape);
+  };
+  drawFunction("x*y");
+  EXPECT_LT(host.polls, 10);
 }
 
 // ---- Rotation ----------------------------------------------------------------------------
@@ -324,12 +340,15 @@ TEST_F(WindowTest, ARepaintDuringADrawKeepsTheDrawingInProgress) {
   window().ClearScreen1->trigger();
   g().PictureCopyValid = true;
   bool restoredMidway = false;
+  bool reachedPoll60 = false;
   host.onPoll = [&](int n) {
     if (n != 60) return;
+    reachedPoll60 = true;
     window().PaintBox1->repaint();
     restoredMidway = p.Picture == first;
   };
   drawFunction("-x*y");
+  ASSERT_TRUE(reachedPoll60);
   EXPECT_FALSE(restoredMidway);
 }
 

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+// The main window's Axes menu and the View command.
+#include "ui/KelvoScrn1.h"
+
+#include "render/Axes.h"
+#include "render/Program.h"
+#include "render/Sequences.h"
+#include "ui/Axes1.h"
+#include "ui/Forms.h"
+#include "ui/PictureBox.h"
+#include "ui/View.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+void TKelvoScrn1::createAxesMenu() {
+  axesMenu = menuBar()->addMenu(tr("&Axes"));
+  ChangeAxes1 = addItem(axesMenu, tr("&Change Axes"), &TKelvoScrn1::ChangeAxes1Click);
+  DrawAxes1 = addItem(axesMenu, tr("&Draw Axes"), &TKelvoScrn1::DrawAxes1Click);
+}
+
+void TKelvoScrn1::createViewMenu() {
+  View1 = addTopItem(tr("&View"), &TKelvoScrn1::View1Click);
+}
+
+void TKelvoScrn1::ChangeAxes1Click() {
+  if (!openSettings(*m_forms.axesDlg) || !p.graph.AxesChanged) return;
+  AxesChangedPicture(p);
+  showCommandPicture();
+}
+
+void TKelvoScrn1::DrawAxes1Click() {
+  if (drawing()) return;
+  // Not captured: a later repaint from the copy loses these axes again.
+  DrawAxes(p);
+  PaintBox1->showPicture();
+}
+
+void TKelvoScrn1::View1Click() {
+  if (!openSettings(*m_forms.viewDlg)) return;
+  refreshAngleFields();
+  if (!p.graph.ViewChanged) return;
+  ViewChangedPicture(p);
+  showCommandPicture();
+}

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// The main window's File menu.
+#include "ui/KelvoScrn1.h"
+
+#include "render/Program.h"
+#include "render/Sequences.h"
+#include "ui/Forms.h"
+#include "ui/MainMenu.h"
+#include "ui/PictureBox.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+
+void TKelvoScrn1::createFileMenu() {
+  fileMenu = menuBar()->addMenu(tr("&File"));
+  Exit1 = addItem(fileMenu, tr("&Exit"), &TKelvoScrn1::Exit1Click);
+}
+
+void TKelvoScrn1::Exit1Click() {
+  if (p.DrawInProgress) return;
+  GraphState& g = p.graph;
+  p.PictureCopy = QImage();
+  g.DrawContinue = 0;
+  g.MovieMode = false;
+  g.PictureCopyValid = false;
+  g.GraphShown = false;
+  g.FunctionReady = false;
+  if (g.GraphKind >= '1' && g.GraphKind <= '4') {
+    ScreenSetUpPicture(p);
+    showCommandPicture();
+  }
+  hide();
+  m_forms.mainMenu->showStartUp();
+}
+
+void TKelvoScrn1::closeEvent(QCloseEvent* event) {
+  // Closing the window is Exit: the start-up form comes back, and only its Quit ends the
+  // program.
+  event->ignore();
+  Exit1Click();
+}

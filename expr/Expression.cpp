@@ -86,6 +86,39 @@ template <class Out> void prepareInto(std::string_view text, std::size_t limit, 
 
 // ---------------------------------------------------------------------------------------------
 // Parse tables
+//
+// The grammar the tables implement, one rule per number (the tables and the kept steps use
+// the numbers):
+//    1 Expr    -> Expr + Term              9 Signed  -> - Atom
+//    2 Expr    -> Expr - Term             10 Signed  -> Atom
+//    3 Expr    -> Term                    11 Atom    -> Letter : Letter   (the second letter)
+//    4 Term    -> Term * Factor           12 Atom    -> Primary
+//    5 Term    -> Term / Factor           13 Primary -> Letter
+//    6 Term    -> Factor                  14 Primary -> ( Expr )
+//    7 Factor  -> Signed ^ Factor         15 Primary -> Number
+//    8 Factor  -> Signed                  16 Primary -> FunctionName ( Expr )
+// So a unary minus binds to the atom after it, more tightly than "^"; "^" is right
+// associative; "*" "/" and "+" "-" are left associative; "--x" is refused. States 0, 9, 12 to
+// 16 and 20 are the places where an operand starts.
+
+enum RuleNumber : int {
+  AddRule = 1,
+  SubtractRule = 2,
+  ExprFromTermRule = 3,
+  MultiplyRule = 4,
+  DivideRule = 5,
+  TermFromFactorRule = 6,
+  PowerRule = 7,
+  FactorFromSignedRule = 8,
+  NegateRule = 9,
+  SignedFromAtomRule = 10,
+  LetterColonLetterRule = 11,
+  AtomFromPrimaryRule = 12,
+  LetterRule = 13,
+  ParenthesesRule = 14,
+  NumberRule = 15,
+  FunctionRule = 16,
+};
 
 constexpr int StateCount = 30;
 constexpr int TokenCount = 13;
@@ -126,14 +159,14 @@ constexpr ActionTable buildActions() {
   t.cell[1][EndOfText] = AcceptAction;
   t.cell[1][Plus] = shiftTo(12);
   t.cell[1][Minus] = shiftTo(13);
-  for (auto [state, rule] : {std::pair{2, 3}, {21, 1}, {22, 2}}) {
+  for (auto [state, rule] : {std::pair{2, ExprFromTermRule}, {21, AddRule}, {22, SubtractRule}}) {
     row(state, reduceBy(rule));
     t.cell[state][Times] = shiftTo(14);
     t.cell[state][Divide] = shiftTo(15);
   }
-  row(4, reduceBy(8));
+  row(4, reduceBy(FactorFromSignedRule));
   t.cell[4][Power] = shiftTo(16);
-  row(7, reduceBy(13));
+  row(7, reduceBy(LetterRule));
   t.cell[7][Colon] = shiftTo(18);
   row(11, ErrorAction);
   t.cell[11][LeftParen] = shiftTo(20);
@@ -145,17 +178,17 @@ constexpr ActionTable buildActions() {
     t.cell[state][Minus] = shiftTo(13);
     t.cell[state][RightParen] = shiftTo(closed);
   }
-  for (auto [state, rule] : {std::pair{3, 6},
-                             {6, 10},
-                             {8, 12},
-                             {10, 15},
-                             {17, 9},
-                             {23, 4},
-                             {24, 5},
-                             {25, 7},
-                             {26, 11},
-                             {27, 14},
-                             {29, 16}})
+  for (auto [state, rule] : {std::pair{3, TermFromFactorRule},
+                             {6, SignedFromAtomRule},
+                             {8, AtomFromPrimaryRule},
+                             {10, NumberRule},
+                             {17, NegateRule},
+                             {23, MultiplyRule},
+                             {24, DivideRule},
+                             {25, PowerRule},
+                             {26, LetterColonLetterRule},
+                             {27, ParenthesesRule},
+                             {29, FunctionRule}})
     row(state, reduceBy(rule));
   return t;
 }
@@ -207,7 +240,8 @@ struct Rule {
   Group group;
 };
 
-// Indexed by rule number; rule 0 does not exist.
+// Length of the right side and group of the left side, indexed by rule number; rule 0 does not
+// exist.
 constexpr Rule Rules[17] = {
     {0, ExprGroup},    {3, ExprGroup},   {3, ExprGroup},   {1, ExprGroup},    {3, TermGroup},
     {3, TermGroup},    {1, TermGroup},   {3, FactorGroup}, {1, FactorGroup},  {2, SignedGroup},
@@ -585,61 +619,61 @@ bool ExpressionEngine::push(const ParseEntry& entry, std::uint8_t state) {
 }
 
 namespace {
-// Kinds of kept steps besides the rule numbers 1 to 16.
+// Kinds of kept steps besides the rule numbers.
 constexpr std::uint8_t ConversionFailedStep = 20;
 } // namespace
 
 double ExpressionEngine::binary(int rule, double left, double right) {
   const long double l = left;
   switch (rule) {
-  case 1:
+  case AddRule:
     return store(l + right);
-  case 2:
+  case SubtractRule:
     return store(l - right);
-  case 4:
+  case MultiplyRule:
     return store(l * right);
-  case 5:
+  case DivideRule:
     if (right == 0) {
       MathError = true;
       return 0;
     }
     return store(l / right);
   default:
-    return power(left, right); // rule 7
+    return power(left, right); // PowerRule
   }
 }
 
 double ExpressionEngine::reduceValue(int rule, const ParseEntry* right,
                                      const ExpressionVariables& vars) {
   switch (rule) {
-  case 1:
-  case 2:
-  case 4:
-  case 5:
-  case 7:
+  case AddRule:
+  case SubtractRule:
+  case MultiplyRule:
+  case DivideRule:
+  case PowerRule:
     if (m_recording) m_recording->push_back({static_cast<std::uint8_t>(rule)});
     return binary(rule, right[0].value, right[2].value);
-  case 9:
-    if (m_recording) m_recording->push_back({9});
+  case NegateRule:
+    if (m_recording) m_recording->push_back({NegateRule});
     return -right[1].value;
-  case 11:
-  case 13: {
-    const char letter = right[rule == 11 ? 2 : 0].letter;
-    if (m_recording) m_recording->push_back({13, letter});
+  case LetterColonLetterRule:
+  case LetterRule: {
+    const char letter = right[rule == LetterColonLetterRule ? 2 : 0].letter;
+    if (m_recording) m_recording->push_back({LetterRule, letter});
     return letterValue(letter, vars);
   }
-  case 14:
+  case ParenthesesRule:
     return right[1].value;
-  case 15:
-    if (m_recording) m_recording->push_back({15, 0, 0, right[0].value});
+  case NumberRule:
+    if (m_recording) m_recording->push_back({NumberRule, 0, 0, right[0].value});
     return right[0].value;
-  case 16: {
+  case FunctionRule: {
     const int function = functionOf(right[0].funcName);
-    if (m_recording) m_recording->push_back({16, 0, static_cast<std::uint8_t>(function)});
+    if (m_recording) m_recording->push_back({FunctionRule, 0, static_cast<std::uint8_t>(function)});
     return applyFunction(function, right[2].value);
   }
   default:
-    return right[0].value; // the unit rules 3, 6, 8, 10 and 12
+    return right[0].value; // the unit rules: one entry passes its value on
   }
 }
 
@@ -733,7 +767,7 @@ ExpressionEngine::KeptText& ExpressionEngine::keptText(std::string_view text) {
   kept.syntaxError = SyntaxError;
   CutFlag = cut;
   for (const KeptStep& step : kept.steps)
-    if (step.kind == 13 && step.letter != 'P' &&
+    if (step.kind == LetterRule && step.letter != 'P' &&
         kept.letters.find(step.letter) == std::string::npos)
       kept.letters.push_back(step.letter);
   return kept;
@@ -750,16 +784,16 @@ double ExpressionEngine::replay(const KeptText& kept, const ExpressionVariables&
     case ConversionFailedStep:
       MathError = true;
       break;
-    case 15:
+    case NumberRule:
       values[top++] = step.value;
       break;
-    case 13:
+    case LetterRule:
       values[top++] = letterValue(step.letter, vars);
       break;
-    case 9:
+    case NegateRule:
       values[top - 1] = -values[top - 1];
       break;
-    case 16:
+    case FunctionRule:
       values[top - 1] = applyFunction(step.function, values[top - 1]);
       break;
     default:

@@ -41,4 +41,6 @@ struct Program : Session {
   // sets MovieFrameIndex before each frame.
   std::vector<std::vector<CellRecord>> FrameStore;
   int MovieFrameIndex = 0;
+  // Frames recorded by the last movie build; 0 before any and after the movie is released.
+  int MovieFramesBuilt = 0;
 };

@@ -8,6 +8,7 @@
 #include "ui/Eqn1Dlg.h"
 #include "ui/KelvoScrn1.h"
 #include "ui/MainMenu.h"
+#include "ui/Moviefm.h"
 #include "ui/Param1.h"
 #include "ui/View.h"
 
@@ -22,6 +23,7 @@ Forms::Forms(Program& p) : program(p) {
   axesDlg = std::make_unique<TAxesDlg>(p);
   viewDlg = std::make_unique<TViewDlg>(p);
   paramDlg = std::make_unique<TParamDlg>(p);
+  movieDlg = std::make_unique<TMovieDlg>(p);
 }
 
 Forms::~Forms() = default;

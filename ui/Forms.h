@@ -15,6 +15,7 @@ class TDomainDlg;
 class TAxesDlg;
 class TViewDlg;
 class TParamDlg;
+class TMovieDlg;
 
 class Forms {
 public:
@@ -40,4 +41,5 @@ public:
   std::unique_ptr<TAxesDlg> axesDlg;
   std::unique_ptr<TViewDlg> viewDlg;
   std::unique_ptr<TParamDlg> paramDlg;
+  std::unique_ptr<TMovieDlg> movieDlg;
 };

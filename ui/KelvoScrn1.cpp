@@ -84,23 +84,14 @@ private:
   std::function<void()> m_resized;
 };
 
-// Marks a command's drawing as running and lays the window out afterwards if it was
-// resized meanwhile.
-class TKelvoScrn1::DrawingScope {
-public:
-  explicit DrawingScope(TKelvoScrn1& window) : m_window(window) {
-    m_window.p.DrawInProgress = true;
-  }
-  ~DrawingScope() {
-    m_window.p.DrawInProgress = false;
-    if (m_window.m_layoutPending) m_window.relayout();
-  }
-  DrawingScope(const DrawingScope&) = delete;
-  DrawingScope& operator=(const DrawingScope&) = delete;
+TKelvoScrn1::DrawingScope::DrawingScope(TKelvoScrn1& window) : m_window(window) {
+  m_window.p.DrawInProgress = true;
+}
 
-private:
-  TKelvoScrn1& m_window;
-};
+TKelvoScrn1::DrawingScope::~DrawingScope() {
+  m_window.p.DrawInProgress = false;
+  if (m_window.m_layoutPending) m_window.relayout();
+}
 
 // Esc answers the Cancel Draw button (and Stop Movie) on its first press wherever the
 // keyboard is: a menu bar left active by the command that started the draw would otherwise
@@ -139,6 +130,7 @@ TKelvoScrn1::TKelvoScrn1(Forms& forms)
   createDrawMenu();
   createAxesMenu();
   createViewMenu();
+  createMovieMenu();
   QCoreApplication::instance()->installEventFilter(new EscapeCancels(*this));
   resize(1000, 720);
 }
@@ -206,6 +198,7 @@ void TKelvoScrn1::updateMenusForKind() {
   const char kind = p.graph.GraphKind;
   setWindowTitle(captionFor(kind));
   Step1->setVisible(kind == '3');
+  movieMenu->menuAction()->setVisible(kind != '3');
   // Kinds with a wide rectangle keep a title line of fixed width until the next layout.
   if (kind == '1' || kind == '4') Panel2->resize(393, Panel2->height());
 }

@@ -57,6 +57,13 @@ public:
   void View1Click();
   void EditFunctionsAfterError();
   void ClearInfoLabels();
+  // Movie menu.
+  void Create1Click();
+  void Play1Click();
+  void Edit7Click();
+  void SaveMovieGif1Click();
+  // Writes the built movie as a looping animated GIF; false (with a message shown) on failure.
+  bool saveMovieGif(const QString& path);
 
   PictureBox* PaintBox1;
   QLabel* Panel2;
@@ -90,13 +97,31 @@ public:
   QAction* ChangeAxes1;
   QAction* DrawAxes1;
   QAction* View1;
+  QMenu* movieMenu;
+  QAction* Create1;
+  QAction* Play1;
+  QAction* Edit7;
+  QAction* SaveMovieGif1;
+  // "Building Frames", written in red beside the picture while a movie is built.
+  QLabel* buildingLabel;
 
 protected:
   void closeEvent(QCloseEvent* event) override;
 
 private:
   class GraphArea;
-  class DrawingScope;
+  // Marks a command's drawing as running and lays the window out afterwards if it was
+  // resized meanwhile.
+  class DrawingScope {
+  public:
+    explicit DrawingScope(TKelvoScrn1& window);
+    ~DrawingScope();
+    DrawingScope(const DrawingScope&) = delete;
+    DrawingScope& operator=(const DrawingScope&) = delete;
+
+  private:
+    TKelvoScrn1& m_window;
+  };
   class EscapeCancels;
 
   void createControls();
@@ -107,6 +132,7 @@ private:
   void createDrawMenu();
   void createAxesMenu();
   void createViewMenu();
+  void createMovieMenu();
   QAction* addItem(QMenu* menu, const QString& text, void (TKelvoScrn1::*handler)());
   QAction* addTopItem(const QString& text, void (TKelvoScrn1::*handler)());
   // The one place that shows and hides the menus, items and captions of the graph kind.
@@ -135,4 +161,6 @@ private:
   Program& p;
   GraphArea* m_area;
   bool m_layoutPending = false;
+  bool m_moviePlaying = false;
+  bool m_exitAfterMovie = false;
 };

@@ -2,6 +2,7 @@
 // The main window's File menu.
 #include "ui/KelvoScrn1.h"
 
+#include "render/Movie.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
 #include "ui/Forms.h"
@@ -17,10 +18,17 @@ void TKelvoScrn1::createFileMenu() {
 }
 
 void TKelvoScrn1::Exit1Click() {
-  if (p.DrawInProgress) return;
+  // A playing movie stops first; the player comes back here when it has.
+  if (m_moviePlaying) {
+    m_exitAfterMovie = true;
+    p.graph.DrawContinue = 0;
+    return;
+  }
+  if (drawing()) return;
   GraphState& g = p.graph;
   p.PictureCopy = QImage();
   g.DrawContinue = 0;
+  ReleaseMovie(p);
   g.MovieMode = false;
   g.PictureCopyValid = false;
   g.GraphShown = false;

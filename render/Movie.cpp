@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: MIT
+// Building, playing, releasing and rendering the frames of a movie.
+#include "render/Movie.h"
+
+#include "graph/NumberField.h"
+#include "render/CellList.h"
+#include "render/DrawDriver.h"
+#include "render/Canvas.h"
+#include "render/Primitives.h"
+#include "render/Program.h"
+#include "render/Rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int MaxFrames = 32;
+
+// Slot 0 is copied into each of slots 1..B, and after the first copy slot 0 is the empty
+// record: nothing but (0, 0) corners, no distance and the above colour.
+void blankCellList(Program& p, int records) {
+  ensureCellSlots(p, static_cast<std::size_t>(records));
+  auto& list = p.CellList;
+  for (int i = 1; i <= records; ++i) {
+    list[i] = list[0];
+    list[0].Corners = {};
+    list[0].Distance = 0;
+    list[0].FillColor = p.graph.AboveColor;
+  }
+}
+
+void blankFrames(Program& p) {
+  const int records = MovieRecordCount(p.graph);
+  const int frames = std::clamp(p.graph.MovieFrameCount, 0, MaxFrames);
+  if (p.FrameStore.size() < static_cast<std::size_t>(frames) + 1) p.FrameStore.resize(frames + 1);
+  for (int slot = 1; slot <= frames; ++slot) {
+    blankCellList(p, records);
+    p.FrameStore[slot].assign(p.CellList.begin() + 1, p.CellList.end());
+  }
+}
+
+} // namespace
+
+int MovieRecordCount(const GraphState& g) {
+  const double b = (g.XCurves + 1) * (g.YCurves + 1);
+  if (!(b > 0)) return 0;
+  return static_cast<int>(std::min<std::int64_t>(roundToInt64(b), 1 << 24));
+}
+
+void StoreMovieFrameCount(Program& p, const std::string& text, bool accepted) {
+  int& count = p.graph.MovieFrameCount;
+  if (accepted) {
+    double value = count;
+    ReadNumberField(p, text, value);
+    // A huge or undefined value is out of range either way; rounding it needs a bound first.
+    value = std::isnan(value) ? count : std::clamp(value, -1.0, double(MaxFrames + 1));
+    count = static_cast<int>(roundToInt64(value));
+  }
+  if (count < 1) count = 2;
+  if (count > MaxFrames) count = MaxFrames;
+}
+
+int movieDelayOf(MovieSpeed speed) {
+  switch (speed) {
+  case MovieSpeed::Slow:
+    return 800;
+  case MovieSpeed::Medium:
+    return 500;
+  case MovieSpeed::Faster:
+    return 150;
+  case MovieSpeed::Fastest:
+    return 0;
+  }
+  return 500;
+}
+
+void BuildMovieFrames(Program& p) {
+  GraphState& g = p.graph;
+  g.PictureCopyValid = false;
+  g.GraphShown = false;
+  ClearGraphRect(p);
+  p.host->setBusyCursor(true);
+  blankFrames(p);
+  g.MovieMode = true;
+  const int frames = std::clamp(g.MovieFrameCount, 1, MaxFrames);
+  const double step = (360.0 / frames) * GraphState::Pi / 180;
+  for (int k = 1; k <= frames; ++k) {
+    p.host->processEvents();
+    p.MovieFrameIndex = k;
+    SetViewTransform(p.view, g.PlaneDistance, g.Rho, g.Theta, g.Phi);
+    ClearGraphRect(p);
+    DrawDriver(p);
+    g.Theta += step;
+  }
+  p.host->setBusyCursor(false);
+  // A full turn later the eye is where it started; the rectangular renderer's far-to-near
+  // order is chosen for a Theta in [0, 2 pi).
+  const double turn = 2 * GraphState::Pi;
+  g.Theta = std::fmod(g.Theta, turn);
+  if (g.Theta < 0) g.Theta += turn;
+  if (g.Theta >= turn) g.Theta = 0;
+  p.MovieFramesBuilt = frames;
+  g.MovieMode = false;
+}
+
+void ReleaseMovie(Program& p) {
+  blankFrames(p);
+  p.MovieFramesBuilt = 0;
+}
+
+void PaintMovieFrame(Program& p, int slot) {
+  const int records = MovieRecordCount(p.graph);
+  ensureCellSlots(p, static_cast<std::size_t>(records));
+  auto& list = p.CellList;
+  const bool recorded = slot >= 1 && static_cast<std::size_t>(slot) < p.FrameStore.size() &&
+                        !p.FrameStore[slot].empty();
+  if (recorded) {
+    const auto& frame = p.FrameStore[slot];
+    const std::size_t n = std::min(frame.size(), list.size() - 1);
+    std::copy_n(frame.begin(), n, list.begin() + 1);
+  } else {
+    std::fill(list.begin() + 1, list.begin() + 1 + records, CellRecord{});
+  }
+  ClearGraphRect(p);
+  for (int i = 1; i <= records; ++i) paintCell(p, list[i]);
+}
+
+void PlayMovieFrames(Program& p, const std::function<void()>& afterPaint) {
+  GraphState& g = p.graph;
+  g.MovieMode = true;
+  g.PictureCopyValid = false;
+  g.GraphShown = false;
+  g.DrawContinue = 1;
+  const int frames = std::max(1, g.MovieFrameCount);
+  for (int i = 0;;) {
+    i = i % frames + 1;
+    if (cancelRequested(p)) break;
+    PaintMovieFrame(p, i);
+    afterPaint();
+    Pause(*p.host, g.MovieDelay);
+  }
+  g.MovieMode = false;
+}
+
+std::vector<QImage> MovieFrameImages(Program& p) {
+  std::vector<QImage> images;
+  if (p.Picture.isNull()) return images;
+  Canvas* const saved = p.canvas;
+  const int frames = std::clamp(p.graph.MovieFrameCount, 1, MaxFrames);
+  images.reserve(frames);
+  for (int slot = 1; slot <= frames; ++slot) {
+    QImage image(p.Picture.size(), QImage::Format_RGB32);
+    ImageCanvas canvas(image);
+    p.canvas = &canvas;
+    PaintMovieFrame(p, slot);
+    images.push_back(std::move(image));
+  }
+  p.canvas = saved;
+  return images;
+}
+
+bool MovieBuilt(const Program& p) {
+  return p.MovieFramesBuilt > 0;
+}

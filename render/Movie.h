@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+// Movies: the eye turned once round the z axis, each view's sorted cell list kept as a frame
+// and replayed.
+#pragma once
+
+#include <QImage>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct Program;
+struct GraphState;
+
+// The records a frame replays, B = (XCurves + 1)(YCurves + 1) rounded, at least 0.
+int MovieRecordCount(const GraphState& g);
+
+// The frame-count field of the movie dialog: read as an expression starting from the count in
+// force (an unreadable text keeps it), rounded, then below 1 becomes 2 and above 32 becomes 32.
+// Without OK only the range correction applies.
+void StoreMovieFrameCount(Program& p, const std::string& text, bool accepted);
+// The speed buttons: Slow, Medium, Faster, Fastest.
+enum class MovieSpeed { Slow, Medium, Faster, Fastest };
+int movieDelayOf(MovieSpeed speed);
+
+// Records MovieFrameCount frames, turning Theta by a full turn over them. Each frame is also
+// painted on the picture as it is recorded. Theta comes back in [0, 2 pi) afterwards, where
+// the direct rectangular renderer expects it. MovieMode is clear again at the end.
+void BuildMovieFrames(Program& p);
+// Blanks the frames in use, as at the end of a run.
+void ReleaseMovie(Program& p);
+// Paints frame slot (1-based) as the player does: the background, then the first B records
+// of the frame. Records past what the frame holds come from the cell list as it stands; a
+// slot never recorded replays empty records. Nothing is read past a stored frame.
+void PaintMovieFrame(Program& p, int slot);
+// The player: frames 1..N in a loop with MovieDelay between them, until DrawContinue is
+// cleared at a poll; afterPaint runs after each frame is painted (the window shows it).
+// MovieMode is set while it plays and clear afterwards.
+void PlayMovieFrames(Program& p, const std::function<void()>& afterPaint);
+// Every frame painted as the player paints it, each into a picture of the picture's size.
+std::vector<QImage> MovieFrameImages(Program& p);
+// True once a movie has been built since the kind was chosen.
+bool MovieBuilt(const Program& p);

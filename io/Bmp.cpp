@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <mutex>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -27,6 +29,16 @@ std::uint32_t little32(const unsigned char* p) {
 }
 std::uint16_t little16(const unsigned char* p) {
   return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
+// The width and height the header declares (OS/2 headers keep them in 16 bits); none when
+// the header is too short to say.
+std::optional<std::pair<long long, long long>> declaredSize(const unsigned char* data,
+                                                            std::size_t size) {
+  if (size < 26) return std::nullopt;
+  if (little32(data + 14) == 12) return std::make_pair(little16(data + 18), little16(data + 20));
+  return std::make_pair(static_cast<long long>(static_cast<std::int32_t>(little32(data + 18))),
+                        std::llabs(static_cast<std::int32_t>(little32(data + 22))));
 }
 
 // Qt fills the rows a short file lacks instead of failing; an uncompressed bitmap must hold
@@ -66,16 +78,16 @@ DecodedPicture DecodeBmp(const unsigned char* data, std::size_t size) {
   if (size < 2 || data[0] != 'B' || data[1] != 'M') return {{}, Failed("not a bitmap file")};
   const QByteArray bytes =
       QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  const auto declared = declaredSize(data, size);
+  if (!declared) return {{}, Failed("the file is truncated")};
+  const std::string problem = PictureSizeProblem(declared->first, declared->second);
+  if (!problem.empty()) return {{}, Failed(problem)};
+  if (!rowsPresent(data, size)) return {{}, Failed("the file is truncated")};
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, "bmp");
   reader.setDecideFormatFromContent(false);
-  const QSize declared = reader.size();
-  if (!declared.isValid()) return {{}, Failed("the bitmap file is damaged")};
-  const std::string problem = PictureSizeProblem(declared.width(), declared.height());
-  if (!problem.empty()) return {{}, Failed(problem)};
-  if (!rowsPresent(data, size)) return {{}, Failed("the file is truncated")};
   QImage picture;
   if (!reader.read(&picture))
     return {{}, Failed("the bitmap file is damaged: " + reader.errorString().toStdString())};

@@ -101,6 +101,10 @@ FileResult EncodeJpeg(const QImage& picture, int quality, std::vector<unsigned c
   info.in_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, quality, TRUE);
+  // Graphs are lines one pixel wide in saturated colours: colour kept at full resolution
+  // keeps them in their colour instead of smearing them into the background.
+  for (int c = 0; c < info.num_components; ++c)
+    info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
   jpeg_start_compress(&info, TRUE);
   while (info.next_scanline < info.image_height) {
     JSAMPROW row = const_cast<JSAMPROW>(rgb32.constScanLine(static_cast<int>(info.next_scanline)));

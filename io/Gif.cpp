@@ -124,6 +124,7 @@ int readBytes(GifFileType* gif, GifByteType* into, int wanted) {
   auto* source = static_cast<Source*>(gif->UserData);
   const std::size_t left = source->size - source->at;
   const std::size_t n = std::min(left, static_cast<std::size_t>(wanted));
+  if (n == 0) return 0; // an empty input may have no buffer at all
   std::memcpy(into, source->data + source->at, n);
   source->at += n;
   return static_cast<int>(n);

@@ -12,3 +12,6 @@ enum ExitStatus { ExitOk = 0, ExitEvalFailed = 1, ExitUsage = 2, ExitWrite = 3, 
 int RunEval(const std::vector<std::string>& args);
 int RunRender(int& argc, char** argv, const std::vector<std::string>& args);
 const char* UsageText();
+// Flushes standard output: ExitOk, or ExitWrite after a message naming the system's reason
+// (a full disk, a closed pipe) when the output did not reach its file.
+int FinishStandardOutput(const char* command);

@@ -4,8 +4,10 @@
 
 #include "graph/Session.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
 namespace {
@@ -80,5 +82,15 @@ int RunEval(const std::vector<std::string>& args) {
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
   std::cout << std::string(buffer, end.ptr) << " syntax=" << s.engine.SyntaxError
             << " math=" << s.engine.MathError << " cut=" << s.engine.CutFlag << '\n';
-  return ExitOk;
+  return FinishStandardOutput("kelvo eval");
+}
+
+int FinishStandardOutput(const char* command) {
+  errno = 0;
+  std::cout.flush();
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout) return ExitOk;
+  const int error = errno;
+  std::cerr << command << ": cannot write to standard output: "
+            << (error ? std::strerror(error) : "write error") << '\n';
+  return ExitWrite;
 }

@@ -4,13 +4,16 @@
 
 #include "graph/Corrections.h"
 #include "graph/NumberField.h"
+#include "io/GraphImage.h"
 #include "io/PictureFiles.h"
 #include "render/DeferredCanvas.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
+#include "render/View.h"
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <charconv>
@@ -33,6 +36,9 @@ struct RenderOptions {
   bool noShading = false;
   int width = 800, height = 600;
   std::optional<std::string> out, values;
+  std::optional<std::string> open, quality;
+  double sizeFactor = 0; // 0: Graph Size left alone
+  bool full = false;
 };
 
 std::vector<std::string> splitCommas(const std::string& text) {
@@ -65,11 +71,35 @@ void parseWindow(const std::string& value, RenderOptions& o) {
     throw UsageError{"--window takes WIDTHxHEIGHT, each from 1 to 8192 pixels"};
 }
 
+// Edit > Graph Size: "60% of Normal" is 0.625, not 0.6.
+double parseSize(const std::string& value) {
+  if (value == "normal") return 1.0;
+  if (value == "80") return 0.8;
+  if (value == "60") return 0.625;
+  throw UsageError{"--size takes normal, 80 or 60"};
+}
+
+// The picture box must hold at least one pixel, at normal size and at the chosen one.
+void checkWindowRoom(const RenderOptions& o) {
+  for (const double factor : {1.0, o.sizeFactor}) {
+    if (factor == 0) continue;
+    GraphState g;
+    g.GraphKind = o.kind;
+    g.SizeFactor = factor;
+    g.SizeFactorOn = true;
+    View v;
+    ComputeGraphRect(v, g, o.width, o.height);
+    if (std::int64_t{v.GraphRight} - v.GraphLeft - 2 < 1 ||
+        std::int64_t{v.GraphBottom} - v.GraphTop - 2 < 1)
+      throw UsageError{"--window " + std::to_string(o.width) + "x" + std::to_string(o.height) +
+                       " leaves no room for the picture of graph kind " + std::string(1, o.kind)};
+  }
+}
+
 // Options whose features this version of Kelvo does not have yet.
 bool isLaterOption(const std::string& name) {
-  static const char* const later[] = {"--open",    "--sample",   "--box",   "--plane",
-                                      "--line",    "--contours", "--size",  "--full",
-                                      "--quality", "--frames",   "--speed", "--movie"};
+  static const char* const later[] = {"--sample",   "--box",    "--plane", "--line",
+                                      "--contours", "--frames", "--speed", "--movie"};
   for (const char* option : later)
     if (name == option) return true;
   return false;
@@ -99,15 +129,18 @@ RenderOptions parseOptions(const std::vector<std::string>& args) {
       {"--background", &RenderOptions::background},
       {"--out", &RenderOptions::out},
       {"--values", &RenderOptions::values},
+      {"--open", &RenderOptions::open},
+      {"--quality", &RenderOptions::quality},
   };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& name = args[i];
-    if (name == "--no-shading") {
-      o.noShading = true;
+    if (name == "--no-shading" || name == "--full") {
+      (name == "--full" ? o.full : o.noShading) = true;
       continue;
     }
     if (isLaterOption(name)) throw UsageError{name + " is not available in this version of kelvo"};
-    const bool known = name == "--kind" || name == "--window" || texts.count(name);
+    const bool known =
+        name == "--kind" || name == "--window" || name == "--size" || texts.count(name);
     if (!known) throw UsageError{"unknown option '" + name + "'"};
     if (i + 1 >= args.size()) throw UsageError{name + " needs a value"};
     const std::string& value = args[++i];
@@ -115,6 +148,8 @@ RenderOptions parseOptions(const std::vector<std::string>& args) {
       o.kind = parseKind(value);
     else if (name == "--window")
       parseWindow(value, o);
+    else if (name == "--size")
+      o.sizeFactor = parseSize(value);
     else
       o.*(texts.at(name)) = value;
   }
@@ -178,15 +213,16 @@ void validate(const RenderOptions& o) {
   requireKind(o, o.y, "--y", "34");
   requireKind(o, o.z, "--z", "34");
   requireKind(o, o.step, "--step", "3");
+  checkWindowRoom(o);
 }
 
-void applyNumericDialogs(Program& p, const RenderOptions& o) {
+void applyNumericDialogs(Program& p, const RenderOptions& o, std::array<std::string, 6>& captions) {
   GraphState& g = p.graph;
   if (o.params) {
     auto v = fieldsOf("--params", *o.params, 1, 6);
     requireReadable(p, "--params", v);
     v.resize(6);
-    std::array<std::string, 6> fields, captions;
+    std::array<std::string, 6> fields;
     std::copy(v.begin(), v.end(), fields.begin());
     StoreParameterFields(p, fields, captions);
     CopyParameters(g);
@@ -258,9 +294,32 @@ void applyColors(Program& p, const RenderOptions& o) {
   if (redraw) ScreenSetUpPicture(p);
 }
 
-int writeOutputs(const Program& p, const RenderOptions& o) {
+// The JPEG quality dialog's choice, read as any number field is.
+void applyQuality(Program& p, const RenderOptions& o) {
+  if (!o.quality) return;
+  double quality = 0;
+  if (!TryReadNumberField(p, *o.quality, quality) ||
+      (quality != 80 && quality != 90 && quality != 100))
+    throw UsageError{"--quality takes 80, 90 or 100"};
+  p.graph.JpegQuality = static_cast<int>(quality);
+}
+
+// File > Open Graph by the window's rules; the reason when the picture cannot be had.
+DecodedPicture openPicture(const std::string& path) {
+  if (openFormatOf(path) == PictureFormat::Unknown) {
+    std::string refusal = OpenRefusal;
+    std::replace(refusal.begin(), refusal.end(), '\r', ' ');
+    return {{}, Failed(refusal)};
+  }
+  return ReadPictureFile(path, openFormatOf(path));
+}
+
+int writeOutputs(const Program& p, const RenderOptions& o,
+                 const std::array<std::string, 6>& captions) {
   if (o.out) {
-    const FileResult r = SavePicture(p.PictureCopy, *o.out);
+    const QImage picture =
+        o.full ? ComposeFullGraph(p, LabelsAfterDraw(p.graph, captions)) : p.PictureCopy;
+    const FileResult r = SavePicture(picture, *o.out, p.graph.JpegQuality);
     if (!r.ok) {
       std::cerr << "kelvo: cannot write " << *o.out << ": " << r.message << '\n';
       return ExitWrite;
@@ -279,11 +338,10 @@ int writeOutputs(const Program& p, const RenderOptions& o) {
 void checkOutputName(const std::optional<std::string>& out) {
   if (!out) return;
   const PictureFormat format = pictureFormatOf(*out);
-  if (format == PictureFormat::Jpeg || format == PictureFormat::Gif)
-    throw UsageError{"--out: JPEG and GIF pictures are not available in this version; use "
-                     ".bmp or .png"};
-  if (format != PictureFormat::Bmp && format != PictureFormat::Png)
-    throw UsageError{"--out: the picture's name must end in .bmp or .png"};
+  if (format == PictureFormat::Svg || format == PictureFormat::Pdf)
+    throw UsageError{"--out: SVG and PDF pictures are not available in this version"};
+  if (format == PictureFormat::Unknown)
+    throw UsageError{"--out: the picture's name must end in .bmp, .jpg, .jpeg, .gif or .png"};
 }
 
 // Qt's note about a missing runtime folder says nothing about the picture; keep the rest.
@@ -311,18 +369,33 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   qInstallMessageHandler(quietMessages);
   QGuiApplication app(argc, argv);
 
+  DecodedPicture opened;
+  if (o.open) {
+    opened = openPicture(*o.open);
+    if (!opened.result.ok) {
+      std::cerr << "kelvo render: cannot open " << *o.open << ": " << opened.result.message << '\n';
+      return ExitOpen;
+    }
+  }
+
   Program p;
   // Loading the picture font takes about as long as computing the surface: the font loads on
-  // the painting thread while the picture is computed, and the painting follows.
-  DeferredCanvas deferred(p.pictureCanvas, PreparePictureFont);
-  p.canvas = &deferred;
+  // the painting thread while the picture is computed, and the painting follows. An opened
+  // picture is painted straight into the picture, so the drawing over it must be too.
+  std::optional<DeferredCanvas> deferred;
+  if (!o.open) {
+    deferred.emplace(p.pictureCanvas, PreparePictureFont);
+    p.canvas = &*deferred;
+  }
   p.ClientWidth = o.width;
   p.ClientHeight = o.height;
   ChooseGraphKind(p, o.kind);
   ShowMainWindowPicture(p);
+  std::array<std::string, 6> captions;
   try {
     applyFunctions(p.graph, o);
-    applyNumericDialogs(p, o);
+    applyNumericDialogs(p, o, captions);
+    applyQuality(p, o);
     if (o.title) StoreTitle(p.graph, *o.title);
     applyColors(p, o);
   } catch (const UsageError& e) {
@@ -331,12 +404,15 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   }
 
   // Drawing keeps the picture's size, so its painting can go on while the surface is computed.
-  deferred.streaming();
+  if (o.open) ShowPictureInBox(p, opened.picture);
+  if (deferred) deferred->streaming();
   DrawSequencePicture(p);
-  deferred.finish();
+  if (deferred) deferred->finish();
   p.canvas = &p.pictureCanvas;
   CapturePicture(p);
-  const int written = writeOutputs(p, o);
+  // Edit > Graph Size after the Draw: the picture is scaled, not redrawn.
+  if (o.sizeFactor != 0) ChangeGraphSize(p, o.sizeFactor);
+  const int written = writeOutputs(p, o, captions);
   if (written != ExitOk) return written;
   if (p.graph.EvalFailed) {
     std::cerr << "kelvo: the function cannot be evaluated\n";

@@ -3,6 +3,7 @@
 #include "app/Cli.h"
 #include "ui/Application.h"
 
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -22,23 +23,27 @@ const char* UsageText() {
          "XMIN,XMAX,YMIN,YMAX,ZMIN,ZMAX\n"
          "  --view THETA,PHI[,RHO]  --curves X,Y  --params A[,B,C,D,E,F]  --title TEXT\n"
          "  --above C  --under C  --grid C|none  --pen C  --axes-color C  --ticks C  --font C\n"
-         "  --background C  --no-shading  --window WxH  --out FILE.bmp|.png  --values FILE\n"
+         "  --background C  --no-shading  --window WxH  --size normal|80|60  --open PICTURE\n"
+         "  --out FILE.bmp|.jpg|.jpeg|.gif|.png  --quality 80|90|100  --full  --values FILE\n"
          "Numbers in options are expressions of Kelvo's language (2*p, sqrt(2), -3).\n"
          "Exit status: 0 written, 1 the function cannot be evaluated, 2 usage error,\n"
-         "3 an output cannot be written.\n";
+         "3 an output cannot be written, 4 the --open picture cannot be read.\n";
 }
 
 int main(int argc, char** argv) {
   if (argc < 2) return RunKelvoWindow(argc, argv);
   const std::string command = argv[1];
   const std::vector<std::string> rest(argv + 2, argv + argc);
+  // Past a file size limit a write must fail with a reason the program can report and
+  // clean up after, not end the process with a half-written file.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (command == "--help" || command == "-h") {
     std::cout << UsageText();
-    return ExitOk;
+    return FinishStandardOutput("kelvo");
   }
   if (command == "--version") {
     std::cout << "kelvo 1.10\n";
-    return ExitOk;
+    return FinishStandardOutput("kelvo");
   }
   if (command == "eval") return RunEval(rest);
   if (command == "render") return RunRender(argc, argv, rest);

@@ -1,9 +1,17 @@
 // SPDX-License-Identifier: MIT
-// Picture and listing files, written through QSaveFile so a failure leaves nothing behind.
+// Picture and listing files: encoded in memory, then written whole or not at all.
 #include "io/PictureFiles.h"
 
-#include <QSaveFile>
-#include <QString>
+#include "io/Bmp.h"
+#include "io/Gif.h"
+#include "io/Jpeg.h"
+#include "io/SafeWrite.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <png.h>
 #include <zlib.h>
@@ -13,15 +21,6 @@
 #include <csetjmp>
 
 namespace {
-
-FileResult failure(const QSaveFile& file) {
-  return {false, file.errorString().toStdString()};
-}
-
-FileResult commit(QSaveFile& file) {
-  if (!file.commit()) return failure(file);
-  return {};
-}
 
 void appendPngBytes(png_structp png, png_bytep data, png_size_t length) {
   auto* out = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(png));
@@ -134,51 +133,98 @@ std::vector<unsigned char> EncodePng(const QImage& picture) {
   return out;
 }
 
-PictureFormat pictureFormatOf(const std::string& path) {
-  const auto dot = path.find_last_of('.');
-  if (dot == std::string::npos) return PictureFormat::Unknown;
-  std::string ext = path.substr(dot + 1);
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (ext == "bmp") return PictureFormat::Bmp;
-  if (ext == "png") return PictureFormat::Png;
-  if (ext == "jpg" || ext == "jpeg") return PictureFormat::Jpeg;
-  if (ext == "gif") return PictureFormat::Gif;
-  return PictureFormat::Unknown;
+namespace {
+
+// The whole file, refusing more than any picture the readers accept can take.
+FileResult readWholeFile(const std::string& path, std::vector<unsigned char>& bytes) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Failed(std::strerror(errno));
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    return Failed(std::strerror(EISDIR));
+  }
+  bytes.clear();
+  unsigned char chunk[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      const int error = n < 0 ? errno : 0;
+      ::close(fd);
+      return error ? Failed(std::strerror(error)) : FileResult{};
+    }
+    if (bytes.size() + static_cast<std::size_t>(n) > MaxPictureFileBytes) {
+      ::close(fd);
+      return Failed("the file is too large to be a picture");
+    }
+    bytes.insert(bytes.end(), chunk, chunk + n);
+  }
 }
 
-FileResult SavePicture(const QImage& picture, const std::string& path) {
-  const PictureFormat format = pictureFormatOf(path);
-  if (format != PictureFormat::Bmp && format != PictureFormat::Png)
-    return {false, "unsupported picture format"};
+} // namespace
+
+FileResult EncodePicture(const QImage& picture, PictureFormat format, int jpegQuality,
+                         std::vector<unsigned char>& out) {
+  out.clear();
   if (picture.isNull() || picture.width() < 1 || picture.height() < 1)
-    return {false, "the picture is empty"};
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return failure(file);
-  bool saved = false;
-  if (format == PictureFormat::Bmp) {
-    saved = picture.convertToFormat(QImage::Format_RGB888).save(&file, "BMP");
-  } else {
-    const std::vector<unsigned char> bytes = EncodePng(picture);
-    const auto length = static_cast<qint64>(bytes.size());
-    saved =
-        !bytes.empty() && file.write(reinterpret_cast<const char*>(bytes.data()), length) == length;
+    return Failed("the picture is empty");
+  switch (format) {
+  case PictureFormat::Bmp:
+    return EncodeBmp(picture, out);
+  case PictureFormat::Jpeg:
+    return EncodeJpeg(picture, jpegQuality, out);
+  case PictureFormat::Gif:
+    return EncodeGif(picture, out);
+  case PictureFormat::Png:
+    out = EncodePng(picture);
+    return out.empty() ? Failed("the picture could not be encoded") : FileResult{};
+  default:
+    return Failed("unsupported picture format");
   }
-  if (!saved) {
-    file.cancelWriting();
-    return {false, "the picture could not be encoded"};
+}
+
+FileResult WritePicture(const QImage& picture, PictureFormat format, const std::string& path,
+                        int jpegQuality) {
+  std::vector<unsigned char> bytes;
+  const FileResult encoded = EncodePicture(picture, format, jpegQuality, bytes);
+  if (!encoded.ok) return encoded;
+  return WriteFileSafely(
+      path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+FileResult SavePicture(const QImage& picture, const std::string& path, int jpegQuality) {
+  return WritePicture(picture, pictureFormatOf(path), path, jpegQuality);
+}
+
+DecodedPicture DecodePicture(PictureFormat format, const unsigned char* data, std::size_t size) {
+  switch (format) {
+  case PictureFormat::Bmp:
+    return DecodeBmp(data, size);
+  case PictureFormat::Jpeg:
+    return DecodeJpeg(data, size);
+  case PictureFormat::Gif:
+    return DecodeGif(data, size);
+  default:
+    return {{}, Failed("unsupported picture format")};
   }
-  return commit(file);
+}
+
+DecodedPicture ReadPictureFile(const std::string& path, PictureFormat format) {
+  std::vector<unsigned char> bytes;
+  const FileResult read = readWholeFile(path, bytes);
+  if (!read.ok) return {{}, read};
+  return DecodePicture(format, bytes.data(), bytes.size());
 }
 
 FileResult SaveTextLines(const std::vector<std::string>& lines, const std::string& path) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return failure(file);
+  std::string text;
+  std::size_t length = 0;
+  for (const std::string& line : lines) length += line.size() + 1;
+  text.reserve(length);
   for (const std::string& line : lines) {
-    if (file.write(line.data(), static_cast<qint64>(line.size())) < 0 || file.write("\n", 1) < 0) {
-      file.cancelWriting();
-      return failure(file);
-    }
+    text += line;
+    text += '\n';
   }
-  return commit(file);
+  return WriteFileSafely(path, text);
 }

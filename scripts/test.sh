@@ -48,8 +48,11 @@ for target in build-fuzz/fuzz/fuzz_*; do
   [ -d "$seeds" ] && cp -r "$seeds"/. "$corpus"/
   dict=()
   [ -f "fuzz/$name.dict" ] && dict=(-dict="fuzz/$name.dict")
+  # A target may set its own options (pictures need longer inputs), one per line.
+  options=(-max_len=256)
+  [ -f "fuzz/$name.options" ] && mapfile -t options < "fuzz/$name.options"
   echo "-- $target"
-  "$target" -max_len=256 -timeout=2 "${dict[@]}" -max_total_time="$fuzz_seconds" \
+  "$target" "${options[@]}" -timeout=2 "${dict[@]}" -max_total_time="$fuzz_seconds" \
     -print_final_stats=1 "$corpus" 2>&1 | tail -n 3
   rm -rf "$corpus"
   fuzzed=$((fuzzed + 1))

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// GIF pictures through giflib: the fixed 216-colour palette on writing, the first frame on
+// reading, and animations of several frames.
+#pragma once
+
+#include "io/Codec.h"
+
+#include <cstddef>
+#include <vector>
+
+// The palette has six levels per channel, 0, 51, 102, 153, 204 and 255; index = 36 r + 6 g + b
+// in levels. Each channel takes its nearest level, which is the nearest palette colour.
+constexpr int WebPaletteSize = 216;
+int NearestWebLevel(int channel);
+int WebPaletteIndex(QRgb colour);
+QRgb WebPaletteColour(int index);
+
+// One frame reduced to the palette, without dithering.
+FileResult EncodeGif(const QImage& picture, std::vector<unsigned char>& out);
+// Frames of one size, each shown for delayHundredths of a second, played loop times more
+// (0: for ever) through the NETSCAPE2.0 extension.
+FileResult EncodeAnimatedGif(const std::vector<QImage>& frames, int delayHundredths, int loop,
+                             std::vector<unsigned char>& out);
+// The first frame on its logical screen (white where the frame leaves it uncovered or is
+// transparent); the parts of a frame outside the screen are dropped.
+DecodedPicture DecodeGif(const unsigned char* data, std::size_t size);

@@ -143,7 +143,7 @@ void PlayMovieFrames(Program& p, const std::function<void()>& afterPaint) {
   g.MovieMode = false;
 }
 
-std::vector<QImage> MovieFrameImages(Program& p) {
+std::vector<QImage> MovieFrameImages(Program& p, const std::function<void(int)>& progress) {
   std::vector<QImage> images;
   if (p.Picture.isNull()) return images;
   Canvas* const saved = p.canvas;
@@ -155,6 +155,7 @@ std::vector<QImage> MovieFrameImages(Program& p) {
     p.canvas = &canvas;
     PaintMovieFrame(p, slot);
     images.push_back(std::move(image));
+    if (progress) progress(slot);
   }
   p.canvas = saved;
   return images;
@@ -162,4 +163,8 @@ std::vector<QImage> MovieFrameImages(Program& p) {
 
 bool MovieBuilt(const Program& p) {
   return p.MovieFramesBuilt > 0;
+}
+
+int movieGifDelay(const GraphState& g) {
+  return std::max(2, static_cast<int>(roundToInt64(std::clamp(g.MovieDelay, 0, 600000) / 10.0)));
 }

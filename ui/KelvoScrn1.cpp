@@ -5,6 +5,7 @@
 #include "ui/Looks.h"
 
 #include "graph/Corrections.h"
+#include "io/Codec.h"
 #include "render/Axes.h"
 #include "render/Sequences.h"
 #include "ui/Forms.h"
@@ -15,6 +16,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QKeyEvent>
@@ -192,6 +194,14 @@ bool TKelvoScrn1::drawing() const {
 
 int TKelvoScrn1::runModal(QDialog& dialog) {
   return m_forms.runModal(dialog);
+}
+
+bool TKelvoScrn1::showFileResult(const FileResult& result) {
+  if (result.ok) return true;
+  QMessageBox box(QMessageBox::Warning, windowTitle(), QString::fromStdString(result.message),
+                  QMessageBox::Ok, this);
+  runModal(box);
+  return false;
 }
 
 void TKelvoScrn1::updateMenusForKind() {

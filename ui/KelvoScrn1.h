@@ -18,6 +18,7 @@ class QPushButton;
 class QToolButton;
 class Forms;
 class PictureBox;
+struct FileResult;
 class RotationPanel;
 struct Program;
 enum class Arrow;
@@ -148,6 +149,8 @@ private:
   }
   bool drawing() const;
   int runModal(QDialog& dialog);
+  // Shows a failed file or device result in a message box; returns whether it succeeded.
+  bool showFileResult(const FileResult& result);
 
   void rotate(Arrow arrow);
   // The window's client area changed size: lay the picture out anew (FormPaint).

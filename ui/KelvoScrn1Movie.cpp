@@ -2,6 +2,8 @@
 // The main window's Movie menu: build, play, settings, and the movie as an animated GIF.
 #include "ui/KelvoScrn1.h"
 
+#include "io/Gif.h"
+#include "io/SafeWrite.h"
 #include "render/Movie.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
@@ -10,11 +12,16 @@
 #include "ui/Moviefm.h"
 #include "ui/PictureBox.h"
 
+#include <QCoreApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+
+#include <algorithm>
 
 void TKelvoScrn1::createMovieMenu() {
   movieMenu = menuBar()->addMenu(tr("&Movie"));
@@ -82,7 +89,34 @@ void TKelvoScrn1::Edit7Click() {
   openSettings(*m_forms.movieDlg);
 }
 
-void TKelvoScrn1::SaveMovieGif1Click() {}
-bool TKelvoScrn1::saveMovieGif(const QString&) {
-  return false;
+void TKelvoScrn1::SaveMovieGif1Click() {
+  if (drawing() || !MovieBuilt(p)) return;
+  QFileDialog dialog(this, tr("Save Movie as Animated GIF"), QString(),
+                     tr("GIF Image File (*.gif)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix("gif");
+  if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  saveMovieGif(dialog.selectedFiles().constFirst());
+}
+
+bool TKelvoScrn1::saveMovieGif(const QString& path) {
+  const int frames = std::clamp(p.graph.MovieFrameCount, 1, 32);
+  QProgressDialog progress(tr("Writing the animated GIF..."), QString(), 0, frames + 1, this);
+  progress.setWindowTitle(windowTitle());
+  progress.setMinimumDuration(0);
+  progress.setValue(0);
+  DrawingScope scope(*this);
+  const std::vector<QImage> images = MovieFrameImages(p, [&](int done) {
+    progress.setValue(done);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  });
+  std::vector<unsigned char> bytes;
+  FileResult result = EncodeAnimatedGif(images, movieGifDelay(p.graph), 0, bytes);
+  if (result.ok)
+    result = WriteFileSafely(
+        path.toStdString(),
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  progress.setValue(frames + 1);
+  if (!result.ok) result.message = path.toStdString() + ": " + result.message;
+  return showFileResult(result);
 }

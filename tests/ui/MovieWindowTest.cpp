@@ -3,30 +3,39 @@
 // Exit while a movie plays, and the menu per kind.
 #include "WindowFixture.h"
 
+#include "io/Gif.h"
 #include "render/Movie.h"
 #include "ui/Moviefm.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
 TEST_F(WindowTest, MovieDialogReadsTheCountAndItsButtonsSetTheDelayAtOnce) {
   choose(1);
   TMovieDlg& dialog = *forms.movieDlg;
+  QString shown;
   answer = [&](QDialog&) {
+    shown = dialog.Edit1->text();
     dialog.Edit1->setText("40");
     dialog.speedButtons[3]->click();
     return int(QDialog::Rejected);
   };
   window().Edit7Click();
+  EXPECT_EQ(shown, "  16");
   // Cancel keeps the count but not the delay, which the button set when clicked.
   EXPECT_EQ(g().MovieFrameCount, 16);
   EXPECT_EQ(g().MovieDelay, 0);
-  EXPECT_EQ(dialog.Edit1->text(), "  16");
   answer = [&](QDialog&) {
     dialog.Edit1->setText("40");
     dialog.speedButtons[0]->click();
@@ -41,11 +50,14 @@ TEST_F(WindowTest, CreateRecordsTheFramesAndSaysSo) {
   choose(1);
   drawFunction("x*y");
   g().MovieFrameCount = 4;
+  QString said;
+  answer = [&](QDialog& dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) said = box->text();
+    return int(QDialog::Accepted);
+  };
   window().Create1Click();
-  ASSERT_EQ(opened.size(), 1u);
-  auto* box = qobject_cast<QMessageBox*>(opened[0]);
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(box->text(), "Movie Created..");
+  EXPECT_EQ(opened.size(), 1u);
+  EXPECT_EQ(said, "Movie Created..");
   EXPECT_TRUE(MovieBuilt(p));
   EXPECT_FALSE(g().MovieMode);
   EXPECT_FALSE(window().buildingLabel->isVisible());
@@ -60,7 +72,7 @@ TEST_F(WindowTest, StopMovieEndsThePlayAndRestoresTheButton) {
   QString caption;
   host.polls = 0;
   host.onPoll = [&](int n) {
-    if (n != 5) return;
+    if (n < 5) return;
     caption = window().DrawBtn->text();
     window().DrawBtn->click();
   };
@@ -78,6 +90,7 @@ TEST_F(WindowTest, ExitWhileAMoviePlaysStopsItThenExits) {
   g().MovieFrameCount = 2;
   g().MovieDelay = 0;
   window().Create1Click();
+  host.polls = 0;
   host.onPoll = [&](int n) {
     if (n == 3) window().Exit1->trigger();
   };
@@ -86,6 +99,66 @@ TEST_F(WindowTest, ExitWhileAMoviePlaysStopsItThenExits) {
   EXPECT_FALSE(MovieBuilt(p));
   EXPECT_FALSE(window().isVisible());
   EXPECT_TRUE(forms.mainMenu->isVisible());
+}
+
+std::vector<unsigned char> fileBytes(const QString& path) {
+  std::ifstream in(path.toStdString(), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The animated GIF holds every frame, each shown for the movie delay (at least two
+// hundredths), loops for ever, and its first frame is frame 1 as the player paints it.
+TEST_F(WindowTest, TheMovieSavesAsALoopingAnimatedGif) {
+  choose(1);
+  drawFunction("x*x-y");
+  g().MovieFrameCount = 5;
+  window().Create1Click();
+  QTemporaryDir folder;
+  const std::vector<QImage> frames = MovieFrameImages(p);
+  for (const auto& [delay, hundredths] : {std::pair{400, 40}, {0, 2}, {150, 15}}) {
+    SCOPED_TRACE(delay);
+    g().MovieDelay = delay;
+    const QString path = folder.filePath("turn.gif");
+    answer = [&](QDialog& dialog) {
+      qobject_cast<QFileDialog*>(&dialog)->selectFile(path);
+      return int(QDialog::Accepted);
+    };
+    window().SaveMovieGif1->trigger();
+    const std::vector<unsigned char> bytes = fileBytes(path);
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_NE(text.find("NETSCAPE2.0\x03\x01\x00\x00", 0, 16), std::string::npos);
+    int controls = 0;
+    for (auto at = text.find("\x21\xF9\x04"); at != std::string::npos;
+         at = text.find("\x21\xF9\x04", at + 1)) {
+      ++controls;
+      EXPECT_EQ(static_cast<unsigned char>(text[at + 4]), hundredths);
+    }
+    EXPECT_EQ(controls, 5);
+    const DecodedPicture first = DecodeGif(bytes.data(), bytes.size());
+    ASSERT_TRUE(first.result.ok);
+    ASSERT_EQ(first.picture.size(), frames[0].size());
+    for (int y = 0; y < frames[0].height(); y += 7)
+      for (int x = 0; x < frames[0].width(); x += 7)
+        ASSERT_EQ(first.picture.pixel(x, y) | 0xFF000000u,
+                  WebPaletteColour(WebPaletteIndex(frames[0].pixel(x, y))) | 0xFF000000u);
+  }
+}
+
+TEST_F(WindowTest, AMovieThatCannotBeWrittenSaysWhyAndLeavesNoFile) {
+  choose(1);
+  drawFunction("x*y");
+  g().MovieFrameCount = 2;
+  window().Create1Click();
+  QString said;
+  answer = [&](QDialog& dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) said = box->text();
+    return int(QDialog::Accepted);
+  };
+  QTemporaryDir folder;
+  const QString path = folder.filePath("missing/turn.gif");
+  EXPECT_FALSE(window().saveMovieGif(path));
+  EXPECT_TRUE(said.contains("No such file or directory")) << said.toStdString();
+  EXPECT_FALSE(std::filesystem::exists(path.toStdString()));
 }
 
 TEST_F(WindowTest, TheMovieMenuIsShownForSurfacesOnly) {

@@ -206,14 +206,23 @@ void requireKind(const RenderOptions& o, const std::optional<std::string>& optio
 }
 
 void validate(const RenderOptions& o) {
-  if (o.kind != '1')
-    throw UsageError{"only graph kind 1 (rect) can be drawn by this version of kelvo"};
   requireKind(o, o.function, "--function", "12");
   requireKind(o, o.x, "--x", "34");
   requireKind(o, o.y, "--y", "34");
   requireKind(o, o.z, "--z", "34");
   requireKind(o, o.step, "--step", "3");
   checkWindowRoom(o);
+}
+
+// A step that would give the curve more points than it is drawn with is refused, whichever of
+// the step and the domain made it so.
+void requireCurveStep(const GraphState& g, const RenderOptions& o) {
+  if (CurveStepAllowed(g)) return;
+  std::ostringstream text;
+  text << (o.step ? "--step" : "--domain") << ": a step of " << g.TStep << " over t from " << g.TMin
+       << " to " << g.TMax << " makes more than " << static_cast<long long>(MaxCurveSteps)
+       << " points; the smallest step there is " << SmallestCurveStep(g);
+  throw UsageError{text.str()};
 }
 
 void applyNumericDialogs(Program& p, const RenderOptions& o, std::array<std::string, 6>& captions) {
@@ -263,6 +272,7 @@ void applyNumericDialogs(Program& p, const RenderOptions& o, std::array<std::str
     StoreStepField(p, v[0]);
     CorrectStep(g);
   }
+  if (g.GraphKind == '3') requireCurveStep(g, o);
 }
 
 // The function editor closed with OK: an empty text stores "0".
@@ -379,6 +389,8 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   }
 
   Program p;
+  // A space curve is drawn at once: nobody watches it grow.
+  p.CurvePauses = false;
   // Loading the picture font takes about as long as computing the surface: the font loads on
   // the painting thread while the picture is computed, and the painting follows. An opened
   // picture is painted straight into the picture, so the drawing over it must be too.

@@ -159,6 +159,25 @@ void CorrectStep(GraphState& g) {
   g.TStep = std::fabs(g.TStep);
 }
 
+bool CurveStepAllowed(const GraphState& g) {
+  if (!(g.TStep > 0)) return false;
+  if (!(g.TMax > g.TMin)) return true;
+  return (g.TMax - g.TMin) / g.TStep <= MaxCurveSteps;
+}
+
+double SmallestCurveStep(const GraphState& g) {
+  return g.TMax > g.TMin ? (g.TMax - g.TMin) / MaxCurveSteps : 0;
+}
+
+double StepFieldValue(Session& s, std::string_view text) {
+  const double kept = s.graph.TStep;
+  StoreStepField(s, text);
+  CorrectStep(s.graph);
+  const double value = s.graph.TStep;
+  s.graph.TStep = kept;
+  return value;
+}
+
 const char* ParameterCaptionPrefix(int index) {
   static const char* const prefixes[6] = {"a=", "b=", "c=", "d=", "e=", "f ="};
   return prefixes[index];

@@ -43,6 +43,18 @@ std::string cutToCharacters(std::string_view utf8, std::size_t count);
 void StoreStepField(Session& s, std::string_view text);
 void CorrectStep(GraphState& g);
 
+// A space curve is drawn and listed with at most this many steps of t after its start, so
+// that a tiny step can neither stall the window for hours nor fill memory with its listing.
+inline constexpr double MaxCurveSteps = 1'000'000;
+// Whether TStep is a positive number that keeps the curve over [TMin, TMax] within
+// MaxCurveSteps steps; an empty or single-point domain takes any such step.
+bool CurveStepAllowed(const GraphState& g);
+// The smallest step CurveStepAllowed admits over the current t domain.
+double SmallestCurveStep(const GraphState& g);
+// The step that the step dialog's field would store after its corrections; the state keeps
+// its own step.
+double StepFieldValue(Session& s, std::string_view text);
+
 // Parameters dialog. On OK each field is read into ParamValues; captions[i] is replaced by the
 // new caption text (prefix included) only when the value changed. CopyParameters runs after
 // OK and Cancel alike.

@@ -67,6 +67,29 @@ std::string formatSurfaceLine(double a, double b, double z) {
   return line;
 }
 
+// The space-curve and two-parameter listings: fixed columns of width 10, one blank apart.
+std::string formatCurveLine(double t, double x, double y, double z) {
+  std::string line;
+  line.reserve(44);
+  for (const double v : {t, x, y}) {
+    appendNumber(line, v, std::chars_format::fixed, 3, 10);
+    line.push_back(' ');
+  }
+  appendNumber(line, z, std::chars_format::fixed, 4, 10);
+  return line;
+}
+
+std::string formatPatchLine(double x, double y, double z) {
+  std::string line;
+  line.reserve(33);
+  appendNumber(line, x, std::chars_format::fixed, 3, 10);
+  line.push_back(' ');
+  appendNumber(line, y, std::chars_format::fixed, 3, 10);
+  line.push_back(' ');
+  appendNumber(line, z, std::chars_format::fixed, 3, 10);
+  return line;
+}
+
 std::string ParameterCaptionText(double value) {
   const double magnitude = std::fabs(value);
   if (magnitude > 1e7 || (value != 0 && magnitude < 0.001)) return formatExponent(value, 3);

@@ -15,6 +15,10 @@ std::string formatExponent(double value, int decimals);
 std::string formatListingValue(double z);
 // One listing line of kinds 1 and 2: "%10.3f %10.3f " and the value column.
 std::string formatSurfaceLine(double a, double b, double z);
+// A space-curve listing line, "%10.3f %10.3f %10.3f %10.4f" of t, x, y, z.
+std::string formatCurveLine(double t, double x, double y, double z);
+// A two-parameter listing line, "%10.3f %10.3f %10.3f" of x, y, z.
+std::string formatPatchLine(double x, double y, double z);
 // The parameter caption text: "   3.142", "5.000E-04", "1.000E+08", the fixed form cut to 10.
 std::string ParameterCaptionText(double value);
 // Theta or Phi (radians) in degrees, "%5.1f", as the main window's angle fields show them.

@@ -2,8 +2,11 @@
 // Dispatch on the graph kind.
 #include "render/DrawDriver.h"
 
+#include "render/CylSurface.h"
 #include "render/Program.h"
 #include "render/RectSurface.h"
+#include "render/SpaceCurve.h"
+#include "render/TwoParamSurface.h"
 
 void DrawDriver(Program& p) {
   p.Values.clear();
@@ -15,7 +18,15 @@ void DrawDriver(Program& p) {
       DrawRectSurface(p);
     }
     break;
-  // The cylindrical, space-curve and two-parameter renderers join here as '2', '3', '4'.
+  case '2':
+    DrawCylSurface(p);
+    break;
+  case '3':
+    DrawSpaceCurve(p);
+    break;
+  case '4':
+    DrawTwoParamSurface(p);
+    break;
   default:
     break;
   }

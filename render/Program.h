@@ -29,6 +29,10 @@ struct Program : Session {
   // True while a draw sequence runs; commands that would draw again must not start then.
   bool DrawInProgress = false;
 
+  // The window lets a space curve grow on the screen with a pause per segment; the command
+  // line and the benchmarks draw it at once.
+  bool CurvePauses = true;
+
   // The canvas every renderer draws on: by default pictureCanvas over Picture; a test may
   // point it at a recording canvas.
   ImageCanvas pictureCanvas{Picture};

@@ -6,7 +6,7 @@
 #include "graph/Sampling.h"
 #include "render/Primitives.h"
 #include "render/Program.h"
-#include "render/Rounding.h"
+#include "render/SurfaceCells.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,8 +16,6 @@ namespace {
 constexpr double ZMargin = 2;
 constexpr double DerivStep = 0.001;
 constexpr double LoopTolerance = 0.001;
-// (XCurves + 1)·(YCurves + 1) for the largest counts the curves dialog keeps, 80 each way.
-constexpr std::int64_t MaxBlankSlots = 81 * 81;
 
 struct Surface {
   Program& p;
@@ -73,20 +71,7 @@ CellResult testCorners(Program& p, const double (&cx)[4], const double (&cy)[4])
 }
 
 Color cellColor(const Surface& s, double fx, double fy) {
-  const GraphState& g = s.p.graph;
-  const bool upper = s.ex * fx + s.ey * fy <= s.ez;
-  if (!g.ShadingOn) return upper ? g.AboveColor : g.UnderColor;
-  const double n = std::sqrt(fx * fx + fy * fy + 1);
-  Color out = 0;
-  if (upper) {
-    ShadeColor(g.AboveColor, out, (s.ez - s.ex * fx - s.ey * fy) / (n * s.eyeLength));
-  } else {
-    // The y term's sign differs from the upper side's formula; the under side's tones
-    // depend on it.
-    const double c = (s.ex * fx - s.ey * fy - s.ez) / (n * s.eyeLength);
-    ShadeColor(g.UnderColor, out, std::sqrt(1 - c * c));
-  }
-  return out;
+  return slopeColor(s.p.graph, {s.ex, s.ey, s.ez, s.eyeLength}, fx, fy);
 }
 
 // The cell at grid point (x, y) spanning towards (x + sx·dx, y + sy·dy), corners in order
@@ -117,7 +102,7 @@ CellResult makeCell(Surface& s, double x, double y, int sx, int sy, CellRecord& 
   g.VarX = x;
   g.VarY = y;
 
-  cell.PenStyle = g.GridColor == clNone ? PenClear : PenSolid;
+  cell.PenStyle = gridPenStyle(g);
   cell.FillColor = cellColor(s, fx, fy);
   cell.Distance =
       std::sqrt((xc - s.ex) * (xc - s.ex) + (yc - s.ey) * (yc - s.ey) + (zc - s.ez) * (zc - s.ez));
@@ -239,8 +224,7 @@ void DrawRectSurfaceListed(Program& p) {
   }
   const auto xs = cellStarts(g.XMin, g.XMax, s.dx, true);
   const auto ys = cellStarts(g.YMin, g.YMax, s.dy, true);
-  const std::int64_t blank =
-      std::clamp<std::int64_t>(roundToInt64((g.XCurves + 1) * (g.YCurves + 1)), 0, MaxBlankSlots);
+  const std::int64_t blank = blankSlotCount(g);
   const auto cells = static_cast<std::int64_t>(xs.size() * ys.size());
   ensureCellSlots(p, static_cast<std::size_t>(std::max(blank, cells)));
   for (std::int64_t i = 1; i <= blank; ++i) p.CellList[i] = CellRecord{{}, 0, g.AboveColor, 0};

@@ -67,10 +67,30 @@ void TChange1Dlg::apply(int result) {
     // The title is stored as typed, never evaluated.
     if (accepted) StoreTitle(g, toStdString(Edit1->text()));
     break;
-  case Use::Step:
+  case Use::Step: {
+    const double kept = g.TStep;
     if (accepted) StoreStepField(p, editedFieldText(Edit1));
     setFixedWidth(DesignWidth);
     CorrectStep(g);
+    // A step the curve cannot be drawn with leaves the one before.
+    if (!CurveStepAllowed(g)) {
+      g.TStep = kept;
+      CorrectStep(g);
+    }
     break;
   }
+  }
+}
+
+void TChange1Dlg::accept() {
+  if (m_use == Use::Step) {
+    GraphState trial = p.graph;
+    trial.TStep = StepFieldValue(p, editedFieldText(Edit1));
+    if (!CurveStepAllowed(trial)) {
+      Label1->setText(QString("Step too small; at least %1")
+                          .arg(toQString(formatExponent(SmallestCurveStep(trial), 3))));
+      return;
+    }
+  }
+  QDialog::accept();
 }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -58,6 +59,14 @@ std::filesystem::path scratch(const std::string& name) {
   const auto dir = std::filesystem::temp_directory_path() / "kelvo-cli-test";
   std::filesystem::create_directories(dir);
   return dir / name;
+}
+
+void ensureGuiApplication() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "test_cli";
+  static char* argv[] = {name, nullptr};
+  if (!QGuiApplication::instance()) static QGuiApplication app(argc, argv);
 }
 
 TEST(Eval, PrintsValueAndFlags) {
@@ -114,6 +123,17 @@ TEST(Usage, ErrorsExitTwoWithAMessage) {
       {"render", "--out", "x.tiff"},
       {"render", "--bogus"},
       {"render", "--function"},
+      // Options the chosen kind's menus do not offer.
+      {"render", "--kind", "1", "--x", "u"},
+      {"render", "--kind", "2", "--z", "1"},
+      {"render", "--kind", "3", "--function", "t"},
+      {"render", "--kind", "cyl", "--step", "0.1"},
+      {"render", "--kind", "patch", "--step", "0.1"},
+      {"render", "--kind", "4", "--box"},
+      // A curve of more than a million steps, by its step or by its domain.
+      {"render", "--kind", "3", "--step", "1e-9"},
+      {"render", "--kind", "curve", "--domain", "0,1e9"},
+      {"render", "--kind", "3", "--domain", "0,1,2,3"},
       {"frobnicate"},
   };
   for (const auto& args : cases) {
@@ -152,11 +172,7 @@ TEST(Render, WritesThePictureBoxAndTheListing) {
 // The command line paints on a thread of its own while it computes; its file must still hold
 // exactly the picture the window's draw sequence makes.
 TEST(Render, PictureIsTheWindowsPictureBox) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_cli";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
+  ensureGuiApplication();
   struct Case {
     std::string function, curves;
   };
@@ -177,6 +193,118 @@ TEST(Render, PictureIsTheWindowsPictureBox) {
     const QImage written(QString::fromStdString(png.string()));
     EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), p.Picture);
   }
+}
+
+// Sample 1 of kinds 2, 3 and 4, drawn by the command line (painting on its own thread, the
+// curve without pauses) and by the window's draw sequence, pixel for pixel.
+TEST(Render, OtherKindsAreTheWindowsPictureBox) {
+  ensureGuiApplication();
+  struct Case {
+    char kind;
+    std::vector<std::string> texts;
+    std::vector<std::string> options;
+  };
+  const Case cases[] = {
+      {'2', {"r"}, {"--function", "r"}},
+      {'3',
+       {"3*Cos(t)", "2*Sin(t)", "t/10"},
+       {"--x", "3*Cos(t)", "--y", "2*Sin(t)", "--z", "t/10"}},
+      {'4',
+       {"3*Cos(u)*Cos(v)", "3*Cos(u)*Sin(v)", "3*Sin(u)"},
+       {"--x", "3*Cos(u)*Cos(v)", "--y", "3*Cos(u)*Sin(v)", "--z", "3*Sin(u)", "--domain",
+        "-p/2,p/2,0,2*p"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    const auto png = scratch("kind.png");
+    std::vector<std::string> args = {"render", "--kind", std::string(1, c.kind), "--out",
+                                     png.string()};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    ASSERT_EQ(kelvo(args).status, 0);
+    Program p;
+    p.CurvePauses = false;
+    ChooseGraphKind(p, c.kind);
+    ShowMainWindowPicture(p);
+    if (c.kind == '2') {
+      p.graph.FunctionText = c.texts[0];
+    } else {
+      p.graph.FunctionTextX = c.texts[0];
+      p.graph.FunctionTextY = c.texts[1];
+      p.graph.FunctionTextZ = c.texts[2];
+    }
+    if (c.kind == '4') p.graph.UMin = -GraphState::Pi / 2, p.graph.UMax = GraphState::Pi / 2;
+    if (c.kind == '4') p.graph.VMin = 0, p.graph.VMax = 2 * GraphState::Pi;
+    DrawSequencePicture(p);
+    const QImage written(QString::fromStdString(png.string()));
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), p.Picture);
+  }
+}
+
+// Where a point of the graph lands in the picture of kind `kind` with the axes box +-3 in
+// each direction and the default eye.
+Pixel pixelOf(char kind, double x, double y, double z) {
+  ensureGuiApplication();
+  Program p;
+  ChooseGraphKind(p, kind);
+  ShowMainWindowPicture(p);
+  p.graph.AxisZMin = -3, p.graph.AxisZMax = 3;
+  SetViewTransform(p.view, p.graph.PlaneDistance, p.graph.Rho, p.graph.Theta, p.graph.Phi);
+  FitViewToAxes(p.view, p.graph);
+  return ProjectPoint(p.view, x, y, z);
+}
+
+TEST(Render, KindProbes) {
+  // Points at an azimuth of 60 degrees, 30 degrees beside the eye's, so that the z axis
+  // drawn over the graph passes them by.
+  const double c60 = std::cos(GraphState::Pi / 3), s60 = std::sin(GraphState::Pi / 3);
+  const double c30 = std::cos(GraphState::Pi / 6);
+  struct Case {
+    std::vector<std::string> args;
+    Pixel at;
+    QRgb color;
+  };
+  const Case cases[] = {
+      // The cone z = r seen from 10 degrees above the horizon: on the side near the eye its
+      // outside, the under side, faces the eye and covers the inside behind it: yellow.
+      {{"--kind", "2", "--function", "r"}, pixelOf('2', 2 * c60, 2 * s60, 2), qRgb(255, 255, 0)},
+      // The helix starts at (3, 0, 0) and is drawn in the pen colour, blue.
+      {{"--kind", "3", "--x", "3*Cos(t)", "--y", "2*Sin(t)", "--z", "t/10"},
+       pixelOf('3', 3, 0, 0),
+       qRgb(0, 0, 255)},
+      // The torus's normal Tu x Tv points into the tube, away from the eye on the outer
+      // side facing it: the above colour, red. (Point at v = 5p/6, u = 60 degrees.)
+      {{"--kind", "4", "--x", "(2-Cos(v))*Cos(u)", "--y", "(2-Cos(v))*Sin(u)", "--z", "Sin(v)"},
+       pixelOf('4', (2 + c30) * c60, (2 + c30) * s60, 0.5),
+       qRgb(255, 0, 0)},
+      // Far off the torus the background shows.
+      {{"--kind", "4", "--x", "(2-Cos(v))*Cos(u)", "--y", "(2-Cos(v))*Sin(u)", "--z", "Sin(v)"},
+       {2, 2},
+       qRgb(255, 255, 255)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args[1]);
+    const auto png = scratch("probe.png");
+    std::vector<std::string> args = {"render", "--no-shading",   "--grid", "none",
+                                     "--axes", "-3,3,-3,3,-3,3", "--out",  png.string()};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    ASSERT_EQ(kelvo(args).status, 0);
+    const QImage picture(QString::fromStdString(png.string()));
+    EXPECT_EQ(picture.pixel(c.at.x, c.at.y), c.color) << c.at.x << "," << c.at.y;
+  }
+}
+
+// 100,001 values of t from 0 to 5: drawn at once and listed in full.
+TEST(Render, LongCurveIsDrawnAndListed) {
+  const auto values = scratch("curve.txt");
+  ASSERT_EQ(
+      kelvo({"render", "--kind", "3", "--step", "0.00005", "--values", values.string()}).status, 0);
+  std::ifstream listing(values);
+  std::string line, last;
+  int lines = 0;
+  while (std::getline(listing, line)) ++lines, last = line;
+  EXPECT_GE(lines, 100000);
+  EXPECT_LE(lines, 100001);
+  EXPECT_EQ(last.substr(0, 10), "     5.000");
 }
 
 TEST(Render, BmpOfTheBareAxesHasTheZAxisAtTheOrigin) {

@@ -239,13 +239,32 @@ TEST(RectDegenerate, ZeroWidthDrawsOneCurveInGridColour) {
 
 // The renderer's choice between the two forms.
 TEST(DrawDriverDispatch, KindsAndForms) {
-  for (const char kind : {'0', '2', '3', '4', '9'}) {
+  for (const char kind : {'0', '9'}) {
     Fixture f;
     f.p.Values.push_back("old");
     f.p.graph.GraphKind = kind;
     f.draw();
     EXPECT_TRUE(f.canvas.log.empty());
     EXPECT_TRUE(f.p.Values.empty());
+  }
+}
+
+// Every kind's renderer starts a new listing and fills it with its own lines.
+TEST(DrawDriverDispatch, EachKindListsItsOwnPoints) {
+  const struct {
+    char kind;
+    std::size_t lines, width;
+  } cases[] = {{'1', 256, 32}, {'2', 256, 32}, {'3', 51, 43}, {'4', 256, 32}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    DrawFixture f(c.kind);
+    // A surface of kind 4 needs a normal: the defaults (all 0) end a shaded draw.
+    f.p.graph.FunctionTextX = "u";
+    f.p.graph.FunctionTextY = "v";
+    f.p.Values.assign(3, "old");
+    f.draw();
+    ASSERT_EQ(f.p.Values.size(), c.lines);
+    EXPECT_EQ(f.p.Values.front().size(), c.width);
   }
 }
 

@@ -3,6 +3,7 @@
 // records the primitives, and a host that counts and can press "Cancel Draw".
 #pragma once
 
+#include "render/DrawDriver.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
 
@@ -89,4 +90,27 @@ public:
 
 private:
   GraphState* m_graph;
+};
+
+// A program of one kind at its defaults, drawing on a recording canvas with a counting host;
+// the space curve does not pause unless a test asks for it.
+struct DrawFixture {
+  Program p;
+  RecordingCanvas canvas;
+  TestHost host{&p.graph};
+
+  explicit DrawFixture(char kind) {
+    setUpProgram(p, kind);
+    p.canvas = &canvas;
+    p.host = &host;
+    p.CurvePauses = false;
+    p.graph.DrawContinue = 1;
+  }
+  void draw() {
+    refit(p);
+    canvas.log.clear();
+    DrawDriver(p);
+  }
+  std::vector<Recorded> cells() const { return canvas.only(Recorded::Polygon); }
+  std::size_t count(Recorded::Kind kind) const { return canvas.only(kind).size(); }
 };

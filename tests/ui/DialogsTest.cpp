@@ -227,6 +227,36 @@ TEST_F(WindowTest, StepIsMadePositiveAndTheFormNarrowsAgain) {
   }
 }
 
+// OK with a step that would give the curve over 0..5 more than a million points keeps the
+// dialog open with the smallest step in its top line; had it been closed anyway, the step
+// before stays.
+TEST_F(WindowTest, StepGivingTooManyPointsIsRefused) {
+  choose(3);
+  struct Row {
+    const char* typed;
+    bool accepted;
+    double step;
+  };
+  for (const Row& row : {Row{"1e-9", false, 0.1}, Row{"5e-6", true, 5e-6}}) {
+    SCOPED_TRACE(row.typed);
+    g().TStep = 0.1;
+    bool acceptedByOk = false;
+    QString message;
+    answer = [&](QDialog& dialog) {
+      forms.change1Dlg->Edit1->setText(row.typed);
+      dialog.setResult(QDialog::Rejected);
+      dialog.accept();
+      acceptedByOk = dialog.result() == QDialog::Accepted;
+      message = forms.change1Dlg->Label1->text();
+      return Ok;
+    };
+    window().Step1Click();
+    EXPECT_EQ(acceptedByOk, row.accepted);
+    EXPECT_EQ(message.contains("5.000E-06"), !row.accepted) << message.toStdString();
+    EXPECT_DOUBLE_EQ(g().TStep, row.step);
+  }
+}
+
 TEST_F(WindowTest, TitleIsCutToFiftyCharactersAndShown) {
   choose(1);
   const std::string typed(60, 'T');

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+// Space curves: the zero-length first segment, the failure rule (only Z ends the curve), the
+// pauses and the listing of t, x, y, z.
+#include "render/SpaceCurve.h"
+
+#include "graph/Corrections.h"
+#include "graph/Format.h"
+#include "graph/Sampling.h"
+#include "render/Primitives.h"
+#include "render/Program.h"
+
+namespace {
+
+struct CurvePoint {
+  double x, y, z;
+};
+
+// X, Y and Z at VarT, in that order; each clears EvalFailed, so afterwards the flag tells
+// only whether Z failed.
+CurvePoint pointAtT(Program& p) {
+  const double x = EvalCurveX(p);
+  const double y = EvalCurveY(p);
+  const double z = EvalCurveZ(p);
+  return {x, y, z};
+}
+
+// The next t, or false when the curve has no further point: a step that is not positive
+// gives the start alone, as does one lost below the precision of t.
+bool nextT(double& t, double step) {
+  return step > 0 && advance(t, step);
+}
+
+// The values of t of the curve: TMin + k·TStep summed step by step while they stay at or
+// below TMax, at most MaxCurveSteps + 1 of them.
+template <typename Visit> bool forEachT(Program& p, Visit visit) {
+  GraphState& g = p.graph;
+  g.VarT = g.TMin;
+  for (std::int64_t count = 0; g.VarT <= g.TMax && count <= MaxCurveSteps; ++count) {
+    const double t = g.VarT;
+    if (!visit()) return false;
+    g.VarT = t;
+    if (!nextT(g.VarT, g.TStep)) break;
+  }
+  return true;
+}
+
+void listValues(Program& p) {
+  forEachT(p, [&p] {
+    const double t = p.graph.VarT;
+    const CurvePoint at = pointAtT(p);
+    p.Values.push_back(formatCurveLine(t, at.x, at.y, at.z));
+    return true;
+  });
+}
+
+} // namespace
+
+void DrawSpaceCurve(Program& p) {
+  GraphState& g = p.graph;
+  p.canvas->setPenColor(g.PenColor);
+  g.VarT = g.TMin;
+  const CurvePoint start = pointAtT(p);
+  StartCurveAt(p, start.x, start.y, start.z);
+  if (g.EvalFailed) return;
+
+  std::int64_t pausedMs = 0;
+  const bool drawn = forEachT(p, [&] {
+    if (cancelRequested(p)) return false;
+    const CurvePoint at = pointAtT(p);
+    ContinueCurveTo(p, at.x, at.y, at.z);
+    if (g.EvalFailed) return false;
+    if (!g.Rotating && p.CurvePauses && pausedMs < CurvePauseBudgetMs) {
+      Pause(*p.host, CurveSegmentPauseMs);
+      pausedMs += CurveSegmentPauseMs;
+    }
+    return true;
+  });
+  if (drawn) listValues(p);
+}

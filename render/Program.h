@@ -10,6 +10,8 @@
 
 #include <QImage>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 struct Program : Session {
@@ -41,4 +43,8 @@ struct Program : Session {
   // sets MovieFrameIndex before each frame.
   std::vector<std::vector<CellRecord>> FrameStore;
   int MovieFrameIndex = 0;
+
+  // Shows a message to the user (a message box in the window, a line on the command line's
+  // error output); the plane and line routines tell through it that their data are missing.
+  std::function<void(const std::string&)> showMessage;
 };

@@ -15,6 +15,10 @@ class TDomainDlg;
 class TAxesDlg;
 class TViewDlg;
 class TParamDlg;
+class TPlaneDlg;
+class TLineDlg;
+class TContourDlg;
+class TZlevelsFm;
 
 class Forms {
 public:
@@ -40,4 +44,8 @@ public:
   std::unique_ptr<TAxesDlg> axesDlg;
   std::unique_ptr<TViewDlg> viewDlg;
   std::unique_ptr<TParamDlg> paramDlg;
+  std::unique_ptr<TPlaneDlg> planeDlg;
+  std::unique_ptr<TLineDlg> lineDlg;
+  std::unique_ptr<TContourDlg> contourDlg;
+  std::unique_ptr<TZlevelsFm> zlevelsFm;
 };

@@ -34,6 +34,8 @@ struct RenderOptions {
   std::optional<std::string> domain, axes, view, curves, step, params;
   std::optional<std::string> above, under, grid, pen, axesColor, ticks, font, background;
   bool noShading = false;
+  bool box = false;
+  std::optional<std::string> plane, line, contours;
   int width = 800, height = 600;
   std::optional<std::string> out, values;
   std::optional<std::string> open, quality;
@@ -98,8 +100,7 @@ void checkWindowRoom(const RenderOptions& o) {
 
 // Options whose features this version of Kelvo does not have yet.
 bool isLaterOption(const std::string& name) {
-  static const char* const later[] = {"--sample",   "--box",    "--plane", "--line",
-                                      "--contours", "--frames", "--speed", "--movie"};
+  static const char* const later[] = {"--sample", "--frames", "--speed", "--movie"};
   for (const char* option : later)
     if (name == option) return true;
   return false;
@@ -131,11 +132,19 @@ RenderOptions parseOptions(const std::vector<std::string>& args) {
       {"--values", &RenderOptions::values},
       {"--open", &RenderOptions::open},
       {"--quality", &RenderOptions::quality},
+      {"--plane", &RenderOptions::plane},
+      {"--line", &RenderOptions::line},
   };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& name = args[i];
-    if (name == "--no-shading" || name == "--full") {
-      (name == "--full" ? o.full : o.noShading) = true;
+    if (name == "--no-shading" || name == "--full" || name == "--box") {
+      (name == "--full" ? o.full : name == "--box" ? o.box : o.noShading) = true;
+      continue;
+    }
+    // The contours' settings are optional: a following option is not taken as them.
+    if (name == "--contours") {
+      const bool valued = i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0;
+      o.contours = valued ? args[++i] : std::string();
       continue;
     }
     if (isLaterOption(name)) throw UsageError{name + " is not available in this version of kelvo"};
@@ -212,6 +221,8 @@ void validate(const RenderOptions& o) {
   requireKind(o, o.z, "--z", "34");
   requireKind(o, o.step, "--step", "3");
   checkWindowRoom(o);
+  requireKind(o, o.plane, "--plane", "1");
+  requireKind(o, o.contours, "--contours", "12");
 }
 
 // A step that would give the curve more points than it is drawn with is refused, whichever of
@@ -324,6 +335,65 @@ DecodedPicture openPicture(const std::string& path) {
   return ReadPictureFile(path, openFormatOf(path));
 }
 
+// The plane's and the line's values, checked before anything is drawn.
+std::vector<std::string> planeValues(Program& p, const std::string& value) {
+  auto v = fieldsOf("--plane", value, 6, 10);
+  if (v.size() != 6 && v.size() != 10)
+    throw UsageError{"--plane takes 6 or 10 comma-separated values"};
+  requireReadable(p, "--plane", v);
+  v.resize(10);
+  return v;
+}
+
+std::vector<std::string> lineValues(Program& p, const std::string& value) {
+  auto v = fieldsOf("--line", value, 6, 6);
+  requireReadable(p, "--line", v);
+  return v;
+}
+
+// Plane > Edit with the fields and OK, then Plane > Draw; the same for the line.
+void runPlaneAndLine(Program& p, const RenderOptions& o) {
+  if (o.plane) {
+    const auto v = planeValues(p, *o.plane);
+    BeginPlaneEdit(p);
+    std::array<std::string, 10> fields;
+    std::copy(v.begin(), v.end(), fields.begin());
+    StorePlaneFields(p, fields);
+    PlaneDrawPicture(p);
+  }
+  if (o.line) {
+    const auto v = lineValues(p, *o.line);
+    BeginLineEdit(p);
+    StoreLineFields(p, {v[0], v[1], v[2], v[3], v[4], v[5]});
+    LineDrawPicture(p);
+  }
+}
+
+// The list item whose number a value reads as, or a usage error.
+int listItemOf(Program& p, const std::string& text, std::initializer_list<int> items,
+               const char* what) {
+  double value = 0;
+  if (TryReadNumberField(p, text, value)) {
+    int index = 0;
+    for (const int item : items) {
+      if (value == item) return index;
+      ++index;
+    }
+  }
+  throw UsageError{std::string("--contours: the ") + what + " cannot be '" + text + "'"};
+}
+
+// Contours > Edit with the chosen items (and the "3D Contours" box), then Contours > Draw.
+void parseContourSettings(Program& p, const std::string& value) {
+  if (value.empty()) return;
+  const auto v = fieldsOf("--contours", value, 2, 3);
+  if (v.size() == 3 && v[2] != "3d") throw UsageError{"--contours: the third value must be 3d"};
+  const int grid = listItemOf(p, v[0], {20, 40, 60}, "grid (20, 40 or 60)");
+  const int levels = listItemOf(p, v[1], {10, 12, 14, 16}, "number of levels (10, 12, 14, 16)");
+  StoreContourChoices(p.graph, grid, levels);
+  p.graph.Contours3D = v.size() == 3;
+}
+
 int writeOutputs(const Program& p, const RenderOptions& o,
                  const std::array<std::string, 6>& captions) {
   if (o.out) {
@@ -401,6 +471,7 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   }
   p.ClientWidth = o.width;
   p.ClientHeight = o.height;
+  p.showMessage = [](const std::string& message) { std::cerr << "kelvo: " << message << '\n'; };
   ChooseGraphKind(p, o.kind);
   ShowMainWindowPicture(p);
   std::array<std::string, 6> captions;
@@ -410,11 +481,16 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
     applyQuality(p, o);
     if (o.title) StoreTitle(p.graph, *o.title);
     applyColors(p, o);
+    if (o.contours) parseContourSettings(p, *o.contours);
+    if (o.plane) planeValues(p, *o.plane);
+    if (o.line) lineValues(p, *o.line);
   } catch (const UsageError& e) {
     std::cerr << "kelvo render: " << e.message << '\n';
     return ExitUsage;
   }
 
+  // A checked "Draw Box" puts the box into the Draw, under the axes.
+  p.graph.DrawBoxChecked = o.box;
   // Drawing keeps the picture's size, so its painting can go on while the surface is computed.
   if (o.open) ShowPictureInBox(p, opened.picture);
   if (deferred) deferred->streaming();
@@ -422,11 +498,17 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   if (deferred) deferred->finish();
   p.canvas = &p.pictureCanvas;
   CapturePicture(p);
+  bool failed = p.graph.EvalFailed;
+  runPlaneAndLine(p, o);
+  if (o.contours) {
+    ContoursPicture(p);
+    failed = failed || p.graph.EvalFailed;
+  }
   // Edit > Graph Size after the Draw: the picture is scaled, not redrawn.
   if (o.sizeFactor != 0) ChangeGraphSize(p, o.sizeFactor);
   const int written = writeOutputs(p, o, captions);
   if (written != ExitOk) return written;
-  if (p.graph.EvalFailed) {
+  if (failed) {
     std::cerr << "kelvo: the function cannot be evaluated\n";
     return ExitEvalFailed;
   }

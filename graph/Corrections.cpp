@@ -233,3 +233,49 @@ void StepEyeAngle(GraphState& g, Arrow arrow) {
     break;
   }
 }
+
+namespace {
+
+// Reads each field into its value; true when any value changed.
+template <std::size_t N>
+bool readChangedFields(Session& s, const std::array<std::string, N>& fields,
+                       const std::array<double*, N>& values) {
+  bool changed = false;
+  for (std::size_t i = 0; i < N; ++i) {
+    const double before = *values[i];
+    ReadNumberField(s, fields[i], *values[i]);
+    changed = changed || *values[i] != before;
+  }
+  return changed;
+}
+
+// A size field is kept only when its sign is right; 0 and NaN are never right.
+void readSigned(Session& s, const std::string& text, double& value, bool negative) {
+  double read = value;
+  if (!TryReadNumberField(s, text, read)) return;
+  if (negative ? read < 0 : read > 0) value = read;
+}
+
+} // namespace
+
+void StorePlaneFields(Session& s, const std::array<std::string, 10>& f) {
+  PlaneData& d = s.graph.Plane;
+  const std::array<std::string, 6> point = {f[0], f[1], f[2], f[3], f[4], f[5]};
+  if (readChangedFields(s, point, {&d.X0, &d.Y0, &d.Z0, &d.A, &d.B, &d.C}))
+    s.graph.PlaneDefined = true;
+  readSigned(s, f[6], d.MinX, true);
+  readSigned(s, f[7], d.MaxX, false);
+  readSigned(s, f[8], d.MinY, true);
+  readSigned(s, f[9], d.MaxY, false);
+}
+
+void StoreLineFields(Session& s, const std::array<std::string, 6>& f) {
+  LineData& d = s.graph.Line;
+  if (readChangedFields(s, f, {&d.X1, &d.Y1, &d.Z1, &d.X2, &d.Y2, &d.Z2}))
+    s.graph.LineDefined = true;
+}
+
+void StoreContourChoices(GraphState& g, int gridItem, int levelItem) {
+  if (gridItem >= 0 && gridItem < 3) g.ContourGridX = g.ContourGridY = 20 * (gridItem + 1);
+  if (levelItem >= 0 && levelItem < 4) g.ContourLevelCount = 10 + 2 * levelItem;
+}

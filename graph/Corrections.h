@@ -64,6 +64,14 @@ void CopyParameters(GraphState& g);
 // "a=", "b=", ..., "f =".
 const char* ParameterCaptionPrefix(int index);
 
+// Plane dialog on OK: the point and the normal (PlaneDefined when one of them changes), then
+// the patch size, each kept only with its sign (MinX, MinY below 0; MaxX, MaxY above 0).
+void StorePlaneFields(Session& s, const std::array<std::string, 10>& fields);
+// Line dialog on OK: the two points (LineDefined when one changes).
+void StoreLineFields(Session& s, const std::array<std::string, 6>& fields);
+// Contour dialog on OK: the chosen list items (-1 when none is selected changes nothing).
+void StoreContourChoices(GraphState& g, int gridItem, int levelItem);
+
 // The rotation buttons' angle steps of 10 degrees (wrap and clamp rules of the arrows).
 enum class Arrow { Right, Left, Up, Down };
 void StepEyeAngle(GraphState& g, Arrow arrow);

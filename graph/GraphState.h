@@ -11,6 +11,22 @@
 
 struct Session;
 
+// The plane patch of the Plane menu: a point, a normal, and the patch's extent as offsets from
+// the point (minima below 0, maxima above).
+struct PlaneData {
+  double X0 = 0, Y0 = 0, Z0 = 0;
+  double A = 0, B = 0, C = 0;
+  double MinX = 0, MaxX = 0, MinY = 0, MaxY = 0;
+  bool operator==(const PlaneData&) const = default;
+};
+
+// The straight line of the Line menu, from (X1, Y1, Z1) to (X2, Y2, Z2).
+struct LineData {
+  double X1 = 0, Y1 = 0, Z1 = 0;
+  double X2 = 0, Y2 = 0, Z2 = 0;
+  bool operator==(const LineData&) const = default;
+};
+
 // Plain data; the evaluation variables and parameters come from ExpressionVariables so that
 // the evaluator sees the graph's own fields.
 struct GraphState : ExpressionVariables {
@@ -54,6 +70,13 @@ struct GraphState : ExpressionVariables {
   int MovieDelay = 0;
   bool MovieMode = false;
   int ContourGridX = 0, ContourGridY = 0, ContourLevelCount = 0;
+  // The contour dialog's "3D Contours" box and the Box menu's "Draw Box" item: both keep
+  // their state for the whole run, across resets.
+  bool Contours3D = false;
+  bool DrawBoxChecked = false;
+
+  PlaneData Plane;
+  LineData Line;
 
   bool PictureCopyValid = false;
   bool GraphShown = false;

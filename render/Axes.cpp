@@ -5,6 +5,8 @@
 #include "render/Program.h"
 #include "render/Rounding.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -13,6 +15,8 @@ constexpr double AxisExtension = 1.1;
 // Tick numbers are kept well inside 64 bits so that stepping between them cannot overflow;
 // beyond 2^53 neighbouring integers are the same double anyway.
 constexpr std::int64_t TickLimit = std::int64_t{1} << 61;
+// Key evaluations allowed per pixel of the picture box's width plus height, per axis.
+constexpr std::int64_t TickBudgetPerPixel = 256;
 
 std::int32_t shifted(std::int32_t a, std::int64_t by) {
   return clampToInt32(a + by);
@@ -34,8 +38,9 @@ int signOf(double v) {
 
 // One axis's ticks as a function of the integer k: the projected points that fix the tick's
 // line, and the sides of the eye plane they lie on. A tick whose P lies more than `margin`
-// outside the picture box leaves no pixel; its key keeps only which way P lies outside, so
-// that the long stretches of such ticks (most of a range of billions) form a few runs.
+// outside the picture box leaves no pixel; its key keeps only one way P lies outside (across
+// first), so that the long stretches of such ticks (most of a range of billions) form a few
+// runs however the other coordinate wavers.
 struct TickAxis {
   const View& view;
   int axis;      // 0 x, 1 y, 2 z
@@ -69,7 +74,7 @@ struct TickAxis {
     key.sideP = signOf(depth(px, py, pz));
     const Pixel p = ProjectPoint(view, px, py, pz);
     key.outsideX = outside(p.x, width);
-    key.outsideY = outside(p.y, height);
+    if (key.outsideX == 0) key.outsideY = outside(p.y, height);
     if (!key.visible()) return key;
     key.p = p;
     if (axis != 2) {
@@ -94,22 +99,58 @@ void drawLevelTick(Canvas& c, const TickAxis::Key& key, std::int32_t halfLength)
   lineBetween(c, {shifted(key.p.x, -halfLength), key.p.y}, {shifted(key.p.x, halfLength), key.p.y});
 }
 
-// The last k from `from` towards `to` (inclusive) whose key equals from's. Each projected
-// coordinate is a monotone function of k while k stays on one side of the eye plane, so the
-// keys equal to from's form one run, found by doubling and then halving the stride.
-std::int64_t runEnd(const TickAxis& axis, std::int64_t from, std::int64_t to) {
-  const TickAxis::Key key = axis.key(from);
+// The keys met last in a walk along one run of ticks. Each projected coordinate is a monotone
+// function of k while k stays on one side of the eye plane, so a key once left behind does
+// not come back, and a stretch whose keys are all recent holds nothing new. Where rounding
+// noise makes a key flicker (a vanishing point on a pixel boundary), the flicker stays
+// among recent keys and is crossed in one search instead of one step per tick.
+class RecentKeys {
+public:
+  bool contains(const TickAxis::Key& key) const {
+    return std::find(m_keys.begin(), m_keys.begin() + m_count, key) != m_keys.begin() + m_count;
+  }
+  void add(const TickAxis::Key& key) {
+    if (contains(key)) return;
+    m_keys[m_next] = key;
+    m_next = (m_next + 1) % m_keys.size();
+    m_count = std::min(m_count + 1, m_keys.size());
+  }
+
+private:
+  std::array<TickAxis::Key, 8> m_keys{};
+  std::size_t m_count = 0, m_next = 0;
+};
+
+// Key evaluations left for one axis. Projection so ill-conditioned that its pixels are
+// rounding noise would otherwise make every tick a run of its own; the allowance grows with
+// the picture, so an honest axis never meets it.
+struct TickBudget {
+  std::int64_t left;
+  TickAxis::Key key(const TickAxis& axis, std::int64_t k) {
+    --left;
+    return axis.key(k);
+  }
+  bool spent() const { return left <= 0; }
+};
+
+// The last k from `from` towards `to` (inclusive) before the first key that is not recent,
+// found by doubling and then halving the stride.
+std::int64_t runEnd(const TickAxis& axis, std::int64_t from, std::int64_t to,
+                    const RecentKeys& recent, TickBudget& budget) {
   const int dir = to >= from ? 1 : -1;
   const std::int64_t span = dir > 0 ? to - from : from - to;
+  const auto known = [&](std::int64_t step) {
+    return recent.contains(budget.key(axis, from + dir * step));
+  };
   std::int64_t good = 0, stride = 1;
-  while (stride <= span && axis.key(from + dir * stride) == key) {
+  while (stride <= span && known(stride)) {
     good = stride;
     stride = stride > span / 2 ? span + 1 : stride * 2;
   }
   std::int64_t bad = stride <= span ? stride : span + 1;
   while (bad - good > 1) {
     const std::int64_t mid = good + (bad - good) / 2;
-    if (axis.key(from + dir * mid) == key) {
+    if (known(mid)) {
       good = mid;
     } else {
       bad = mid;
@@ -119,11 +160,15 @@ std::int64_t runEnd(const TickAxis& axis, std::int64_t from, std::int64_t to) {
 }
 
 template <typename Draw>
-void tickRun(const TickAxis& axis, std::int64_t from, std::int64_t to, Draw draw) {
+void tickRun(const TickAxis& axis, std::int64_t from, std::int64_t to, TickBudget& budget,
+             Draw draw) {
   const int dir = to >= from ? 1 : -1;
-  for (std::int64_t k = from;;) {
-    if (const TickAxis::Key key = axis.key(k); key.visible()) draw(key);
-    const std::int64_t end = runEnd(axis, k, to);
+  RecentKeys recent;
+  for (std::int64_t k = from; !budget.spent();) {
+    const TickAxis::Key key = budget.key(axis, k);
+    if (key.visible() && !recent.contains(key)) draw(key);
+    recent.add(key);
+    const std::int64_t end = runEnd(axis, k, to, recent, budget);
     if (end == to) return;
     k = end + dir;
   }
@@ -132,8 +177,9 @@ void tickRun(const TickAxis& axis, std::int64_t from, std::int64_t to, Draw draw
 // k from 1 up to Round(max), then, when Round(min) is below 2, from 1 down to Round(min).
 template <typename Draw> void ticksOfAxis(const TickAxis& axis, double min, double max, Draw draw) {
   const std::int64_t top = roundedEnd(max), bottom = roundedEnd(min);
-  if (top >= 1) tickRun(axis, 1, top, draw);
-  if (bottom < 2) tickRun(axis, 1, bottom, draw);
+  TickBudget budget{TickBudgetPerPixel * (axis.width + axis.height + 64)};
+  if (top >= 1) tickRun(axis, 1, top, budget, draw);
+  if (bottom < 2) tickRun(axis, 1, bottom, budget, draw);
 }
 
 } // namespace

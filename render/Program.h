@@ -10,6 +10,8 @@
 
 #include <QImage>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 struct Program : Session {
@@ -47,4 +49,8 @@ struct Program : Session {
   int MovieFrameIndex = 0;
   // Frames recorded by the last movie build; 0 before any and after the movie is released.
   int MovieFramesBuilt = 0;
+
+  // Shows a message to the user (a message box in the window, a line on the command line's
+  // error output); the plane and line routines tell through it that their data are missing.
+  std::function<void(const std::string&)> showMessage;
 };

@@ -4,7 +4,9 @@
 #include "render/Sequences.h"
 
 #include "graph/Format.h"
+#include "render/Additions.h"
 #include "render/Axes.h"
+#include "render/Contours.h"
 #include "render/DrawDriver.h"
 #include "render/Primitives.h"
 
@@ -79,7 +81,9 @@ void DrawSequencePicture(Program& p) {
   if (g.GraphKind < '1' || g.GraphKind > '4') return;
   setViewAndFit(p);
   DrawDriver(p);
-  // The plane, the line and the box are drawn here, over the graph and under the axes.
+  if (g.PlaneOn) PlaneRoutine(p);
+  if (g.LineOn) LineRoutine(p);
+  if (g.DrawBoxChecked) BoxRoutine(p);
   DrawAxes(p);
 }
 
@@ -98,7 +102,9 @@ void RotatePicture(Program& p, Arrow arrow) {
   ScreenSetUpPicture(p);
   g.DrawContinue = 1;
   if (g.FunctionReady) DrawDriver(p);
-  // The plane, the line and the box are drawn here, over the graph and under the axes.
+  if (g.PlaneOn) PlaneRoutine(p);
+  if (g.LineOn) LineRoutine(p);
+  if (g.DrawBoxChecked) BoxRoutine(p);
   DrawAxes(p);
   g.Rotating = false;
 }
@@ -137,4 +143,44 @@ void ClearScreenPicture(Program& p) {
 void CapturePicture(Program& p) {
   p.PictureCopy = p.Picture.copy();
   p.graph.PictureCopyValid = true;
+}
+
+void PlaneDrawPicture(Program& p) {
+  CapturePicture(p);
+  p.graph.PlaneEditMode = false;
+  p.graph.PlaneOn = true;
+  PlaneRoutine(p);
+  CapturePicture(p);
+}
+
+void BeginPlaneEdit(Program& p) {
+  CapturePicture(p);
+  p.graph.PlaneEditMode = true;
+  p.graph.PlaneOn = false;
+  PreparePlaneData(p.graph);
+}
+
+void LineDrawPicture(Program& p) {
+  CapturePicture(p);
+  p.graph.LineEditMode = false;
+  p.graph.LineOn = true;
+  LineRoutine(p);
+  CapturePicture(p);
+}
+
+void BeginLineEdit(Program& p) {
+  CapturePicture(p);
+  p.graph.LineEditMode = true;
+  p.graph.LineOn = false;
+  PrepareLineData(p.graph);
+}
+
+void BoxMenuPicture(Program& p) {
+  BoxRoutine(p);
+  CapturePicture(p);
+}
+
+void ContoursPicture(Program& p) {
+  DrawContours(p);
+  CapturePicture(p);
 }

@@ -13,8 +13,8 @@ void ScreenSetUpPicture(Program& p);
 // Showing the main window after a kind was chosen: flags, ResetGraphDefaults, rectangle,
 // view, fit and screen set-up (which draws the bare axes), the second reset, SizeFactorOn = 0.
 void ShowMainWindowPicture(Program& p);
-// Draw: GraphShown, FunctionReady, HasDrawn, DrawContinue; view, fit, DrawDriver, the
-// additions that are on, the axes. Does not capture.
+// Draw: GraphShown, FunctionReady, HasDrawn, DrawContinue; view, fit, DrawDriver, the plane
+// and the line while on, the box while checked, the axes. Does not capture.
 void DrawSequencePicture(Program& p);
 // A rotation button: angle step, angle field text, view, fit, screen set-up, and the redraw
 // (graph only when FunctionReady), box, axes. Does not capture; sets and clears Rotating.
@@ -24,5 +24,18 @@ void AxesChangedPicture(Program& p);
 void ViewChangedPicture(Program& p);
 // Clear Screen.
 void ClearScreenPicture(Program& p);
+// Plane > Draw: capture, switch the plane on, draw it (or show that its data are missing),
+// capture. Plane > Edit: capture, switch the plane off and prepare its data; the dialog
+// follows (TPlaneDlg load, then apply with the dialog's result). The same for the line.
+void PlaneDrawPicture(Program& p);
+void BeginPlaneEdit(Program& p);
+void LineDrawPicture(Program& p);
+void BeginLineEdit(Program& p);
+// Opening the Box menu: the box routine (the box itself only while "Draw Box" is checked),
+// then capture.
+void BoxMenuPicture(Program& p);
+// Contours > Draw: the contour command, then capture. The levels window is refreshed by the
+// caller afterwards.
+void ContoursPicture(Program& p);
 // Copies the picture into PictureCopy and sets PictureCopyValid.
 void CapturePicture(Program& p);

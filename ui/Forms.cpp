@@ -4,13 +4,17 @@
 
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
+#include "ui/Contour1.h"
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
 #include "ui/KelvoScrn1.h"
 #include "ui/MainMenu.h"
 #include "ui/Moviefm.h"
 #include "ui/Param1.h"
+#include "ui/Planeu.h"
 #include "ui/View.h"
+#include "ui/Zlevels.h"
+#include "ui/lineu.h"
 
 #include <QDialog>
 
@@ -24,6 +28,10 @@ Forms::Forms(Program& p) : program(p) {
   viewDlg = std::make_unique<TViewDlg>(p);
   paramDlg = std::make_unique<TParamDlg>(p);
   movieDlg = std::make_unique<TMovieDlg>(p);
+  planeDlg = std::make_unique<TPlaneDlg>(p);
+  lineDlg = std::make_unique<TLineDlg>(p);
+  contourDlg = std::make_unique<TContourDlg>(p);
+  zlevelsFm = std::make_unique<TZlevelsFm>(p);
 }
 
 Forms::~Forms() = default;

@@ -16,6 +16,10 @@ class TAxesDlg;
 class TViewDlg;
 class TParamDlg;
 class TMovieDlg;
+class TPlaneDlg;
+class TLineDlg;
+class TContourDlg;
+class TZlevelsFm;
 
 class Forms {
 public:
@@ -42,4 +46,8 @@ public:
   std::unique_ptr<TViewDlg> viewDlg;
   std::unique_ptr<TParamDlg> paramDlg;
   std::unique_ptr<TMovieDlg> movieDlg;
+  std::unique_ptr<TPlaneDlg> planeDlg;
+  std::unique_ptr<TLineDlg> lineDlg;
+  std::unique_ptr<TContourDlg> contourDlg;
+  std::unique_ptr<TZlevelsFm> zlevelsFm;
 };

@@ -307,6 +307,70 @@ TEST(Render, LongCurveIsDrawnAndListed) {
   EXPECT_EQ(last.substr(0, 10), "     5.000");
 }
 
+// The additions on the default 800 x 600 picture of kind 1, probed where the design puts them.
+TEST(Render, AdditionsReachThePicture) {
+  Program p; // only for the projection of the default view
+  ChooseGraphKind(p, '1');
+  ShowMainWindowPicture(p);
+  const auto colourAt = [](const QImage& image, Pixel at) { return image.pixel(at.x, at.y); };
+  const auto render = [](std::vector<std::string> args) {
+    const auto png = scratch("additions.png");
+    args.insert(args.begin(), "render");
+    args.push_back("--out");
+    args.push_back(png.string());
+    EXPECT_EQ(kelvo(args).status, 0);
+    return QImage(QString::fromStdString(png.string()));
+  };
+  const QRgb blue = qRgb(0, 0, 255), white = qRgb(255, 255, 255), lime = qRgb(0, 255, 0);
+  // z = x + y has extents -6..6; the box corner (3, -3, 6) starts the top edge towards
+  // (-3, -3, 6), in the pen colour; without the box that point of space is background.
+  const Pixel corner = ProjectPoint(p.view, 3, -3, 6);
+  EXPECT_EQ(colourAt(render({"--function", "x+y", "--box"}), corner), blue);
+  EXPECT_EQ(colourAt(render({"--function", "x+y"}), corner), white);
+  // A horizontal patch at height 8 round (1, 1, 8): filled in the pen colour, its point
+  // marked in lime; the line from (-3, -3, 5) starts in the pen colour.
+  const QImage plane = render({"--plane", "1,1,8,0,0,1,-1,1,-1,1", "--line", "-3,-3,5,3,3,5"});
+  EXPECT_EQ(colourAt(plane, ProjectPoint(p.view, 1.5, 0.5, 8)), blue);
+  EXPECT_EQ(colourAt(plane, ProjectPoint(p.view, 1, 1, 8)), lime);
+  EXPECT_EQ(colourAt(plane, ProjectPoint(p.view, -3, -3, 5)), blue);
+  // Flat contours of z = x are the lines x = level in the plane z = 0; the second of ten
+  // levels is navy. Its segment ends lie on the grid line y = -1.5 (within a pixel).
+  const QImage contours = render({"--function", "x", "--contours", "20,10"});
+  const double level = -3 + 6.0 / 9;
+  const Pixel end = ProjectPoint(p.view, level, -1.5, 0);
+  bool navy = false;
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy)
+      navy = navy || contours.pixel(end.x + dx, end.y + dy) == qRgb(0, 0, 128);
+  EXPECT_TRUE(navy);
+}
+
+TEST(Render, AdditionOptionsFollowTheKindsMenus) {
+  const std::vector<std::vector<std::string>> refused = {
+      {"--kind", "2", "--plane", "0,0,0,0,0,1"},
+      {"--kind", "3", "--contours"},
+      {"--plane", "1,2,3"},
+      {"--plane", "0,0,0,0,0,sqrt(-1)"},
+      {"--line", "0,0,0,1,1"},
+      {"--contours", "30,10"},
+      {"--contours", "20,11"},
+      {"--contours", "20,10,flat"},
+  };
+  for (auto args : refused) {
+    SCOPED_TRACE(args[1] + " " + args.back());
+    args.insert(args.begin(), "render");
+    EXPECT_EQ(kelvo(args).status, 2);
+  }
+  // Without data the plane says so and draws nothing; a function failing everywhere has no
+  // contours and exits 1; a point at 1e300 ends a line that still draws.
+  const Outcome empty = kelvo({"render", "--plane", "0,0,0,0,0,0"}, true);
+  EXPECT_EQ(empty.status, 0);
+  EXPECT_NE(empty.out.find("Enter data for the plane first"), std::string::npos);
+  EXPECT_EQ(kelvo({"render", "--function", "ln(0)+x+", "--contours"}).status, 1);
+  EXPECT_EQ(kelvo({"render", "--function", "1", "--contours", "60,16,3d"}).status, 0);
+  EXPECT_EQ(kelvo({"render", "--line", "0,0,0,1e300,1e300,1e300", "--box"}).status, 0);
+}
+
 TEST(Render, BmpOfTheBareAxesHasTheZAxisAtTheOrigin) {
   const auto bmp = scratch("axes.BMP");
   ASSERT_EQ(kelvo({"render", "--out", bmp.string()}).status, 0);

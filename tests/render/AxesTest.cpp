@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cmath>
 
@@ -178,6 +179,55 @@ TEST(AxesFaults, HugeRangesMatchTheLiteralRulePixelForPixel) {
     DrawTicks(fast);
     literalTicks(literal);
     ASSERT_EQ(fast.Picture, literal.Picture);
+  }
+}
+
+// Axes boxes far from the origin: the eye may stand far outside the box or inside it, and the
+// ticks between 1 and the box crowd into a few pixels or fall off the picture.
+TEST(AxesFaults, FarBoxesMatchTheLiteralRule) {
+  const std::array<double, 6> boxes[] = {
+      {2e6, 2e6 + 4, -3, 3, -10, 10},
+      {-3, 3, -3, 3, 1e6, 1e6 + 1},
+      {-3, 3, -2e6, 2e6, -10, 10},
+      {-1e6, 1e6, -3, 3, -10, 10},
+  };
+  for (const auto& b : boxes) {
+    SCOPED_TRACE(testing::Message() << b[0] << ".." << b[1] << " " << b[2] << ".." << b[3] << " "
+                                    << b[4] << ".." << b[5]);
+    Program fast, literal;
+    for (Program* p : {&fast, &literal}) {
+      setUpProgram(*p, '1');
+      GraphState& g = p->graph;
+      g.AxisXMin = b[0], g.AxisXMax = b[1], g.AxisYMin = b[2], g.AxisYMax = b[3];
+      g.AxisZMin = b[4], g.AxisZMax = b[5];
+      refit(*p);
+      p->canvas->fill(clWhite);
+    }
+    DrawTicks(fast);
+    literalTicks(literal);
+    ASSERT_EQ(fast.Picture, literal.Picture);
+  }
+}
+
+// Boxes whose literal tick loops run to 10^12 and beyond: they once hung, spun or ran out of
+// memory. The tick lines drawn stay within a few per pixel of the picture.
+TEST(AxesFaults, FarBoxesDrawBoundedTicks) {
+  const std::array<double, 6> boxes[] = {
+      {-3, 3, -3, 3, 1e15, 1e15 + 1},
+      {1e12, 2e12, -3, 3, -10, 10},
+      {-3, 3, -1e18, 1e18, -10, 10},
+      {-1e12, 1e12, -3, 3, -10, 10},
+  };
+  for (const auto& b : boxes) {
+    SCOPED_TRACE(testing::Message() << b[0] << ".." << b[1] << " " << b[2] << ".." << b[3] << " "
+                                    << b[4] << ".." << b[5]);
+    AxesFixture f;
+    GraphState& g = f.p.graph;
+    g.AxisXMin = b[0], g.AxisXMax = b[1], g.AxisYMin = b[2], g.AxisYMax = b[3];
+    g.AxisZMin = b[4], g.AxisZMax = b[5];
+    refit(f.p);
+    const std::size_t lines = f.tickLines();
+    EXPECT_LE(lines, 2u * (478 + 388));
   }
 }
 

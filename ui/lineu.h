@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+// The line dialog: the two end points of a straight line.
+#pragma once
+
+#include "ui/DialogParts.h"
+
+#include <QDialog>
+
+struct Program;
+
+class TLineDlg : public QDialog {
+  Q_OBJECT
+public:
+  explicit TLineDlg(Program& program, QWidget* parent = nullptr);
+
+  // Prepares the line's data (the origin twice until a value was entered) and shows them.
+  void load();
+  // Any result but Rejected stores the six fields.
+  void apply(int result);
+
+  QLineEdit* field(int index) const { return m_edits[index]; }
+
+private:
+  Program& p;
+  QLineEdit* m_edits[6];
+  OkCancelButtons m_buttons;
+};

@@ -4,6 +4,7 @@
 
 #include "graph/Corrections.h"
 #include "graph/NumberField.h"
+#include "graph/Samples.h"
 #include "io/PictureFiles.h"
 #include "render/DeferredCanvas.h"
 #include "render/Program.h"
@@ -31,6 +32,7 @@ struct RenderOptions {
   std::optional<std::string> domain, axes, view, curves, step, params;
   std::optional<std::string> above, under, grid, pen, axesColor, ticks, font, background;
   bool noShading = false;
+  int sample = 0;
   int width = 800, height = 600;
   std::optional<std::string> out, values;
 };
@@ -65,11 +67,27 @@ void parseWindow(const std::string& value, RenderOptions& o) {
     throw UsageError{"--window takes WIDTHxHEIGHT, each from 1 to 8192 pixels"};
 }
 
+// The number of a sample, 1 to 10, as its place in the samples window.
+int parseSample(const std::string& value) {
+  int n = 0;
+  const auto r = std::from_chars(value.data(), value.data() + value.size(), n);
+  if (r.ec != std::errc() || r.ptr != value.data() + value.size() || n < 1 || n > SampleSlots)
+    throw UsageError{"--sample takes a number from 1 to 10"};
+  return n;
+}
+
+// A kind offers fewer than ten samples where the window hides their buttons.
+void checkSample(const RenderOptions& o) {
+  if (o.sample && !FindSample(o.kind, o.sample))
+    throw UsageError{"--sample " + std::to_string(o.sample) + " is not offered for graph kind " +
+                     std::string(1, o.kind)};
+}
+
 // Options whose features this version of Kelvo does not have yet.
 bool isLaterOption(const std::string& name) {
-  static const char* const later[] = {"--open",    "--sample",   "--box",   "--plane",
-                                      "--line",    "--contours", "--size",  "--full",
-                                      "--quality", "--frames",   "--speed", "--movie"};
+  static const char* const later[] = {"--open",     "--box",   "--plane", "--line",
+                                      "--contours", "--size",  "--full",  "--quality",
+                                      "--frames",   "--speed", "--movie"};
   for (const char* option : later)
     if (name == option) return true;
   return false;
@@ -107,7 +125,8 @@ RenderOptions parseOptions(const std::vector<std::string>& args) {
       continue;
     }
     if (isLaterOption(name)) throw UsageError{name + " is not available in this version of kelvo"};
-    const bool known = name == "--kind" || name == "--window" || texts.count(name);
+    const bool known =
+        name == "--kind" || name == "--window" || name == "--sample" || texts.count(name);
     if (!known) throw UsageError{"unknown option '" + name + "'"};
     if (i + 1 >= args.size()) throw UsageError{name + " needs a value"};
     const std::string& value = args[++i];
@@ -115,6 +134,8 @@ RenderOptions parseOptions(const std::vector<std::string>& args) {
       o.kind = parseKind(value);
     else if (name == "--window")
       parseWindow(value, o);
+    else if (name == "--sample")
+      o.sample = parseSample(value);
     else
       o.*(texts.at(name)) = value;
   }
@@ -229,8 +250,11 @@ void applyNumericDialogs(Program& p, const RenderOptions& o) {
   }
 }
 
-// The function editor closed with OK: an empty text stores "0".
-void applyFunctions(GraphState& g, const RenderOptions& o) {
+// The sample first, as a click in the samples window; then the function editor closed with
+// OK, so that explicit texts override the sample's. An empty text stores "0".
+void applyFunctions(Program& p, const RenderOptions& o) {
+  GraphState& g = p.graph;
+  if (o.sample) ChooseSample(p, o.kind, o.sample);
   auto store = [](std::string& target, const std::optional<std::string>& text) {
     if (text) target = text->empty() ? "0" : *text;
   };
@@ -299,6 +323,7 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   RenderOptions o;
   try {
     o = parseOptions(args);
+    checkSample(o);
     validate(o);
     checkOutputName(o.out);
   } catch (const UsageError& e) {
@@ -321,7 +346,7 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   ChooseGraphKind(p, o.kind);
   ShowMainWindowPicture(p);
   try {
-    applyFunctions(p.graph, o);
+    applyFunctions(p, o);
     applyNumericDialogs(p, o);
     if (o.title) StoreTitle(p.graph, *o.title);
     applyColors(p, o);

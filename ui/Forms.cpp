@@ -6,9 +6,11 @@
 #include "ui/Changer1.h"
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
+#include "ui/Helpunit.h"
 #include "ui/KelvoScrn1.h"
 #include "ui/MainMenu.h"
 #include "ui/Param1.h"
+#include "ui/SampleList.h"
 #include "ui/View.h"
 
 #include <QDialog>
@@ -22,6 +24,8 @@ Forms::Forms(Program& p) : program(p) {
   axesDlg = std::make_unique<TAxesDlg>(p);
   viewDlg = std::make_unique<TViewDlg>(p);
   paramDlg = std::make_unique<TParamDlg>(p);
+  helpDlg = std::make_unique<THelpDlg>();
+  sampleFm = std::make_unique<TSampleFm>(p);
 }
 
 Forms::~Forms() = default;

@@ -15,6 +15,8 @@ class TDomainDlg;
 class TAxesDlg;
 class TViewDlg;
 class TParamDlg;
+class THelpDlg;
+class TSampleFm;
 
 class Forms {
 public:
@@ -40,4 +42,6 @@ public:
   std::unique_ptr<TAxesDlg> axesDlg;
   std::unique_ptr<TViewDlg> viewDlg;
   std::unique_ptr<TParamDlg> paramDlg;
+  std::unique_ptr<THelpDlg> helpDlg;
+  std::unique_ptr<TSampleFm> sampleFm;
 };

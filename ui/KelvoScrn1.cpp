@@ -139,6 +139,8 @@ TKelvoScrn1::TKelvoScrn1(Forms& forms)
   createDrawMenu();
   createAxesMenu();
   createViewMenu();
+  createSamplesMenu();
+  createHelpMenu();
   QCoreApplication::instance()->installEventFilter(new EscapeCancels(*this));
   resize(1000, 720);
 }

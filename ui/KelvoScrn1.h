@@ -55,6 +55,8 @@ public:
   void ChangeAxes1Click();
   void DrawAxes1Click();
   void View1Click();
+  void Samples1Click();
+  void Help1Click();
   void EditFunctionsAfterError();
   void ClearInfoLabels();
 
@@ -90,6 +92,8 @@ public:
   QAction* ChangeAxes1;
   QAction* DrawAxes1;
   QAction* View1;
+  QAction* Samples1;
+  QAction* Help1;
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -107,6 +111,8 @@ private:
   void createDrawMenu();
   void createAxesMenu();
   void createViewMenu();
+  void createSamplesMenu();
+  void createHelpMenu();
   QAction* addItem(QMenu* menu, const QString& text, void (TKelvoScrn1::*handler)());
   QAction* addTopItem(const QString& text, void (TKelvoScrn1::*handler)());
   // The one place that shows and hides the menus, items and captions of the graph kind.
@@ -130,6 +136,8 @@ private:
   void showCommandPicture();
   void refreshAngleFields();
   void setFunctionCaptions(bool afterError = false);
+  // The samples window was closed: the captions show the function it left.
+  void samplesClosed();
 
   Forms& m_forms;
   Program& p;

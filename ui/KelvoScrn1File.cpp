@@ -7,6 +7,7 @@
 #include "ui/Forms.h"
 #include "ui/MainMenu.h"
 #include "ui/PictureBox.h"
+#include "ui/SampleList.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -18,6 +19,7 @@ void TKelvoScrn1::createFileMenu() {
 
 void TKelvoScrn1::Exit1Click() {
   if (p.DrawInProgress) return;
+  m_forms.sampleFm->hide();
   GraphState& g = p.graph;
   p.PictureCopy = QImage();
   g.DrawContinue = 0;

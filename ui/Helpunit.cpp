@@ -22,8 +22,8 @@ THelpDlg::THelpDlg(QWidget* parent)
   FHelp->setLineWrapMode(QTextEdit::NoWrap);
   FHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   FHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  // The function table lines up its columns with tabs.
-  FHelp->setTabStopDistance(96);
+  // The function table lines its examples and meanings up with tabs.
+  FHelp->setTabStopDistance(64);
   FHelp->setPlainText(QString::fromUtf8(HelpText()));
 
   CloseBtn = new QPushButton(tr("Close"), this);

@@ -13,12 +13,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
 
 const QColor Maroon(128, 0, 0);
-constexpr int FormWidth = 360, FormHeight = 340;
+constexpr int FormWidth = 380, FormHeight = 340;
 
 QLabel* headingLabel(QWidget* parent, const char* text, int top) {
   auto* label = new QLabel(text, parent);
@@ -47,6 +48,8 @@ TSampleFm::TSampleFm(Program& program)
 void TSampleFm::createChoices() {
   // The scroll box lets the longest captions be read in a window that stays small.
   auto* box = new QScrollArea(this);
+  // Scroll bars in the usual colours rather than the window's maroon.
+  box->setPalette(box->style()->standardPalette());
   box->setGeometry(8, 52, FormWidth - 16, FormHeight - 104);
   auto* choices = new QWidget;
   setColors(choices, Qt::white, Qt::black);

@@ -54,8 +54,8 @@ TEST_F(WindowTest, HelpNamesEveryMenu) {
     EXPECT_TRUE(text.contains(command)) << command;
 }
 
-// Each line of the function table is NAME, EXAMPLE and meaning between tabs; every one of
-// the nineteen functions has a line, and its example is one a user can type as it stands.
+// A function of the table is a line NAME<tab>EXAMPLE; every one of the nineteen functions has
+// one, and its example is one a user can type as it stands.
 TEST(HelpText, EveryFunctionHasAWorkingExample) {
   const std::set<std::string> expected = {"^",    "ABS",  "ATAN", "TAN",   "COSH",  "COS",  "ACOS",
                                           "EXP",  "INT",  "LN",   "LOG",   "ROUND", "SINH", "SIN",
@@ -66,7 +66,7 @@ TEST(HelpText, EveryFunctionHasAWorkingExample) {
   s.graph.VarY = 2;
   for (const QString& line : QString::fromUtf8(HelpText()).split('\n')) {
     const QStringList columns = line.split('\t');
-    if (columns.size() != 3 || columns[0] == "NAME") continue;
+    if (columns.size() != 2 || columns[0].isEmpty()) continue;
     const std::string name = columns[0].toStdString(), example = columns[1].toStdString();
     SCOPED_TRACE(example);
     seen.insert(name);

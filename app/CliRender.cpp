@@ -5,6 +5,7 @@
 #include "graph/Corrections.h"
 #include "graph/NumberField.h"
 #include "io/GraphImage.h"
+#include "graph/Samples.h"
 #include "io/PictureFiles.h"
 #include "render/DeferredCanvas.h"
 #include "render/Program.h"
@@ -36,6 +37,7 @@ struct RenderOptions {
   bool noShading = false;
   bool box = false;
   std::optional<std::string> plane, line, contours;
+  int sample = 0;
   int width = 800, height = 600;
   std::optional<std::string> out, values;
   std::optional<std::string> open, quality;
@@ -98,9 +100,25 @@ void checkWindowRoom(const RenderOptions& o) {
   }
 }
 
+// The number of a sample, 1 to 10, as its place in the samples window.
+int parseSample(const std::string& value) {
+  int n = 0;
+  const auto r = std::from_chars(value.data(), value.data() + value.size(), n);
+  if (r.ec != std::errc() || r.ptr != value.data() + value.size() || n < 1 || n > SampleSlots)
+    throw UsageError{"--sample takes a number from 1 to 10"};
+  return n;
+}
+
+// A kind offers fewer than ten samples where the window hides their buttons.
+void checkSample(const RenderOptions& o) {
+  if (o.sample && !FindSample(o.kind, o.sample))
+    throw UsageError{"--sample " + std::to_string(o.sample) + " is not offered for graph kind " +
+                     std::string(1, o.kind)};
+}
+
 // Options whose features this version of Kelvo does not have yet.
 bool isLaterOption(const std::string& name) {
-  static const char* const later[] = {"--sample", "--frames", "--speed", "--movie"};
+  static const char* const later[] = {"--frames", "--speed", "--movie"};
   for (const char* option : later)
     if (name == option) return true;
   return false;
@@ -149,7 +167,8 @@ RenderOptions parseOptions(const std::vector<std::string>& args) {
     }
     if (isLaterOption(name)) throw UsageError{name + " is not available in this version of kelvo"};
     const bool known =
-        name == "--kind" || name == "--window" || name == "--size" || texts.count(name);
+        name == "--kind" || name == "--window" || name == "--size" || name == "--sample" ||
+        texts.count(name);
     if (!known) throw UsageError{"unknown option '" + name + "'"};
     if (i + 1 >= args.size()) throw UsageError{name + " needs a value"};
     const std::string& value = args[++i];
@@ -159,6 +178,8 @@ RenderOptions parseOptions(const std::vector<std::string>& args) {
       parseWindow(value, o);
     else if (name == "--size")
       o.sizeFactor = parseSize(value);
+    else if (name == "--sample")
+      o.sample = parseSample(value);
     else
       o.*(texts.at(name)) = value;
   }
@@ -286,8 +307,11 @@ void applyNumericDialogs(Program& p, const RenderOptions& o, std::array<std::str
   if (g.GraphKind == '3') requireCurveStep(g, o);
 }
 
-// The function editor closed with OK: an empty text stores "0".
-void applyFunctions(GraphState& g, const RenderOptions& o) {
+// The sample first, as a click in the samples window; then the function editor closed with
+// OK, so that explicit texts override the sample's. An empty text stores "0".
+void applyFunctions(Program& p, const RenderOptions& o) {
+  GraphState& g = p.graph;
+  if (o.sample) ChooseSample(p, o.kind, o.sample);
   auto store = [](std::string& target, const std::optional<std::string>& text) {
     if (text) target = text->empty() ? "0" : *text;
   };
@@ -437,6 +461,7 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   RenderOptions o;
   try {
     o = parseOptions(args);
+    checkSample(o);
     validate(o);
     checkOutputName(o.out);
   } catch (const UsageError& e) {
@@ -476,7 +501,7 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   ShowMainWindowPicture(p);
   std::array<std::string, 6> captions;
   try {
-    applyFunctions(p.graph, o);
+    applyFunctions(p, o);
     applyNumericDialogs(p, o, captions);
     applyQuality(p, o);
     if (o.title) StoreTitle(p.graph, *o.title);

@@ -7,11 +7,13 @@
 #include "ui/Contour1.h"
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
+#include "ui/Helpunit.h"
 #include "ui/KelvoScrn1.h"
 #include "ui/MainMenu.h"
 #include "ui/Moviefm.h"
 #include "ui/Param1.h"
 #include "ui/Planeu.h"
+#include "ui/SampleList.h"
 #include "ui/View.h"
 #include "ui/Zlevels.h"
 #include "ui/lineu.h"
@@ -32,6 +34,8 @@ Forms::Forms(Program& p) : program(p) {
   lineDlg = std::make_unique<TLineDlg>(p);
   contourDlg = std::make_unique<TContourDlg>(p);
   zlevelsFm = std::make_unique<TZlevelsFm>(p);
+  helpDlg = std::make_unique<THelpDlg>();
+  sampleFm = std::make_unique<TSampleFm>(p);
 }
 
 Forms::~Forms() = default;

@@ -20,6 +20,8 @@ class TPlaneDlg;
 class TLineDlg;
 class TContourDlg;
 class TZlevelsFm;
+class THelpDlg;
+class TSampleFm;
 
 class Forms {
 public:
@@ -50,4 +52,6 @@ public:
   std::unique_ptr<TLineDlg> lineDlg;
   std::unique_ptr<TContourDlg> contourDlg;
   std::unique_ptr<TZlevelsFm> zlevelsFm;
+  std::unique_ptr<THelpDlg> helpDlg;
+  std::unique_ptr<TSampleFm> sampleFm;
 };

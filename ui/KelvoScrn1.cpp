@@ -133,6 +133,8 @@ TKelvoScrn1::TKelvoScrn1(Forms& forms)
   createAxesMenu();
   createViewMenu();
   createMovieMenu();
+  createSamplesMenu();
+  createHelpMenu();
   QCoreApplication::instance()->installEventFilter(new EscapeCancels(*this));
   resize(1000, 720);
 }

@@ -56,6 +56,8 @@ public:
   void ChangeAxes1Click();
   void DrawAxes1Click();
   void View1Click();
+  void Samples1Click();
+  void Help1Click();
   void EditFunctionsAfterError();
   void ClearInfoLabels();
   // Movie menu.
@@ -105,6 +107,8 @@ public:
   QAction* SaveMovieGif1;
   // "Building Frames", written in red beside the picture while a movie is built.
   QLabel* buildingLabel;
+  QAction* Samples1;
+  QAction* Help1;
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -134,6 +138,8 @@ private:
   void createAxesMenu();
   void createViewMenu();
   void createMovieMenu();
+  void createSamplesMenu();
+  void createHelpMenu();
   QAction* addItem(QMenu* menu, const QString& text, void (TKelvoScrn1::*handler)());
   QAction* addTopItem(const QString& text, void (TKelvoScrn1::*handler)());
   // The one place that shows and hides the menus, items and captions of the graph kind.
@@ -159,6 +165,8 @@ private:
   void showCommandPicture();
   void refreshAngleFields();
   void setFunctionCaptions(bool afterError = false);
+  // The samples window was closed: the captions show the function it left.
+  void samplesClosed();
 
   Forms& m_forms;
   Program& p;

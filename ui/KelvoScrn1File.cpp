@@ -8,6 +8,7 @@
 #include "ui/Forms.h"
 #include "ui/MainMenu.h"
 #include "ui/PictureBox.h"
+#include "ui/SampleList.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -25,6 +26,7 @@ void TKelvoScrn1::Exit1Click() {
     return;
   }
   if (drawing()) return;
+  m_forms.sampleFm->hide();
   GraphState& g = p.graph;
   p.PictureCopy = QImage();
   g.DrawContinue = 0;

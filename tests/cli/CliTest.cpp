@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -134,6 +135,10 @@ TEST(Usage, ErrorsExitTwoWithAMessage) {
       {"render", "--kind", "3", "--step", "1e-9"},
       {"render", "--kind", "curve", "--domain", "0,1e9"},
       {"render", "--kind", "3", "--domain", "0,1,2,3"},
+      {"render", "--sample", "0"},
+      {"render", "--sample", "11"},
+      {"render", "--sample", "2.5"},
+      {"render", "--kind", "3", "--sample", "3"},
       {"frobnicate"},
   };
   for (const auto& args : cases) {
@@ -410,6 +415,35 @@ TEST(Render, UnwritableOutputExitsThreeAndLeavesNothing) {
   const auto dir = scratch("listing-dir");
   std::filesystem::create_directories(dir);
   EXPECT_EQ(kelvo({"render", "--values", dir.string()}).status, 3);
+}
+
+// A sample loads as a click does, before the function options, which override it.
+TEST(Render, SampleComesBeforeTheFunctionOptions) {
+  struct Case {
+    std::vector<std::string> args, same;
+  };
+  const Case cases[] = {
+      {{"--sample", "9"}, {"--function", "x^2/(4+y^2)"}},
+      {{"--function", "x*y", "--sample", "9"}, {"--function", "x*y"}},
+  };
+  auto listing = [](std::vector<std::string> args, const std::string& name) {
+    const auto file = scratch(name);
+    std::filesystem::remove(file);
+    args.insert(args.begin(), "render");
+    args.insert(args.end(), {"--values", file.string()});
+    EXPECT_EQ(kelvo(args).status, 0);
+    std::ifstream in(file);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.same[1]);
+    const std::string sampled = listing(c.args, "sample-a.txt");
+    EXPECT_FALSE(sampled.empty());
+    EXPECT_EQ(sampled, listing(c.same, "sample-b.txt"));
+  }
+  const Outcome hidden = kelvo({"render", "--kind", "2", "--sample", "10"}, true);
+  EXPECT_EQ(hidden.status, 2);
+  EXPECT_NE(hidden.out.find("--sample 10"), std::string::npos) << hidden.out;
 }
 
 TEST(Render, ExtremeSettingsStillFinish) {

@@ -1,0 +1,306 @@
+// SPDX-License-Identifier: MIT
+// The text of the help window, kept in one place.
+#include "ui/Helpunit.h"
+
+// A function of the table is a line "NAME<tab>EXAMPLE", its meaning the lines below that begin
+// with a tab; the examples are typed as a user would type them. Lines stay short enough for
+// the window's text box.
+const char* HelpText() {
+  return R"(KELVO HELP
+
+Kelvo draws graphs of functions in
+three-dimensional space:
+  - surfaces Z=f(x,y) in rectangular
+    coordinates,
+  - surfaces Z=f(r,t) in cylindrical
+    coordinates, where t stands for the
+    angle theta,
+  - space curves x(t), y(t), z(t), and
+  - two-parameter surfaces x(u,v), y(u,v),
+    z(u,v).
+Choose one of these four kinds of graph on
+the start-up form.
+
+The eye of the observer is placed in
+spherical coordinates: rho is its distance
+from the origin, theta its angle around
+the z axis and phi its angle down from the
+z axis. Changing theta and phi shows the
+graph from another side.
+
+
+HOW TO START
+
+Open the Samples menu and click one of the
+example functions. Each example names a
+suitable domain: enter it with Edit >
+Domain, and set the axes with Axes >
+Change Axes. Then give Draw. From there
+adjust the axes, the domain, the number of
+curves, the colours and the parameters, or
+change the example in the function editor
+(Function).
+
+
+1. ENTERING YOUR FUNCTIONS
+
+Function opens the function editor.
+Rectangular and cylindrical graphs have
+one function Z; space curves and
+two-parameter surfaces have three, X, Y
+and Z. Upper and lower case mean the same.
+
+Variables: x and y (rectangular graphs), r
+and t (cylindrical), t (space curves), u
+and v (two-parameter surfaces). Only these
+letters may be used: z is not a variable.
+
+Parameters: a, b, c, d, e and f are
+numbers that you set while the program
+runs, with Edit > Parameters; a graph can
+then be changed without typing it again.
+Note that e is a parameter and not Euler's
+number.
+
+Constants: p is reserved for pi
+(3.14159...). Write EXP(1) for e
+(2.71828...).
+
+Numbers: 3, 0.25, .5, 1E-3, 2.5E2.
+
+Operators: + add, - subtract, * multiply,
+/ divide, ^ power.
+Powers are worked out first and group from
+the right: 2^3^2 is 2^9 = 512. Then * and
+/ from left to right, then + and - from
+left to right: 2+3*4 is 14, 8/2/2 is 2.
+Parentheses group anything else.
+Always write the * sign: 2*x, not 2x;
+a*SIN(x), not aSIN(x).
+A minus at the start of a function applies
+to the whole power: -x^2 means -(x^2). Put
+a negative exponent or a negative factor
+in parentheses: 2^(-x), x*(-y). When in
+doubt write -(x^2) or (-x)^2.
+
+Built-in functions, each with an example;
+angles are in radians:
+
+^	x^2+y^2
+	power; a negative base needs a
+	whole exponent
+ABS	ABS(x-1)
+	absolute value
+ATAN	ATAN(x)
+	arc tangent, between -p/2 and p/2
+SIN	SIN(x*y)
+	sine
+ASIN	ASIN(x/3)
+	arc sine; the argument lies from
+	-1 to 1
+COS	COS(x)+COS(y)
+	cosine
+ACOS	ACOS(y/3)
+	arc cosine; the argument lies from
+	-1 to 1
+TAN	TAN(x/2)
+	tangent
+SINH	SINH(x)
+	hyperbolic sine
+COSH	COSH(x/2)
+	hyperbolic cosine
+EXP	EXP(-x^2-y^2)
+	e to the power of the argument
+LN	LN(x^2+1)
+	natural logarithm; the argument
+	must be above 0
+LOG	LOG(x^2+y^2+1)
+	logarithm to base 10; the argument
+	must be above 0
+SQR	SQR(x+y)
+	square: SQR(3) is 9
+SQRT	SQRT(x^2+y^2)
+	square root; the argument must not
+	be negative
+ROUND	ROUND(x)
+	nearest whole number; a half goes
+	to the even one (ROUND(2.5) is 2),
+	for arguments up to 1E9
+TRUNC	TRUNC(x)
+	whole part, towards zero, for
+	arguments up to 1E9: TRUNC(-2.7)
+	is -2
+INT	INT(x*y)
+	whole part, towards zero, of any
+	size: INT(-2.36) is -2
+UN	UN(x)*x
+	unit step: 0 for a negative
+	argument, otherwise 1
+CUT	CUT(9-x^2-y^2)*x*y
+	1; where the argument is negative
+	the surface is cut away, leaving a
+	hole
+
+Two examples with parameters:
+  a*x^2+b*y^2 is a bowl for a=1, b=1 and a
+  saddle for a=1, b=-1.
+  c*SIN(a*x)*COS(b*y) makes waves of
+  height c.
+
+A point where a function cannot be worked
+out (a division by zero, SQRT or LN of a
+negative number, ...) is left out of the
+picture. A function that cannot be read
+(2x, a missing parenthesis, an unknown
+name) makes the computer beep, and after
+the Draw the function editor opens again
+with the heading "ERROR...Check your
+Functions". Space curves treat a point
+that cannot be worked out in the same way.
+
+
+2. OPTIONS FROM THE MAIN MENU
+
+The commands as they work for rectangular
+graphs; the other kinds of graph follow at
+the end.
+
+Function: opens the function editor.
+Draw: draws the graph over the picture;
+   give Edit > Clear Screen first for a
+   clean picture. A long drawing stops
+   with the "Cancel Draw" button beside
+   the picture or the Esc key.
+Axes > Change Axes: the ranges of the x, y
+   and z axes, which also make the box the
+   picture is fitted into.
+Axes > Draw Axes: draws the axes again
+   over the picture.
+Edit > Domain: the ranges of x and y over
+   which the function is drawn.
+View: the eye position rho, theta and phi.
+   The four arrow buttons beside the
+   picture turn the view by 10 degrees
+   (left and right change theta, up and
+   down change phi) and draw the graph
+   again.
+Edit > Parameters: the values of a, b, c,
+   d, e and f.
+Edit > Curves: the number of grid curves
+   in x and in y; more curves give a finer
+   picture and take longer.
+Box > Draw Box: when checked, a box is
+   drawn around the graph.
+Edit > Copy Graph: puts the picture on the
+   clipboard; Edit > Paste Graph puts a
+   picture from the clipboard into the
+   graphing rectangle.
+Edit > Surface Colors: the colours of the
+   upper and the lower side of a surface
+   and of its grid, and shading on or off.
+   White works as an eraser: a surface
+   drawn in white wipes out what it
+   covers.
+Edit > Colors: the colours of curves and
+   lines, of the axes, their ticks and
+   letters, and of the background.
+Edit > Graph Title: a title above the
+   picture.
+Edit > Graph Size: the picture at its
+   normal size, or at 80% or 60% of it.
+Edit > Graph: starts a paint program, into
+   which the graph can be pasted from the
+   clipboard and touched up.
+Edit > Clear Screen: clears the picture
+   and draws the bare axes.
+Plane > Edit, Plane > Draw: a patch of a
+   plane through a point, given by its
+   normal vector, for example a tangent
+   plane. Once drawn, it is drawn again
+   with every redraw.
+Line > Edit, Line > Draw: a straight line
+   between two points, drawn again with
+   every redraw.
+Contours > Draw: level curves of the
+   function, flat in the x-y plane.
+   Contours > Edit chooses the grid (20,
+   40 or 60) and the number of levels (10
+   to 16), and "3D Contours" lifts each
+   level curve to its height. A small
+   window lists the levels in their
+   colours.
+Movie > Create: turns the eye once round
+   the z axis and records the frames.
+   Movie > Play shows them again ("Stop
+   Movie" or Esc stops it); Movie > Edit
+   sets the number of frames (up to 32)
+   and the speed; "Save Movie as Animated
+   GIF..." writes the movie as a GIF file
+   that plays in a loop.
+Samples: the example functions of the
+   current kind of graph.
+Help: this window.
+File > List Function values: the table of
+   the points sampled by the last Draw,
+   which can be printed, saved as a text
+   file or copied.
+File > Open Graph: loads a picture file
+   (bitmap .bmp, JPEG .jpg or GIF .gif),
+   stretched over the graphing rectangle;
+   a graph can then be drawn over it.
+File > Save Graph: saves the picture as a
+   bitmap, JPEG or GIF file, chosen by the
+   ending of the file name. "Save full
+   graph" takes the window area with the
+   title and the function lines, "Save
+   Only inside rectangle" only the
+   picture.
+File > Print Graph prints the picture;
+   File > Printer Set Up chooses the
+   printer.
+File > Exit: back to the start-up form, to
+   choose another kind of graph or Quit.
+The whole screen can be saved with your
+desktop's Print Screen key.
+
+CYLINDRICAL GRAPHS  Z=f(r,t)
+The domain gives r and t; t is the angle
+theta in radians (a full turn is 0 to
+2*p). The graphing area is square. Use r
+and t in the function: SIN(r)/r,
+r^2*COS(2*t).
+
+SPACE CURVES  x(t), y(t), z(t)
+Type the three functions of t. The domain
+gives the range of t, and Edit > Step the
+step by which t grows; a smaller step
+draws a smoother curve. The curve grows on
+the screen while it is drawn.
+
+TWO-PARAMETER SURFACES  x(u,v), y(u,v), z(u,v)
+Type the three functions of u and v. The
+domain gives the ranges of u and v, and
+Edit > Curves the number of grid curves in
+each. A sphere: X=3*COS(u)*COS(v),
+Y=3*COS(u)*SIN(v), Z=3*SIN(u), with u from
+-p/2 to p/2 and v from 0 to 2*p.
+
+
+THE COMMAND LINE
+
+The same program draws without a window:
+  kelvo eval TEXT [NAME=NUMBER ...]
+      works out TEXT and prints the value
+      and the error flags, for example
+      kelvo eval "2^3^2".
+  kelvo render [OPTIONS]
+      draws one graph as the window would;
+      --out PICTURE writes the picture and
+      --values LISTING the table of
+      values; --sample N first loads
+      example N of the kind, as a click in
+      the Samples window does.
+  kelvo --help
+      lists the options.
+)";
+}

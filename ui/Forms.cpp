@@ -4,8 +4,12 @@
 
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
+#include "ui/ColorFm.h"
+#include "ui/ColorFm2.h"
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
+#include "ui/FuncVals.h"
+#include "ui/JPG1.h"
 #include "ui/KelvoScrn1.h"
 #include "ui/MainMenu.h"
 #include "ui/Param1.h"
@@ -21,7 +25,11 @@ Forms::Forms(Program& p) : program(p) {
   domainDlg = std::make_unique<TDomainDlg>(p);
   axesDlg = std::make_unique<TAxesDlg>(p);
   viewDlg = std::make_unique<TViewDlg>(p);
+  colorForm = std::make_unique<TColorForm>(*this);
   paramDlg = std::make_unique<TParamDlg>(p);
+  colorForm2 = std::make_unique<TColorForm2>(*this);
+  funcList = std::make_unique<TFuncList>(*this);
+  jpgDlg = std::make_unique<TJPGDlg>(p);
 }
 
 Forms::~Forms() = default;

@@ -15,6 +15,10 @@ class TDomainDlg;
 class TAxesDlg;
 class TViewDlg;
 class TParamDlg;
+class TColorForm;
+class TColorForm2;
+class TFuncList;
+class TJPGDlg;
 
 class Forms {
 public:
@@ -40,4 +44,8 @@ public:
   std::unique_ptr<TAxesDlg> axesDlg;
   std::unique_ptr<TViewDlg> viewDlg;
   std::unique_ptr<TParamDlg> paramDlg;
+  std::unique_ptr<TColorForm> colorForm;
+  std::unique_ptr<TColorForm2> colorForm2;
+  std::unique_ptr<TFuncList> funcList;
+  std::unique_ptr<TJPGDlg> jpgDlg;
 };

@@ -7,6 +7,7 @@
 #include "graph/Corrections.h"
 #include "render/Axes.h"
 #include "render/Sequences.h"
+#include "ui/ColorFm.h"
 #include "ui/Forms.h"
 #include "ui/PictureBox.h"
 #include "ui/RotationPanel.h"
@@ -213,6 +214,7 @@ void TKelvoScrn1::updateMenusForKind() {
 void TKelvoScrn1::showForKind() {
   p.ClientWidth = m_area->width();
   p.ClientHeight = m_area->height();
+  m_forms.colorForm->selectDefaults();
   ShowMainWindowPicture(p);
   ClearInfoLabels();
   refreshAngleFields();
@@ -295,6 +297,7 @@ void TKelvoScrn1::Draw1Click() {
     setFunctionCaptions();
     CapturePicture(p);
     PaintBox1->showPicture();
+    refreshValueListing();
   }
   if (p.graph.EvalFailed) {
     for (int i = 0; i < 10; ++i) p.host->beep();
@@ -317,6 +320,7 @@ void TKelvoScrn1::rotate(Arrow arrow) {
   placeControls();
   CapturePicture(p);
   PaintBox1->showPicture();
+  refreshValueListing();
 }
 
 void TKelvoScrn1::BitBtn1Click() {

@@ -57,6 +57,13 @@ public:
   void View1Click();
   void EditFunctionsAfterError();
   void ClearInfoLabels();
+  void ListFunctionvalues1Click();
+  void Colors2Click();
+  void Colors1Click();
+
+  // For the colour windows, after they drew on the picture or changed its colours.
+  void showRecoloredPicture();
+  void showTitleInFontColor();
 
   PictureBox* PaintBox1;
   QLabel* Panel2;
@@ -90,6 +97,9 @@ public:
   QAction* ChangeAxes1;
   QAction* DrawAxes1;
   QAction* View1;
+  QAction* ListFunctionvalues1;
+  QAction* Colors2;
+  QAction* Colors1;
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -130,6 +140,9 @@ private:
   void showCommandPicture();
   void refreshAngleFields();
   void setFunctionCaptions(bool afterError = false);
+  void captureBeforeWindow();
+  // An open value listing shows the list of the draw that just ended.
+  void refreshValueListing();
 
   Forms& m_forms;
   Program& p;

@@ -4,6 +4,7 @@
 
 #include "render/Program.h"
 #include "render/Sequences.h"
+#include "ui/ColorFm.h"
 #include "ui/Forms.h"
 #include "ui/MainMenu.h"
 #include "ui/PictureBox.h"
@@ -13,12 +14,15 @@
 
 void TKelvoScrn1::createFileMenu() {
   fileMenu = menuBar()->addMenu(tr("&File"));
+  ListFunctionvalues1 =
+      addItem(fileMenu, tr("&List Function values"), &TKelvoScrn1::ListFunctionvalues1Click);
   Exit1 = addItem(fileMenu, tr("&Exit"), &TKelvoScrn1::Exit1Click);
 }
 
 void TKelvoScrn1::Exit1Click() {
   if (p.DrawInProgress) return;
   GraphState& g = p.graph;
+  m_forms.colorForm->selectFirstAbove();
   p.PictureCopy = QImage();
   g.DrawContinue = 0;
   g.MovieMode = false;

@@ -22,8 +22,8 @@ namespace {
 constexpr int SurfaceTableStart = 5;
 constexpr std::array<int, 6> AboveEntries = {0, 2, 3, 4, 7, 6};
 constexpr std::array<int, 6> UnderEntries = {1, 7, 8, 9, 10, 11};
-constexpr std::array<Color, 7> GridColors = {clBlack,  clYellow, clSilver, clFuchsia,
-                                             clTeal,   clWhite,  clNone};
+constexpr std::array<Color, 7> GridColors = {clBlack, clYellow, clSilver, clFuchsia,
+                                             clTeal,  clWhite,  clNone};
 constexpr int AboveRed = 3, UnderYellow = 1, GridTeal = 4;
 
 } // namespace
@@ -68,9 +68,9 @@ TColorForm::TColorForm(Forms& forms)
       tr("Under Color"), {"Blue", "Yellow", "Aqua", "Fuchsia", "Lime", "White (Eraser)"},
       UnderYellow,
       [&g](int i) { g.UnderColor = g.ColorTable[SurfaceTableStart + UnderEntries[i]]; }, this);
-  gridGroup = new ChoiceGroup(tr("Grid Color"),
-                              {"Black", "Yellow", "Gray", "Fuchsia", "Teal", "White", "No grids"},
-                              GridTeal, [&g](int i) { g.GridColor = GridColors[i]; }, this);
+  gridGroup = new ChoiceGroup(
+      tr("Grid Color"), {"Black", "Yellow", "Gray", "Fuchsia", "Teal", "White", "No grids"},
+      GridTeal, [&g](int i) { g.GridColor = GridColors[i]; }, this);
   aboveOthers = aboveGroup->addPushButton(tr("Others"));
   underOthers = underGroup->addPushButton(tr("Others"));
   connect(aboveOthers, &QPushButton::clicked, this, [this] { chooseOther(p.graph.AboveColor); });

@@ -20,7 +20,8 @@ TJPGDlg::TJPGDlg(Program& program, QWidget* parent) : QDialog(parent), p(program
     button->setGeometry(24, 36 + 24 * i, 80, 20);
     button->setChecked(Qualities[i] == 90);
     const int quality = Qualities[i];
-    connect(button, &QRadioButton::clicked, this, [this, quality] { p.graph.JpegQuality = quality; });
+    connect(button, &QRadioButton::clicked, this,
+            [this, quality] { p.graph.JpegQuality = quality; });
     qualityButtons[i] = button;
   }
   closeButton = new QPushButton(tr("Close"), this);

@@ -2,6 +2,8 @@
 // The background replacement on tiny pictures: exact matches change, nothing else does.
 #include "render/Background.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,6 +62,38 @@ TEST(Background, SameColourAndNullPictureChangeNothing) {
   QImage none;
   ReplaceBackgroundColor(none, clWhite, clBlack);
   EXPECT_TRUE(none.isNull());
+}
+
+} // namespace
+
+namespace {
+
+// kelvo render sets its colours before the draw and lays the bare axes out anew; the window
+// paints the new background into the captured picture instead. The draw and its axes cover
+// everything else the two ways leave differently, so both give the same picture.
+TEST(Background, ColoursBeforeADrawGiveTheWindowsPicture) {
+  struct Row {
+    Color axes, background;
+  };
+  for (const Row& row : {Row{clFuchsia, clBlack}, Row{clWhite, clBlack}, Row{clBlue, clAqua}}) {
+    SCOPED_TRACE(testing::Message() << std::hex << row.axes << " " << row.background);
+    Program commandLine, window;
+    for (Program* p : {&commandLine, &window}) {
+      setUpProgram(*p, '1', 400, 300);
+      p->graph.FunctionText = "x*y";
+      p->graph.AxesColor = row.axes;
+    }
+    commandLine.graph.BackgroundColor = row.background;
+    ScreenSetUpPicture(commandLine);
+
+    CapturePicture(window);
+    ReplaceBackgroundColor(window.PictureCopy, clWhite, row.background);
+    window.Picture = window.PictureCopy.copy();
+    window.graph.BackgroundColor = row.background;
+
+    for (Program* p : {&commandLine, &window}) DrawSequencePicture(*p);
+    EXPECT_EQ(commandLine.Picture, window.Picture);
+  }
 }
 
 } // namespace

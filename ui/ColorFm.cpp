@@ -80,6 +80,7 @@ TColorForm::TColorForm(Forms& forms)
   Shading->setChecked(true);
   connect(Shading, &QCheckBox::toggled, this, [this](bool on) { p.graph.ShadingOn = on; });
   closeButton = new QPushButton(tr("Close"), this);
+  closeButton->setDefault(true);
   connect(closeButton, &QPushButton::clicked, this, &QDialog::hide);
 
   auto* groups = new QHBoxLayout;

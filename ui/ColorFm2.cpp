@@ -52,6 +52,7 @@ TColorForm2::TColorForm2(Forms& forms)
   backgroundButton = panelButton(tr("Background"), &TColorForm2::BackgroundClick);
   panelColumn->addStretch();
   closeButton = new QPushButton(tr("Close"), this);
+  closeButton->setDefault(true);
   connect(closeButton, &QPushButton::clicked, this, &TColorForm2::CloseClick);
 
   auto* row = new QHBoxLayout;

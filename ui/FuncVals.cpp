@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
@@ -89,6 +90,8 @@ TFuncList::TFuncList(Forms& forms) : m_forms(forms), p(forms.program) {
   Values->setLineWrapMode(QPlainTextEdit::NoWrap);
   Values->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Values->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // The header starts where the lines start inside the box.
+  Label1->setIndent(Values->frameWidth() + int(Values->document()->documentMargin()));
   auto* column = new QVBoxLayout(area);
   column->addWidget(Label1);
   column->addWidget(Values);

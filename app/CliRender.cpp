@@ -5,7 +5,6 @@
 #include "graph/Corrections.h"
 #include "graph/NumberField.h"
 #include "io/PictureFiles.h"
-#include "render/Background.h"
 #include "render/DeferredCanvas.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
@@ -252,17 +251,11 @@ void applyColors(Program& p, const RenderOptions& o) {
   if (o.axesColor) g.AxesColor = parseColor("--axes-color", *o.axesColor, false);
   if (o.ticks) g.FrameColor = parseColor("--ticks", *o.ticks, false);
   if (o.font) g.FontColor = parseColor("--font", *o.font, false);
-  const Color oldBackground = g.BackgroundColor;
-  const Color background =
-      o.background ? parseColor("--background", *o.background, false) : oldBackground;
+  if (o.background) g.BackgroundColor = parseColor("--background", *o.background, false);
   if (o.noShading) g.ShadingOn = false;
-  if (!redraw) return;
-  // The picture holds only the bare axes here: they are drawn again in their new colours,
-  // and the new background replaces the old one pixel for pixel, as the window's
-  // Background button does (the letters' boxes take it too).
-  ScreenSetUpPicture(p);
-  g.BackgroundColor = background;
-  ReplaceBackgroundColor(p.Picture, oldBackground, background);
+  // The picture holds only the bare axes here, so redrawing it gives what the colour
+  // buttons leave on the screen.
+  if (redraw) ScreenSetUpPicture(p);
 }
 
 int writeOutputs(const Program& p, const RenderOptions& o) {

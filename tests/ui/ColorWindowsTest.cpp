@@ -7,6 +7,7 @@
 #include "ui/ColorFm.h"
 #include "ui/ColorFm2.h"
 #include "ui/JPG1.h"
+#include "ui/Looks.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -92,28 +93,6 @@ TEST_F(ColorsTest, ShadingFollowsItsCheckBox) {
   EXPECT_TRUE(g().ShadingOn);
 }
 
-TEST_F(ColorsTest, OthersTakesTheDialogsColourOnlyWhenAccepted) {
-  choose(1);
-  struct Row {
-    QPushButton* button;
-    Color* field;
-  };
-  for (const Row& row :
-       {Row{surface().aboveOthers, &g().AboveColor}, Row{surface().underOthers, &g().UnderColor},
-        Row{drawing().penOthers, &g().PenColor}}) {
-    SCOPED_TRACE(row.button->parentWidget()->objectName().toStdString() +
-                 row.button->parentWidget()->property("title").toString().toStdString());
-    *row.field = clPurple;
-    answerColor(QColor(1, 2, 3), Cancel);
-    row.button->click();
-    EXPECT_EQ(startedAt, QColor(128, 0, 128));
-    EXPECT_EQ(*row.field, clPurple);
-    answerColor(QColor(1, 2, 3), Ok);
-    row.button->click();
-    EXPECT_EQ(*row.field, makeColor(1, 2, 3));
-  }
-}
-
 TEST_F(ColorsTest, ShowingTheMainWindowSelectsTheDefaultsAndExitSelectsBlue) {
   choose(1);
   surface().aboveGroup->button(1)->click();
@@ -142,22 +121,25 @@ TEST_F(ColorsTest, EachPenChoiceSetsThePenColour) {
   }
 }
 
-TEST_F(ColorsTest, DrawingColourButtonsStoreOnlyAnAcceptedColour) {
+// "Others" and the four drawing-colour buttons open the colour dialog at the colour they set.
+TEST_F(ColorsTest, ColourDialogButtonsStoreOnlyAnAcceptedColour) {
   choose(1);
   struct Row {
     QPushButton* button;
     Color* field;
     Color start;
   };
-  for (const Row& row : {Row{drawing().axesButton, &g().AxesColor, clFuchsia},
+  for (const Row& row : {Row{surface().aboveOthers, &g().AboveColor, clRed},
+                         Row{surface().underOthers, &g().UnderColor, clYellow},
+                         Row{drawing().penOthers, &g().PenColor, clBlue},
+                         Row{drawing().axesButton, &g().AxesColor, clFuchsia},
                          Row{drawing().ticksButton, &g().FrameColor, clBlue},
                          Row{drawing().fontButton, &g().FontColor, clBlue},
                          Row{drawing().backgroundButton, &g().BackgroundColor, clWhite}}) {
-    SCOPED_TRACE(row.button->text().toStdString());
+    SCOPED_TRACE(row.button->text().toStdString() + " " + std::to_string(row.start));
     answerColor(QColor(0, 200, 0), Cancel);
     row.button->click();
-    EXPECT_EQ(startedAt,
-              QColor::fromRgb(colorRed(row.start), colorGreen(row.start), colorBlue(row.start)));
+    EXPECT_EQ(startedAt, toQColor(row.start));
     EXPECT_EQ(*row.field, row.start);
     answerColor(QColor(0, 200, 0), Ok);
     row.button->click();

@@ -166,9 +166,8 @@ RenderOptions parseOptions(const std::vector<std::string>& args) {
       continue;
     }
     if (isLaterOption(name)) throw UsageError{name + " is not available in this version of kelvo"};
-    const bool known =
-        name == "--kind" || name == "--window" || name == "--size" || name == "--sample" ||
-        texts.count(name);
+    const bool known = name == "--kind" || name == "--window" || name == "--size" ||
+                       name == "--sample" || texts.count(name);
     if (!known) throw UsageError{"unknown option '" + name + "'"};
     if (i + 1 >= args.size()) throw UsageError{name + " needs a value"};
     const std::string& value = args[++i];

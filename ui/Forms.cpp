@@ -8,6 +8,10 @@
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
 #include "ui/Helpunit.h"
+#include "ui/ColorFm.h"
+#include "ui/ColorFm2.h"
+#include "ui/FuncVals.h"
+#include "ui/JPG1.h"
 #include "ui/KelvoScrn1.h"
 #include "ui/MainMenu.h"
 #include "ui/Moviefm.h"
@@ -28,6 +32,7 @@ Forms::Forms(Program& p) : program(p) {
   domainDlg = std::make_unique<TDomainDlg>(p);
   axesDlg = std::make_unique<TAxesDlg>(p);
   viewDlg = std::make_unique<TViewDlg>(p);
+  colorForm = std::make_unique<TColorForm>(*this);
   paramDlg = std::make_unique<TParamDlg>(p);
   movieDlg = std::make_unique<TMovieDlg>(p);
   planeDlg = std::make_unique<TPlaneDlg>(p);
@@ -36,6 +41,9 @@ Forms::Forms(Program& p) : program(p) {
   zlevelsFm = std::make_unique<TZlevelsFm>(p);
   helpDlg = std::make_unique<THelpDlg>();
   sampleFm = std::make_unique<TSampleFm>(p);
+  colorForm2 = std::make_unique<TColorForm2>(*this);
+  funcList = std::make_unique<TFuncList>(*this);
+  jpgDlg = std::make_unique<TJPGDlg>(p);
 }
 
 Forms::~Forms() = default;

@@ -22,6 +22,10 @@ class TContourDlg;
 class TZlevelsFm;
 class THelpDlg;
 class TSampleFm;
+class TColorForm;
+class TColorForm2;
+class TFuncList;
+class TJPGDlg;
 
 class Forms {
 public:
@@ -54,4 +58,8 @@ public:
   std::unique_ptr<TZlevelsFm> zlevelsFm;
   std::unique_ptr<THelpDlg> helpDlg;
   std::unique_ptr<TSampleFm> sampleFm;
+  std::unique_ptr<TColorForm> colorForm;
+  std::unique_ptr<TColorForm2> colorForm2;
+  std::unique_ptr<TFuncList> funcList;
+  std::unique_ptr<TJPGDlg> jpgDlg;
 };

@@ -8,6 +8,7 @@
 #include "io/Codec.h"
 #include "render/Axes.h"
 #include "render/Sequences.h"
+#include "ui/ColorFm.h"
 #include "ui/Forms.h"
 #include "ui/PictureBox.h"
 #include "ui/RotationPanel.h"
@@ -218,6 +219,7 @@ void TKelvoScrn1::updateMenusForKind() {
 void TKelvoScrn1::showForKind() {
   p.ClientWidth = m_area->width();
   p.ClientHeight = m_area->height();
+  m_forms.colorForm->selectDefaults();
   ShowMainWindowPicture(p);
   ClearInfoLabels();
   refreshAngleFields();
@@ -300,6 +302,7 @@ void TKelvoScrn1::Draw1Click() {
     setFunctionCaptions();
     CapturePicture(p);
     PaintBox1->showPicture();
+    refreshValueListing();
   }
   if (p.graph.EvalFailed) {
     for (int i = 0; i < 10; ++i) p.host->beep();
@@ -322,6 +325,7 @@ void TKelvoScrn1::rotate(Arrow arrow) {
   placeControls();
   CapturePicture(p);
   PaintBox1->showPicture();
+  refreshValueListing();
 }
 
 void TKelvoScrn1::BitBtn1Click() {

@@ -67,6 +67,13 @@ public:
   void SaveMovieGif1Click();
   // Writes the built movie as a looping animated GIF; false (with a message shown) on failure.
   bool saveMovieGif(const QString& path);
+  void ListFunctionvalues1Click();
+  void Colors2Click();
+  void Colors1Click();
+
+  // For the colour windows, after they drew on the picture or changed its colours.
+  void showRecoloredPicture();
+  void showTitleInFontColor();
 
   PictureBox* PaintBox1;
   QLabel* Panel2;
@@ -109,6 +116,9 @@ public:
   QLabel* buildingLabel;
   QAction* Samples1;
   QAction* Help1;
+  QAction* ListFunctionvalues1;
+  QAction* Colors2;
+  QAction* Colors1;
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -167,6 +177,9 @@ private:
   void setFunctionCaptions(bool afterError = false);
   // The samples window was closed: the captions show the function it left.
   void samplesClosed();
+  void captureBeforeWindow();
+  // An open value listing shows the list of the draw that just ended.
+  void refreshValueListing();
 
   Forms& m_forms;
   Program& p;

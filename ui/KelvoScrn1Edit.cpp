@@ -20,6 +20,8 @@ void TKelvoScrn1::createEditMenu() {
   Domain1 = addItem(editMenu, tr("&Domain"), &TKelvoScrn1::Domain1Click);
   Curves1 = addItem(editMenu, tr("&Curves"), &TKelvoScrn1::Curves1Click);
   Step1 = addItem(editMenu, tr("S&tep"), &TKelvoScrn1::Step1Click);
+  Colors2 = addItem(editMenu, tr("Co&lors"), &TKelvoScrn1::Colors2Click);
+  Colors1 = addItem(editMenu, tr("&Surface Colors"), &TKelvoScrn1::Colors1Click);
   GraphTitle1 = addItem(editMenu, tr("&Graph Title"), &TKelvoScrn1::GraphTitle1Click);
   editMenu->addSeparator();
   ClearScreen1 = addItem(editMenu, tr("&Clear Screen"), &TKelvoScrn1::ClearScreen1Click);

@@ -5,6 +5,7 @@
 #include "render/Movie.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
+#include "ui/ColorFm.h"
 #include "ui/Forms.h"
 #include "ui/MainMenu.h"
 #include "ui/PictureBox.h"
@@ -15,6 +16,8 @@
 
 void TKelvoScrn1::createFileMenu() {
   fileMenu = menuBar()->addMenu(tr("&File"));
+  ListFunctionvalues1 =
+      addItem(fileMenu, tr("&List Function values"), &TKelvoScrn1::ListFunctionvalues1Click);
   Exit1 = addItem(fileMenu, tr("&Exit"), &TKelvoScrn1::Exit1Click);
 }
 
@@ -28,6 +31,7 @@ void TKelvoScrn1::Exit1Click() {
   if (drawing()) return;
   m_forms.sampleFm->hide();
   GraphState& g = p.graph;
+  m_forms.colorForm->selectFirstAbove();
   p.PictureCopy = QImage();
   g.DrawContinue = 0;
   ReleaseMovie(p);

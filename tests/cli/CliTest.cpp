@@ -130,7 +130,6 @@ TEST(Usage, ErrorsExitTwoWithAMessage) {
       {"render", "--kind", "3", "--function", "t"},
       {"render", "--kind", "cyl", "--step", "0.1"},
       {"render", "--kind", "patch", "--step", "0.1"},
-      {"render", "--kind", "4", "--box"},
       // A curve of more than a million steps, by its step or by its domain.
       {"render", "--kind", "3", "--step", "1e-9"},
       {"render", "--kind", "curve", "--domain", "0,1e9"},

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QKeyEvent>
 #include <QToolButton>
@@ -133,12 +134,15 @@ TKelvoScrn1::TKelvoScrn1(Forms& forms)
   createDrawMenu();
   createAxesMenu();
   createViewMenu();
+  createAdditionMenus();
   createMovieMenu();
   createSamplesMenu();
   createHelpMenu();
   QCoreApplication::instance()->installEventFilter(new EscapeCancels(*this));
   resize(1000, 720);
 }
+
+TKelvoScrn1::~TKelvoScrn1() = default;
 
 void TKelvoScrn1::createControls() {
   PaintBox1 = new PictureBox(p, m_area);
@@ -211,6 +215,8 @@ void TKelvoScrn1::updateMenusForKind() {
   const char kind = p.graph.GraphKind;
   setWindowTitle(captionFor(kind));
   Step1->setVisible(kind == '3');
+  planeMenu->menuAction()->setVisible(kind == '1');
+  contoursMenu->menuAction()->setVisible(kind == '1' || kind == '2');
   movieMenu->menuAction()->setVisible(kind != '3');
   // Kinds with a wide rectangle keep a title line of fixed width until the next layout.
   if (kind == '1' || kind == '4') Panel2->resize(393, Panel2->height());
@@ -242,6 +248,7 @@ void TKelvoScrn1::placeControls() {
   Panel3->move(v.GraphRight + 25, v.GraphTop + 10);
   Panel2->setGeometry(left, v.GraphTop - 30, PaintBox1->width(), 23);
   DrawBtn->move(v.GraphRight + 25, Panel3->y() + Panel3->height() + 10);
+  placeLevelsWindow();
   m_area->update();
 }
 
@@ -296,6 +303,7 @@ void TKelvoScrn1::Draw1Click() {
   if (p.DrawInProgress) return;
   {
     DrawingScope scope(*this);
+    m_pictureWithoutGraph = false;
     DrawBtn->show();
     DrawSequencePicture(p);
     DrawBtn->hide();

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -19,6 +20,9 @@ class QToolButton;
 class Forms;
 class PictureBox;
 struct FileResult;
+struct FullGraphLabels;
+class QPagedPaintDevice;
+class QPrinter;
 class RotationPanel;
 struct Program;
 enum class Arrow;
@@ -27,6 +31,7 @@ class TKelvoScrn1 : public QMainWindow {
   Q_OBJECT
 public:
   explicit TKelvoScrn1(Forms& forms);
+  ~TKelvoScrn1() override;
 
   // Hand-over from the start-up form once a kind has been chosen (FormShow): defaults,
   // caption, menus and labels of the kind, and the bare axes.
@@ -60,6 +65,35 @@ public:
   void Help1Click();
   void EditFunctionsAfterError();
   void ClearInfoLabels();
+  // File menu: pictures and printing.
+  void OpenGraph1Click();
+  void Savefullgraph1Click();
+  void SaveOnlyinsiderectangle1Click();
+  void PrintGraph1Click();
+  void PrinterSetUp1Click();
+  // Opens a picture by the Open rules (its extension); false with a message on failure.
+  bool openPictureFile(const QString& path);
+  // Saves the picture (full: with title and labels) by the Save rules of the chosen name.
+  bool savePictureAs(const QString& chosen, bool full);
+  // Prints the picture with its title and labels scaled to the page; false (a beep) on failure.
+  bool printPicture(QPagedPaintDevice& device);
+  // Edit menu: clipboard, graph size, image editor.
+  void Edit1Click();
+  void CopyGraph1Click();
+  void PasteGraph1Click();
+  void Normal1Click();
+  void N80Normal1Click();
+  void N60Normal1Click();
+  void Graph1Click();
+  // Plane, Line, Box and Contours menus.
+  void Draw2Click();
+  void Edit2Click();
+  void Draw3Click();
+  void Edit3Click();
+  void Box1Click();
+  void DrawBox1Click();
+  void Draw4Click();
+  void Edit6Click();
   // Movie menu.
   void Create1Click();
   void Play1Click();
@@ -107,6 +141,29 @@ public:
   QAction* ChangeAxes1;
   QAction* DrawAxes1;
   QAction* View1;
+  QAction* OpenGraph1;
+  QMenu* saveGraphMenu;
+  QAction* Savefullgraph1;
+  QAction* SaveOnlyinsiderectangle1;
+  QAction* PrintGraph1;
+  QAction* PrinterSetUp1;
+  QAction* CopyGraph1;
+  QAction* PasteGraph1;
+  QAction* Normal1;
+  QAction* N80Normal1;
+  QAction* N60Normal1;
+  QAction* Graph1;
+  QMenu* planeMenu;
+  QMenu* lineMenu;
+  QMenu* boxMenu;
+  QMenu* contoursMenu;
+  QAction* Draw2;
+  QAction* Edit2;
+  QAction* Draw3;
+  QAction* Edit3;
+  QAction* DrawBox1;
+  QAction* Draw4;
+  QAction* Edit6;
   QMenu* movieMenu;
   QAction* Create1;
   QAction* Play1;
@@ -147,7 +204,15 @@ private:
   void createDrawMenu();
   void createAxesMenu();
   void createViewMenu();
+  QString askPictureFile(bool save);
+  void savePicture(bool full);
+  FullGraphLabels windowLabels() const;
+  QPrinter& printer();
+  void changeGraphSize(double factor);
+  void showMessage(const QString& text);
+  void createAdditionMenus();
   void createMovieMenu();
+  void placeLevelsWindow();
   void createSamplesMenu();
   void createHelpMenu();
   QAction* addItem(QMenu* menu, const QString& text, void (TKelvoScrn1::*handler)());
@@ -185,6 +250,9 @@ private:
   Program& p;
   GraphArea* m_area;
   bool m_layoutPending = false;
+  // The picture is an opened or pasted image with no graph behind it.
+  bool m_pictureWithoutGraph = false;
+  std::unique_ptr<QPrinter> m_printer;
   bool m_moviePlaying = false;
   bool m_exitAfterMovie = false;
 };

@@ -4,18 +4,35 @@
 
 #include "render/Program.h"
 #include "render/Sequences.h"
+#include "io/Clipboard.h"
+#include "io/GraphImage.h"
 #include "ui/Changer1.h"
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
 #include "ui/Forms.h"
 #include "ui/Param1.h"
+#include "ui/PictureBox.h"
 
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+// The image editors tried by Edit > Graph, in this order, on the PATH.
+const char* const ImageEditors[] = {"kolourpaint", "pinta", "gimp", "mtpaint", "krita", "drawing"};
+
+} // namespace
 
 void TKelvoScrn1::createEditMenu() {
   editMenu = menuBar()->addMenu(tr("&Edit"));
+  connect(editMenu, &QMenu::aboutToShow, this, &TKelvoScrn1::Edit1Click);
+  CopyGraph1 = addItem(editMenu, tr("C&opy Graph"), &TKelvoScrn1::CopyGraph1Click);
+  PasteGraph1 = addItem(editMenu, tr("&Paste Graph"), &TKelvoScrn1::PasteGraph1Click);
+  editMenu->addSeparator();
   Parameters1 = addItem(editMenu, tr("&Parameters"), &TKelvoScrn1::Parameters1Click);
   Domain1 = addItem(editMenu, tr("&Domain"), &TKelvoScrn1::Domain1Click);
   Curves1 = addItem(editMenu, tr("&Curves"), &TKelvoScrn1::Curves1Click);
@@ -23,6 +40,17 @@ void TKelvoScrn1::createEditMenu() {
   Colors2 = addItem(editMenu, tr("Co&lors"), &TKelvoScrn1::Colors2Click);
   Colors1 = addItem(editMenu, tr("&Surface Colors"), &TKelvoScrn1::Colors1Click);
   GraphTitle1 = addItem(editMenu, tr("&Graph Title"), &TKelvoScrn1::GraphTitle1Click);
+  QMenu* size = editMenu->addMenu(tr("G&raph Size"));
+  auto* sizes = new QActionGroup(this);
+  Normal1 = addItem(size, tr("Normal"), &TKelvoScrn1::Normal1Click);
+  N80Normal1 = addItem(size, tr("80% of Normal"), &TKelvoScrn1::N80Normal1Click);
+  N60Normal1 = addItem(size, tr("60% of Normal"), &TKelvoScrn1::N60Normal1Click);
+  for (QAction* item : {Normal1, N80Normal1, N60Normal1}) {
+    item->setCheckable(true);
+    sizes->addAction(item);
+  }
+  Normal1->setChecked(true);
+  Graph1 = addItem(editMenu, tr("Gr&aph"), &TKelvoScrn1::Graph1Click);
   editMenu->addSeparator();
   ClearScreen1 = addItem(editMenu, tr("&Clear Screen"), &TKelvoScrn1::ClearScreen1Click);
 }
@@ -87,4 +115,52 @@ void TKelvoScrn1::setFunctionCaptions(bool afterError) {
   } else {
     Label1->setText(QString::fromStdString(z + g.FunctionText));
   }
+}
+
+void TKelvoScrn1::Edit1Click() {
+  PasteGraph1->setEnabled(ClipboardHoldsPicture());
+}
+
+void TKelvoScrn1::CopyGraph1Click() {
+  if (drawing()) return;
+  CapturePicture(p);
+  PaintBox1->showPicture();
+  PutPictureOnClipboard(p.PictureCopy);
+}
+
+void TKelvoScrn1::PasteGraph1Click() {
+  if (drawing()) return;
+  const DecodedPicture pasted = PictureFromClipboard();
+  if (!pasted.result.ok) {
+    showMessage(QString::fromStdString(pasted.result.message));
+    return;
+  }
+  ShowPictureInBox(p, pasted.picture);
+  m_pictureWithoutGraph = true;
+  showCommandPicture();
+}
+
+void TKelvoScrn1::Normal1Click() {
+  changeGraphSize(1.0);
+}
+void TKelvoScrn1::N80Normal1Click() {
+  changeGraphSize(0.8);
+}
+void TKelvoScrn1::N60Normal1Click() {
+  changeGraphSize(0.625);
+}
+
+void TKelvoScrn1::changeGraphSize(double factor) {
+  if (drawing()) return;
+  ChangeGraphSize(p, factor);
+  showCommandPicture();
+}
+
+void TKelvoScrn1::Graph1Click() {
+  for (const char* name : ImageEditors) {
+    const QString program = QStandardPaths::findExecutable(name);
+    if (!program.isEmpty() && QProcess::startDetached(program, {})) return;
+  }
+  showMessage(tr("No image editor was found. Install one of kolourpaint, pinta, gimp, mtpaint, "
+                 "krita or drawing, then paste the graph into it (Edit > Copy Graph first)."));
 }

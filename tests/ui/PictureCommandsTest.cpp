@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: MIT
+// The window's picture commands and addition menus: open, save, print, clipboard, graph size,
+// the image editor, and the Plane, Line, Box and Contours menus per kind.
+#include "WindowFixture.h"
+
+#include "io/Clipboard.h"
+#include "ui/JPG1.h"
+#include "ui/PictureBox.h"
+#include "ui/RotationPanel.h"
+#include "ui/Zlevels.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include <filesystem>
+
+namespace {
+
+class PictureCommandsTest : public WindowTest {
+protected:
+  // Answers every dialog: a file dialog gets the path, a message box is remembered.
+  void answerWith(const QString& path) {
+    answer = [this, path](QDialog& dialog) {
+      if (auto* files = qobject_cast<QFileDialog*>(&dialog)) files->selectFile(path);
+      if (auto* box = qobject_cast<QMessageBox*>(&dialog)) said.push_back(box->text());
+      return int(QDialog::Accepted);
+    };
+  }
+  QStringList said;
+  QTemporaryDir folder;
+};
+
+TEST_F(PictureCommandsTest, SavedPicturesOpenAgainStretchedOverTheBox) {
+  choose(1);
+  drawFunction("x*y");
+  const QImage drawn = p.PictureCopy;
+  for (const char* name : {"g.bmp", "g.gif", "g.jpg"}) {
+    SCOPED_TRACE(name);
+    const QString path = folder.filePath(name);
+    answerWith(path);
+    window().SaveOnlyinsiderectangle1->trigger();
+    ASSERT_TRUE(std::filesystem::exists(path.toStdString()));
+    window().ClearScreen1->trigger();
+    window().OpenGraph1->trigger();
+    EXPECT_TRUE(said.isEmpty()) << said.join("|").toStdString();
+    EXPECT_EQ(p.PictureCopy.size(), drawn.size());
+    if (std::string(name) != "g.jpg") {
+      // A bitmap keeps every pixel; the GIF keeps the palette's nearest colours, and the
+      // picture's own colours are on it but for the shading.
+      EXPECT_EQ(p.PictureCopy.pixel(10, 10), drawn.pixel(10, 10));
+    }
+  }
+}
+
+TEST_F(PictureCommandsTest, SaveRulesNameTheFileWrittenAndJpegShowsItsQualityWindow) {
+  choose(1);
+  drawFunction("x*y");
+  answerWith(folder.filePath("a.png"));
+  window().SaveOnlyinsiderectangle1->trigger();
+  EXPECT_TRUE(QFile::exists(folder.filePath("a.bmp")));
+  EXPECT_FALSE(QFile::exists(folder.filePath("a.png")));
+  EXPECT_FALSE(forms.jpgDlg->isVisible());
+  answerWith(folder.filePath("b.JPEG"));
+  window().Savefullgraph1->trigger();
+  EXPECT_TRUE(QFile::exists(folder.filePath("b.jpg")));
+  EXPECT_TRUE(forms.jpgDlg->isVisible());
+  forms.jpgDlg->hide();
+  // A full graph is larger than the picture box: it holds the title and labels too.
+  const QImage full(folder.filePath("b.jpg"));
+  EXPECT_GT(full.height(), p.PictureCopy.height());
+}
+
+TEST_F(PictureCommandsTest, FilesThatCannotBeOpenedSayWhyAndKeepThePicture) {
+  choose(1);
+  drawFunction("x*y");
+  const QImage drawn = p.PictureCopy;
+  QFile text(folder.filePath("notes.gif"));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+  text.write("not a picture");
+  text.close();
+  QDir(folder.path()).mkdir("dir.bmp");
+  struct Case {
+    QString path;
+    const char* words;
+  };
+  const Case cases[] = {
+      {folder.filePath("x.jpeg"), "only Bitmaps"},
+      {folder.filePath("missing.bmp"), "missing.bmp"},
+      {folder.filePath("notes.gif"), "notes.gif"},
+      {folder.filePath("dir.bmp"), "dir.bmp"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    said.clear();
+    answerWith(c.path);
+    EXPECT_FALSE(window().openPictureFile(c.path));
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].contains(c.words)) << said[0].toStdString();
+    EXPECT_EQ(p.PictureCopy, drawn);
+  }
+}
+
+TEST_F(PictureCommandsTest, ASaveThatCannotBeWrittenSaysWhy) {
+  choose(1);
+  drawFunction("x*y");
+  said.clear();
+  answerWith({});
+  EXPECT_FALSE(window().savePictureAs(folder.filePath("none/a.bmp"), false));
+  ASSERT_EQ(said.size(), 1);
+  EXPECT_TRUE(said[0].contains("No such file or directory")) << said[0].toStdString();
+}
+
+TEST_F(PictureCommandsTest, PrintingWritesOnePageAndAFailedJobBeeps) {
+  choose(1);
+  drawFunction("x*y");
+  const QString pdf = folder.filePath("graph.pdf");
+  {
+    QPdfWriter writer(pdf);
+    EXPECT_TRUE(window().printPicture(writer));
+  }
+  EXPECT_GT(QFileInfo(pdf).size(), 1000);
+  EXPECT_FALSE(window().Panel3->isHidden());
+  host.beeps = 0;
+  QPdfWriter broken(folder.filePath("none/graph.pdf"));
+  EXPECT_FALSE(window().printPicture(broken));
+  EXPECT_EQ(host.beeps, 1);
+}
+
+TEST_F(PictureCommandsTest, ClipboardRoundTripAndPasteWithoutAPicture) {
+  choose(1);
+  drawFunction("x*y");
+  const QImage drawn = p.PictureCopy;
+  window().CopyGraph1->trigger();
+  window().editMenu->aboutToShow();
+  EXPECT_TRUE(window().PasteGraph1->isEnabled());
+  window().ClearScreen1->trigger();
+  window().PasteGraph1->trigger();
+  EXPECT_EQ(p.PictureCopy, drawn);
+
+  QGuiApplication::clipboard()->setText("just text");
+  window().editMenu->aboutToShow();
+  EXPECT_FALSE(window().PasteGraph1->isEnabled());
+  answerWith({});
+  window().PasteGraph1Click();
+  ASSERT_EQ(said.size(), 1);
+  EXPECT_EQ(said[0], "Sorry..not a bitmap");
+  EXPECT_EQ(p.PictureCopy, drawn);
+}
+
+TEST_F(PictureCommandsTest, GraphSizeScalesThePictureWithoutRedrawing) {
+  choose(1);
+  drawFunction("x*y");
+  const QSize normal = p.PictureCopy.size();
+  host.polls = 0;
+  window().N60Normal1->trigger();
+  EXPECT_EQ(host.polls, 0);
+  EXPECT_LT(p.PictureCopy.width(), normal.width() * 0.7);
+  EXPECT_TRUE(window().N60Normal1->isChecked());
+  window().Normal1->trigger();
+  EXPECT_EQ(p.PictureCopy.size(), normal);
+}
+
+TEST_F(PictureCommandsTest, WithoutAnImageEditorTheWindowSaysSo) {
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", folder.path().toLocal8Bit());
+  choose(1);
+  answerWith({});
+  window().Graph1->trigger();
+  qputenv("PATH", path);
+  ASSERT_EQ(said.size(), 1);
+  EXPECT_TRUE(said[0].contains("No image editor")) << said[0].toStdString();
+}
+
+TEST_F(PictureCommandsTest, AdditionMenusFollowTheKind) {
+  for (int kind : {1, 2, 3, 4}) {
+    SCOPED_TRACE(kind);
+    choose(kind);
+    EXPECT_EQ(window().planeMenu->menuAction()->isVisible(), kind == 1);
+    EXPECT_TRUE(window().lineMenu->menuAction()->isVisible());
+    EXPECT_TRUE(window().boxMenu->menuAction()->isVisible());
+    EXPECT_EQ(window().contoursMenu->menuAction()->isVisible(), kind <= 2);
+    window().Exit1Click();
+  }
+}
+
+TEST_F(PictureCommandsTest, PlaneBeforeItsDataSaysSoAndTheBoxDrawsWhenItsMenuOpens) {
+  choose(1);
+  drawFunction("x*y");
+  answerWith({});
+  window().Draw2->trigger();
+  ASSERT_EQ(said.size(), 1);
+  EXPECT_TRUE(said[0].contains("plane")) << said[0].toStdString();
+  const QImage before = p.PictureCopy;
+  window().boxMenu->aboutToShow();
+  EXPECT_EQ(p.PictureCopy, before);
+  window().DrawBox1->trigger();
+  EXPECT_TRUE(g().DrawBoxChecked);
+  window().boxMenu->aboutToShow();
+  EXPECT_NE(p.PictureCopy, before);
+}
+
+TEST_F(PictureCommandsTest, ContoursShowTheLevelsWindowBesideThePicture) {
+  choose(1);
+  drawFunction("x*x+y*y");
+  window().Draw4->trigger();
+  EXPECT_TRUE(forms.zlevelsFm->isVisible());
+  EXPECT_FALSE(forms.zlevelsFm->ContLevels->toPlainText().isEmpty());
+  window().Exit1Click();
+  EXPECT_FALSE(forms.zlevelsFm->isVisible());
+}
+
+} // namespace

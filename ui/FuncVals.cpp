@@ -2,6 +2,7 @@
 // The function-value listing window and the printout of the list.
 #include "ui/FuncVals.h"
 
+#include "io/Printing.h"
 #include "render/Program.h"
 #include "ui/Forms.h"
 #include "ui/KelvoScrn1.h"
@@ -41,42 +42,6 @@ const char* listingHeader(char kind) {
   default:
     return "       x           y              z";
   }
-}
-
-const char* printHeader(char kind) {
-  switch (kind) {
-  case '2':
-    return "         r          theta        z";
-  case '3':
-    return "         t           x           y           z";
-  default:
-    return "         x           y           z";
-  }
-}
-
-FileResult PrintTextLines(QPrinter& printer, const QStringList& lines) {
-  QPainter painter;
-  if (!painter.begin(&printer)) return {false, "the printer could not be started"};
-  painter.setFont(listingFont(10));
-  const QFontMetrics metrics = painter.fontMetrics();
-  const int lineHeight = std::max(1, metrics.lineSpacing());
-  const int pageHeight = painter.device()->height();
-  int baseline = metrics.ascent();
-  bool pageEmpty = true;
-  for (const QString& line : lines) {
-    if (!pageEmpty && baseline + metrics.descent() > pageHeight) {
-      if (!printer.newPage()) {
-        painter.end();
-        return {false, "the printer stopped before the end of the list"};
-      }
-      baseline = metrics.ascent();
-    }
-    painter.drawText(0, baseline, line);
-    baseline += lineHeight;
-    pageEmpty = false;
-  }
-  if (!painter.end()) return {false, "the printer could not finish the list"};
-  return {};
 }
 
 TFuncList::TFuncList(Forms& forms) : m_forms(forms), p(forms.program) {
@@ -159,11 +124,8 @@ void TFuncList::Print1Click() {
   if (!p.graph.FunctionReady || listBusy()) return;
   QPrintDialog& dialog = printDialog();
   if (m_forms.runModal(dialog) != QDialog::Accepted) return;
-  QStringList printed = {QString(), QString(), printHeader(p.graph.GraphKind),
-                         QString(35, QLatin1Char('-'))};
-  for (const std::string& line : lines()) printed.push_back(QString::fromStdString(line));
   p.host->setBusyCursor(true);
-  const FileResult result = PrintTextLines(*dialog.printer(), printed);
+  const FileResult result = PrintListing(*dialog.printer(), p.graph.GraphKind, lines());
   p.host->setBusyCursor(false);
   if (!result.ok) showFailure("Cannot print the list: " + result.message);
 }
@@ -193,7 +155,7 @@ void TFuncList::SaveAs1Click() {
   if (chosen.isEmpty() || chosen.first().isEmpty()) return;
   const QFileInfo file(chosen.first());
   ListFileName = file.absoluteFilePath().toStdString();
-  setWindowTitle(" Function Values  " + file.fileName());
+  setWindowTitle(QString::fromStdString(listingCaptionFor(ListFileName)));
   // Written directly rather than through Save: a name that happened to read "NoTitle"
   // would send Save back here for ever.
   writeList();
@@ -201,7 +163,7 @@ void TFuncList::SaveAs1Click() {
 
 void TFuncList::Save1Click() {
   if (!p.graph.FunctionReady || listBusy()) return;
-  if (ListFileName == NoTitle) {
+  if (listingSaveNeedsName(ListFileName)) {
     SaveAs1Click();
     return;
   }

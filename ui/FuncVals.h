@@ -4,6 +4,7 @@
 #pragma once
 
 #include "io/PictureFiles.h"
+#include "io/PictureNames.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -21,21 +22,14 @@ class QPrinter;
 class Forms;
 struct Program;
 
-// The column headers over the list and over its printout, by graph kind.
+// The column header over the list, by graph kind.
 const char* listingHeader(char kind);
-const char* printHeader(char kind);
-
-// Writes the lines on the printer as on a text device, one printed line each, going on to a
-// new page when one is full.
-FileResult PrintTextLines(QPrinter& printer, const QStringList& lines);
 
 class TFuncList : public QMainWindow {
   Q_OBJECT
 public:
   explicit TFuncList(Forms& forms);
   ~TFuncList() override;
-
-  static constexpr const char* NoTitle = "NoTitle";
 
   // ListFunctionValues, after the main window has captured its picture: the next Save asks
   // for a name, the header is the current kind's, and the list is the last draw's.

@@ -4,10 +4,13 @@
 
 #include "graph/Corrections.h"
 #include "graph/NumberField.h"
+#include "io/Gif.h"
 #include "io/GraphImage.h"
+#include "io/SafeWrite.h"
 #include "graph/Samples.h"
 #include "io/PictureFiles.h"
 #include "render/DeferredCanvas.h"
+#include "render/Movie.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
 #include "render/View.h"
@@ -43,6 +46,8 @@ struct RenderOptions {
   std::optional<std::string> open, quality;
   double sizeFactor = 0; // 0: Graph Size left alone
   bool full = false;
+  std::optional<std::string> movie, frames;
+  std::optional<MovieSpeed> speed;
 };
 
 std::vector<std::string> splitCommas(const std::string& text) {
@@ -100,6 +105,17 @@ void checkWindowRoom(const RenderOptions& o) {
   }
 }
 
+// The movie dialog's speed buttons.
+MovieSpeed parseSpeed(const std::string& value) {
+  static const std::map<std::string, MovieSpeed> speeds = {{"slow", MovieSpeed::Slow},
+                                                           {"medium", MovieSpeed::Medium},
+                                                           {"faster", MovieSpeed::Faster},
+                                                           {"fastest", MovieSpeed::Fastest}};
+  const auto it = speeds.find(value);
+  if (it == speeds.end()) throw UsageError{"--speed takes slow, medium, faster or fastest"};
+  return it->second;
+}
+
 // The number of a sample, 1 to 10, as its place in the samples window.
 int parseSample(const std::string& value) {
   int n = 0;
@@ -114,14 +130,6 @@ void checkSample(const RenderOptions& o) {
   if (o.sample && !FindSample(o.kind, o.sample))
     throw UsageError{"--sample " + std::to_string(o.sample) + " is not offered for graph kind " +
                      std::string(1, o.kind)};
-}
-
-// Options whose features this version of Kelvo does not have yet.
-bool isLaterOption(const std::string& name) {
-  static const char* const later[] = {"--frames", "--speed", "--movie"};
-  for (const char* option : later)
-    if (name == option) return true;
-  return false;
 }
 
 RenderOptions parseOptions(const std::vector<std::string>& args) {
@@ -151,6 +159,8 @@ RenderOptions parseOptions(const std::vector<std::string>& args) {
       {"--open", &RenderOptions::open},
       {"--quality", &RenderOptions::quality},
       {"--plane", &RenderOptions::plane},
+      {"--movie", &RenderOptions::movie},
+      {"--frames", &RenderOptions::frames},
       {"--line", &RenderOptions::line},
   };
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -165,9 +175,8 @@ RenderOptions parseOptions(const std::vector<std::string>& args) {
       o.contours = valued ? args[++i] : std::string();
       continue;
     }
-    if (isLaterOption(name)) throw UsageError{name + " is not available in this version of kelvo"};
     const bool known = name == "--kind" || name == "--window" || name == "--size" ||
-                       name == "--sample" || texts.count(name);
+                       name == "--sample" || name == "--speed" || texts.count(name);
     if (!known) throw UsageError{"unknown option '" + name + "'"};
     if (i + 1 >= args.size()) throw UsageError{name + " needs a value"};
     const std::string& value = args[++i];
@@ -179,6 +188,8 @@ RenderOptions parseOptions(const std::vector<std::string>& args) {
       o.sizeFactor = parseSize(value);
     else if (name == "--sample")
       o.sample = parseSample(value);
+    else if (name == "--speed")
+      o.speed = parseSpeed(value);
     else
       o.*(texts.at(name)) = value;
   }
@@ -242,6 +253,11 @@ void validate(const RenderOptions& o) {
   requireKind(o, o.step, "--step", "3");
   checkWindowRoom(o);
   requireKind(o, o.plane, "--plane", "1");
+  requireKind(o, o.movie, "--movie", "124");
+  requireKind(o, o.frames, "--frames", "124");
+  if (o.speed && o.kind == '3') throw UsageError{"--speed is not offered for graph kind 3"};
+  if (o.movie && pictureFormatOf(*o.movie) != PictureFormat::Gif)
+    throw UsageError{"--movie: the animation's name must end in .gif"};
   requireKind(o, o.contours, "--contours", "12");
 }
 
@@ -438,6 +454,32 @@ int writeOutputs(const Program& p, const RenderOptions& o,
   return ExitOk;
 }
 
+// Movie > Edit with the frame count (read as its field is) and the speed, then Movie > Create,
+// and the frames written as a looping animated GIF.
+void applyMovieSettings(Program& p, const RenderOptions& o) {
+  if (o.frames) {
+    requireReadable(p, "--frames", {*o.frames});
+    StoreMovieFrameCount(p, *o.frames, true);
+  }
+  if (o.speed) p.graph.MovieDelay = movieDelayOf(*o.speed);
+}
+
+int writeMovie(Program& p, const std::string& path) {
+  // The frames are painted when they are written; the build need not show them.
+  NullCanvas unseen;
+  p.canvas = &unseen;
+  BuildMovieFrames(p);
+  p.canvas = &p.pictureCanvas;
+  std::vector<unsigned char> bytes;
+  FileResult r = EncodeAnimatedGif(MovieFrameImages(p), movieGifDelay(p.graph), 0, bytes);
+  if (r.ok)
+    r = WriteFileSafely(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (r.ok) return ExitOk;
+  std::cerr << "kelvo: cannot write " << path << ": " << r.message << '\n';
+  return ExitWrite;
+}
+
 void checkOutputName(const std::optional<std::string>& out) {
   if (!out) return;
   const PictureFormat format = pictureFormatOf(*out);
@@ -508,6 +550,7 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
     if (o.contours) parseContourSettings(p, *o.contours);
     if (o.plane) planeValues(p, *o.plane);
     if (o.line) lineValues(p, *o.line);
+    applyMovieSettings(p, o);
   } catch (const UsageError& e) {
     std::cerr << "kelvo render: " << e.message << '\n';
     return ExitUsage;
@@ -530,7 +573,9 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   }
   // Edit > Graph Size after the Draw: the picture is scaled, not redrawn.
   if (o.sizeFactor != 0) ChangeGraphSize(p, o.sizeFactor);
-  const int written = writeOutputs(p, o, captions);
+  int written = writeOutputs(p, o, captions);
+  // The movie comes after the picture and the listing it would paint over.
+  if (written == ExitOk && o.movie) written = writeMovie(p, *o.movie);
   if (written != ExitOk) return written;
   if (failed) {
     std::cerr << "kelvo: the function cannot be evaluated\n";

@@ -594,3 +594,57 @@ TEST(RenderWriting, NamedPipeAndDevicesAreWrittenInPlace) {
 }
 
 } // namespace
+
+namespace {
+
+int gifFrames(const std::filesystem::path& path, int& delay) {
+  std::ifstream in(path, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  int frames = 0;
+  for (auto at = text.find("\x21\xF9\x04"); at != std::string::npos;
+       at = text.find("\x21\xF9\x04", at + 1)) {
+    ++frames;
+    delay = static_cast<unsigned char>(text[at + 4]);
+  }
+  return frames;
+}
+
+// --movie builds the movie after the picture and the listing are written, which it leaves as
+// they were; the GIF has one frame per movie frame, shown for the movie delay.
+TEST(RenderMovie, FramesDelayAndThePictureLeftAlone) {
+  const auto gif = scratch("turn.gif"), png = scratch("m.png"), plain = scratch("p.png");
+  const std::vector<std::string> torus = {
+      "render", "--kind", "4",        "--x",  "(2-Cos(v))*Cos(u)", "--y", "(2-Cos(v))*Sin(u)",
+      "--z",    "Sin(v)", "--curves", "10,10"};
+  auto with = [&](std::vector<std::string> extra) {
+    std::vector<std::string> args = torus;
+    args.insert(args.end(), extra.begin(), extra.end());
+    return kelvo(args).status;
+  };
+  ASSERT_EQ(with({"--frames", "4*2", "--speed", "faster", "--movie", gif.string(), "--out",
+                  png.string()}),
+            0);
+  int delay = 0;
+  EXPECT_EQ(gifFrames(gif, delay), 8);
+  EXPECT_EQ(delay, 15);
+  ASSERT_EQ(with({"--out", plain.string()}), 0);
+  EXPECT_EQ(QImage(QString::fromStdString(png.string())),
+            QImage(QString::fromStdString(plain.string())));
+  ASSERT_EQ(with({"--frames", "0", "--speed", "fastest", "--movie", gif.string()}), 0);
+  EXPECT_EQ(gifFrames(gif, delay), 2);
+  EXPECT_EQ(delay, 2);
+}
+
+TEST(RenderMovie, RefusalsAndAnUnwritableTarget) {
+  const auto missing = scratch("no-such-folder") / "turn.gif";
+  EXPECT_EQ(kelvo({"render", "--kind", "3", "--movie", scratch("c.gif").string()}).status, 2);
+  EXPECT_EQ(kelvo({"render", "--movie", scratch("c.png").string()}).status, 2);
+  EXPECT_EQ(kelvo({"render", "--speed", "warp"}).status, 2);
+  EXPECT_EQ(kelvo({"render", "--frames", "x+", "--movie", scratch("c.gif").string()}).status, 2);
+  const Outcome run = kelvo({"render", "--movie", missing.string()}, true);
+  EXPECT_EQ(run.status, 3);
+  EXPECT_NE(run.out.find("No such file or directory"), std::string::npos) << run.out;
+  EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+} // namespace

@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 kelvo=${1:-build/app/kelvo}
-command -v hyperfine >/dev/null || apt-get install -y -qq hyperfine
+source bench/tools.sh
+need_packages hyperfine
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 draw="$kelvo render --function '(2*x^2+3*y^2)*Exp(1-x^2-y^2)' --curves 80,80 --out $out/x"

@@ -4,10 +4,8 @@
 # samples into a 478 x 388 pngcairo picture, side by side in one hyperfine run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-for p in gnuplot-nox hyperfine; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$p" >/dev/null
-done
+source bench/tools.sh
+need_packages gnuplot-nox hyperfine
 kelvo=${1:-build/app/kelvo}
 out=$(mktemp -d)
 cat > "$out/plot.gp" <<GP

@@ -18,7 +18,7 @@ public:
 
 private:
   int m_argc = 1;
-  char m_name[16] = "test_io";
+  char m_name[16] = "kelvo_tests";
   char* m_argv[2] = {m_name, nullptr};
   std::unique_ptr<QGuiApplication> m_app;
 };

@@ -138,6 +138,7 @@ TKelvoScrn1::TKelvoScrn1(Forms& forms)
   createMovieMenu();
   createSamplesMenu();
   createHelpMenu();
+  assignShortcuts();
   QCoreApplication::instance()->installEventFilter(new EscapeCancels(*this));
   resize(1000, 720);
 }
@@ -189,6 +190,23 @@ QAction* TKelvoScrn1::addTopItem(const QString& text, void (TKelvoScrn1::*handle
   QAction* action = menuBar()->addAction(text);
   connect(action, &QAction::triggered, this, handler);
   return action;
+}
+
+// The keys a desktop program has in its usual places; the menus show them beside the items.
+void TKelvoScrn1::assignShortcuts() {
+  const std::pair<QAction*, QKeySequence> keys[] = {
+      {Draw1, QKeySequence(Qt::Key_F5)},
+      {SaveOnlyinsiderectangle1, QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {Savefullgraph1, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+      {OpenGraph1, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {CopyGraph1, QKeySequence(Qt::CTRL | Qt::Key_C)},
+      {PasteGraph1, QKeySequence(Qt::CTRL | Qt::Key_V)},
+      {PrintGraph1, QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {ListFunctionvalues1, QKeySequence(Qt::CTRL | Qt::Key_L)},
+      {Help1, QKeySequence(Qt::Key_F1)},
+      {Exit1, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+  };
+  for (const auto& [action, key] : keys) action->setShortcut(key);
 }
 
 void TKelvoScrn1::createDrawMenu() {

@@ -219,6 +219,7 @@ private:
   QAction* addTopItem(const QString& text, void (TKelvoScrn1::*handler)());
   // The one place that shows and hides the menus, items and captions of the graph kind.
   void updateMenusForKind();
+  void assignShortcuts();
 
   // Opens a settings dialog the way every settings command does: not while a draw runs, then
   // load, show modally and apply the result. Returns false when the draw guard refused.

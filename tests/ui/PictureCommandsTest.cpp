@@ -10,6 +10,8 @@
 #include "ui/Zlevels.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTest>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -175,6 +177,31 @@ TEST_F(PictureCommandsTest, WithoutAnImageEditorTheWindowSaysSo) {
   qputenv("PATH", path);
   ASSERT_EQ(said.size(), 1);
   EXPECT_TRUE(said[0].contains("No image editor")) << said[0].toStdString();
+}
+
+TEST_F(PictureCommandsTest, ShortcutsStandInTheirUsualPlaces) {
+  const std::pair<QAction*, const char*> keys[] = {
+      {window().Draw1, "F5"},
+      {window().SaveOnlyinsiderectangle1, "Ctrl+S"},
+      {window().Savefullgraph1, "Ctrl+Shift+S"},
+      {window().OpenGraph1, "Ctrl+O"},
+      {window().CopyGraph1, "Ctrl+C"},
+      {window().PasteGraph1, "Ctrl+V"},
+      {window().PrintGraph1, "Ctrl+P"},
+      {window().ListFunctionvalues1, "Ctrl+L"},
+      {window().Help1, "F1"},
+      {window().Exit1, "Ctrl+Q"},
+  };
+  for (const auto& [action, key] : keys) {
+    SCOPED_TRACE(key);
+    EXPECT_EQ(action->shortcut(), QKeySequence(key));
+  }
+  // F5 draws: the key reaches the Draw command through the window.
+  choose(1);
+  g().FunctionText = "x*y";
+  QApplication::setActiveWindow(&window());
+  QTest::keyClick(&window(), Qt::Key_F5);
+  EXPECT_TRUE(g().HasDrawn);
 }
 
 TEST_F(PictureCommandsTest, AdditionMenusFollowTheKind) {

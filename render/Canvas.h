@@ -6,6 +6,7 @@
 #include "render/LinePixels.h"
 #include "render/View.h"
 
+#include <QFont>
 #include <QImage>
 
 #include <cstdint>
@@ -71,6 +72,9 @@ private:
   std::uint8_t m_penStyle = PenSolid;
   std::int32_t m_penX = 0, m_penY = 0;
 };
+
+// The font of the letters on the picture.
+QFont PictureFont();
 
 // Loads the picture font, so that the first text drawn afterwards costs little. It may run
 // on any thread once the QGuiApplication exists.

@@ -128,6 +128,7 @@ TKelvoScrn1::TKelvoScrn1(Forms& forms)
   setCentralWidget(m_area);
   createControls();
   createFileMenu();
+  createVectorItems();
   createEditMenu();
   createFunctionMenu();
   createDrawMenu();

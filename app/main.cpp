@@ -24,7 +24,8 @@ const char* UsageText() {
          "  --view THETA,PHI[,RHO]  --curves X,Y  --params A[,B,C,D,E,F]  --title TEXT\n"
          "  --above C  --under C  --grid C|none  --pen C  --axes-color C  --ticks C  --font C\n"
          "  --background C  --no-shading  --window WxH  --size normal|80|60  --open PICTURE\n"
-         "  --out FILE.bmp|.jpg|.jpeg|.gif|.png  --quality 80|90|100  --full  --values FILE\n"
+         "  --out FILE.bmp|.jpg|.jpeg|.gif|.png|.svg|.pdf  --quality 80|90|100  --full\n"
+         "  --values FILE  --fit (the axes box fitted to the graph before the Draw)\n"
          "Numbers in options are expressions of Kelvo's language (2*p, sqrt(2), -3).\n"
          "Exit status: 0 written, 1 the function cannot be evaluated, 2 usage error,\n"
          "3 an output cannot be written, 4 the --open picture cannot be read.\n";

@@ -88,12 +88,13 @@ void PaintVectorPicture(QPainter& painter, const QImage& picture, const PictureR
   painter.restore();
 }
 
-FileResult EncodeVectorDocument(PictureFormat format, QSize size,
-                                const std::function<void(QPainter&)>& paint,
-                                std::vector<unsigned char>& out) {
-  out.clear();
+namespace {
+
+FileResult encodeDocument(PictureFormat format, QSize size,
+                          const std::function<void(QPainter&)>& paint, QByteArray& bytes) {
+  bytes.clear();
   if (size.isEmpty()) return Failed("the picture is empty");
-  QBuffer buffer;
+  QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   FileResult result;
   if (format == PictureFormat::Svg)
@@ -102,45 +103,44 @@ FileResult EncodeVectorDocument(PictureFormat format, QSize size,
     result = paintPdf(size, paint, buffer);
   else
     result = Failed("unsupported picture format");
+  buffer.close();
   if (!result.ok) return result;
-  QByteArray bytes = buffer.data();
   if (format == PictureFormat::Svg) measureInPixels(bytes, size);
-  out.assign(bytes.begin(), bytes.end());
   return {};
 }
 
-namespace {
-
-FileResult writeBytes(const std::string& path, const std::vector<unsigned char>& bytes,
-                      const FileResult& encoded) {
+FileResult writeDocument(const std::string& path, PictureFormat format, QSize size,
+                         const std::function<void(QPainter&)>& paint) {
+  QByteArray bytes;
+  const FileResult encoded = encodeDocument(format, size, paint, bytes);
   if (!encoded.ok) return encoded;
-  return WriteFileSafely(
-      path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  return WriteFileSafely(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 } // namespace
 
+FileResult EncodeVectorDocument(PictureFormat format, QSize size,
+                                const std::function<void(QPainter&)>& paint,
+                                std::vector<unsigned char>& out) {
+  QByteArray bytes;
+  const FileResult result = encodeDocument(format, size, paint, bytes);
+  out.assign(bytes.begin(), bytes.end());
+  return result;
+}
+
 FileResult SaveVectorPicture(const std::string& path, PictureFormat format, const QImage& picture,
                              const PictureRecorder& recorder) {
-  std::vector<unsigned char> bytes;
-  const FileResult encoded = EncodeVectorDocument(
-      format, picture.size(),
-      [&](QPainter& painter) { PaintVectorPicture(painter, picture, recorder); }, bytes);
-  return writeBytes(path, bytes, encoded);
+  return writeDocument(path, format, picture.size(),
+                       [&](QPainter& painter) { PaintVectorPicture(painter, picture, recorder); });
 }
 
 FileResult SaveVectorFullGraph(const std::string& path, PictureFormat format, const Program& p,
                                const FullGraphLabels& labels) {
-  std::vector<unsigned char> bytes;
   const QRect area = FullGraphArea(p, labels);
-  const FileResult encoded = EncodeVectorDocument(
-      format, area.size(),
-      [&](QPainter& painter) {
-        painter.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
-        PaintFullGraph(painter, p, labels, [&](QPainter& at) {
-          if (!p.PictureCopy.isNull()) PaintVectorPicture(at, p.PictureCopy, p.pictureRecorder);
-        });
-      },
-      bytes);
-  return writeBytes(path, bytes, encoded);
+  return writeDocument(path, format, area.size(), [&](QPainter& painter) {
+    painter.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
+    PaintFullGraph(painter, p, labels, [&](QPainter& at) {
+      if (!p.PictureCopy.isNull()) PaintVectorPicture(at, p.PictureCopy, p.pictureRecorder);
+    });
+  });
 }

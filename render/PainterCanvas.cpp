@@ -119,29 +119,31 @@ void PainterCanvas::lineTo(std::int32_t x, std::int32_t y) {
   m_painter.drawLine(a, b);
 }
 
-// The fill takes the corners as they are (the pixel canvas fills the pixels whose centres lie
-// inside), the outline runs through the corner pixels' centres.
+// The pixel canvas fills the pixels whose centres lie inside the corners and outlines
+// through the corner pixels' centres, half a pixel further right and down. With an outline,
+// one shape through those centres, filled and stroked one pixel wide, shows the same: the
+// half-pixel strip where the two fills differ lies under the stroke. Without one, the fill
+// keeps the corners as they are.
 void PainterCanvas::polygon(std::span<const Pixel> points) {
   if (points.empty()) return;
+  const bool outlined =
+      m_penStyle != PenClear && std::any_of(points.begin(), points.end(), [&](const Pixel& p) {
+        return p.x != points[0].x || p.y != points[0].y;
+      });
+  const double shift = outlined ? 0.5 : 0;
   QPolygonF shape;
-  for (const Pixel& p : points) shape << QPointF(p.x, p.y);
-  const bool inside = allInside(shape, m_bounds);
-  if (points.size() >= 3) {
+  for (const Pixel& p : points) shape << QPointF(p.x + shift, p.y + shift);
+  if (!allInside(shape, m_bounds)) shape = ClipPolygon(shape, m_bounds);
+  if (shape.isEmpty()) return;
+  if (outlined)
+    m_painter.setPen(QPen(qColor(m_pen), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  else
     m_painter.setPen(Qt::NoPen);
+  if (points.size() >= 3)
     m_painter.setBrush(qColor(m_brush));
-    m_painter.drawPolygon(inside ? shape : ClipPolygon(shape, m_bounds), Qt::OddEvenFill);
-  }
-  const bool onePoint = std::all_of(points.begin(), points.end(), [&](const Pixel& p) {
-    return p.x == points[0].x && p.y == points[0].y;
-  });
-  if (m_penStyle == PenClear || onePoint) return;
-  QPolygonF outline = shape.translated(0.5, 0.5);
-  if (!inside) outline = ClipPolygon(outline, m_bounds);
-  if (outline.isEmpty()) return;
-  outline << outline.first();
-  m_painter.setPen(QPen(qColor(m_pen), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  m_painter.setBrush(Qt::NoBrush);
-  m_painter.drawPolyline(outline);
+  else
+    m_painter.setBrush(Qt::NoBrush);
+  m_painter.drawPolygon(shape, Qt::OddEvenFill);
 }
 
 void PainterCanvas::textOut(std::int32_t x, std::int32_t y, int letterShift,

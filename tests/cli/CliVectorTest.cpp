@@ -105,18 +105,17 @@ TEST(RenderVector, SvgAndPdfByExtensionInAnyCase) {
   }
   // The full graph carries its title as text.
   const auto full = scratch("full.svg");
-  ASSERT_EQ(kelvoRender({"--function", "x", "--title", "Plain", "--full", "--out", full.string()})
-                .status,
-            0);
+  ASSERT_EQ(
+      kelvoRender({"--function", "x", "--title", "Plain", "--full", "--out", full.string()}).status,
+      0);
   EXPECT_NE(bytesOf(full).find(">Plain</text>"), std::string::npos);
 }
 
 TEST(RenderVector, UnwritableTargetExitsThreeAndLeavesNothing) {
   const auto folder = scratch("a-folder.svg");
   std::filesystem::create_directories(folder);
-  for (const std::string& out :
-       {std::string("/nonexistent-dir/x.svg"), std::string("/nonexistent-dir/x.pdf"),
-        folder.string()}) {
+  for (const std::string& out : {std::string("/nonexistent-dir/x.svg"),
+                                 std::string("/nonexistent-dir/x.pdf"), folder.string()}) {
     SCOPED_TRACE(out);
     const RenderRun run = kelvoRender({"--function", "x", "--out", out});
     EXPECT_EQ(run.status, 3);

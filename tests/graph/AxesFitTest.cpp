@@ -31,9 +31,9 @@ TEST(FitAxisRange, WholeNumbersOutwardAndAtLeastOneWide) {
     double min, max;
   };
   const Case cases[] = {
-      {0.08, 18, true, 0, 18},      {-0.965, 0.965, true, -1, 1}, {5, 5, true, 5, 6},
-      {2.5, 2.5, true, 2, 3},       {-0.5, -0.2, true, -1, 0},    {-7, 4.0001, true, -7, 5},
-      {nan, 1, false, -10, 10},     {0, inf, false, -10, 10},     {1e300, 1e300, false, -10, 10},
+      {0.08, 18, true, 0, 18},  {-0.965, 0.965, true, -1, 1}, {5, 5, true, 5, 6},
+      {2.5, 2.5, true, 2, 3},   {-0.5, -0.2, true, -1, 0},    {-7, 4.0001, true, -7, 5},
+      {nan, 1, false, -10, 10}, {0, inf, false, -10, 10},     {1e300, 1e300, false, -10, 10},
       {3, 1, false, -10, 10},
   };
   for (const Case& c : cases) {
@@ -47,13 +47,13 @@ TEST(FitAxisRange, WholeNumbersOutwardAndAtLeastOneWide) {
 
 struct FitCase {
   char kind;
-  const char* f;       // kinds 1 and 2
-  const char* x;       // kinds 3 and 4
+  const char* f; // kinds 1 and 2
+  const char* x; // kinds 3 and 4
   const char* y;
   const char* z;
-  Box domain;          // the kind's domain fields, in the domain dialog's order
+  Box domain; // the kind's domain fields, in the domain dialog's order
   bool fitted;
-  Box axes;            // the box after the fit
+  Box axes; // the box after the fit
 };
 
 void setDomain(GraphState& g, const Box& d) {

@@ -84,7 +84,8 @@ SvgShapes parseSvg(const QByteArray& svg) {
     if (xml.name() == QLatin1String("path") && fill.top() != QLatin1String("none"))
       shapes.fills.push_back(svgColor(fill.top()));
     if (xml.name() == QLatin1String("image")) ++shapes.images;
-    if (xml.name() == QLatin1String("text")) shapes.letters.push_back(xml.readElementText().toStdString());
+    if (xml.name() == QLatin1String("text"))
+      shapes.letters.push_back(xml.readElementText().toStdString());
   }
   EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
   return shapes;
@@ -177,8 +178,16 @@ TEST(VectorFiles, RasterisedTheyShowThePixelPicture) {
   };
   const QString d = dir.path();
   const Case cases[] = {
-      {PictureFormat::Pdf, "g.pdf", "pdftoppm", {"-r", "72", "-png", "-singlefile", d + "/g.pdf", d + "/pdf"}, "pdf.png"},
-      {PictureFormat::Svg, "g.svg", "rsvg-convert", {d + "/g.svg", "-o", d + "/svg.png"}, "svg.png"},
+      {PictureFormat::Pdf,
+       "g.pdf",
+       "pdftoppm",
+       {"-r", "72", "-png", "-singlefile", d + "/g.pdf", d + "/pdf"},
+       "pdf.png"},
+      {PictureFormat::Svg,
+       "g.svg",
+       "rsvg-convert",
+       {d + "/g.svg", "-o", d + "/svg.png"},
+       "svg.png"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -212,7 +221,8 @@ TEST(VectorFiles, RasterisedTheyShowThePixelPicture) {
       EXPECT_LT(qGreen(axis), 25);
       EXPECT_GT(qBlue(axis), 230);
     }
-    std::cout << c.tool << ": " << farPixelShare(raster, p.PictureCopy) << " of the pixels differ\n";
+    std::cout << c.tool << ": " << farPixelShare(raster, p.PictureCopy)
+              << " of the pixels differ\n";
   }
 }
 
@@ -232,9 +242,9 @@ TEST(VectorFiles, AnUnwritableTargetFailsAndLeavesNoFile) {
   }
   EXPECT_FALSE(std::filesystem::exists(inMissingFolder));
   EXPECT_TRUE(std::filesystem::is_empty(aFolder));
-  EXPECT_FALSE(SaveVectorPicture(aFolder + "/empty.svg", PictureFormat::Svg, QImage(),
-                                 p.pictureRecorder)
-                   .ok);
+  EXPECT_FALSE(
+      SaveVectorPicture(aFolder + "/empty.svg", PictureFormat::Svg, QImage(), p.pictureRecorder)
+          .ok);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // `kelvo render`: builds one graph as a user would in the window and writes what it shows.
 #include "app/Cli.h"
 
+#include "graph/AxesFit.h"
 #include "graph/Corrections.h"
 #include "graph/NumberField.h"
 #include "io/Gif.h"
@@ -9,6 +10,7 @@
 #include "io/SafeWrite.h"
 #include "graph/Samples.h"
 #include "io/PictureFiles.h"
+#include "io/VectorPicture.h"
 #include "render/DeferredCanvas.h"
 #include "render/Movie.h"
 #include "render/Program.h"
@@ -48,6 +50,7 @@ struct RenderOptions {
   bool full = false;
   std::optional<std::string> movie, frames;
   std::optional<MovieSpeed> speed;
+  bool fit = false;
 };
 
 std::vector<std::string> splitCommas(const std::string& text) {
@@ -167,6 +170,10 @@ RenderOptions parseOptions(const std::vector<std::string>& args) {
     const std::string& name = args[i];
     if (name == "--no-shading" || name == "--full" || name == "--box") {
       (name == "--full" ? o.full : name == "--box" ? o.box : o.noShading) = true;
+      continue;
+    }
+    if (name == "--fit") {
+      o.fit = true;
       continue;
     }
     // The contours' settings are optional: a following option is not taken as them.
@@ -364,6 +371,13 @@ void applyQuality(Program& p, const RenderOptions& o) {
   p.graph.JpegQuality = static_cast<int>(quality);
 }
 
+// Axes > Fit Axes to Graph; the Draw that follows clears the picture anyway.
+void fitAxes(Program& p) {
+  if (!FitAxesToGraph(p))
+    std::cerr << "kelvo: --fit: the graph cannot be sampled, the axes are kept\n";
+  if (p.graph.AxesChanged) AxesChangedPicture(p);
+}
+
 // File > Open Graph by the window's rules; the reason when the picture cannot be had.
 DecodedPicture openPicture(const std::string& path) {
   if (openFormatOf(path) == PictureFormat::Unknown) {
@@ -433,12 +447,29 @@ void parseContourSettings(Program& p, const std::string& value) {
   p.graph.Contours3D = v.size() == 3;
 }
 
+bool isVectorName(const std::optional<std::string>& out) {
+  if (!out) return false;
+  const PictureFormat format = pictureFormatOf(*out);
+  return format == PictureFormat::Svg || format == PictureFormat::Pdf;
+}
+
+// The picture file: a raster picture, or the drawing as vectors for .svg and .pdf.
+FileResult writePicture(const Program& p, const RenderOptions& o,
+                        const std::array<std::string, 6>& captions) {
+  const FullGraphLabels labels = LabelsAfterDraw(p.graph, captions);
+  if (isVectorName(o.out)) {
+    const PictureFormat format = pictureFormatOf(*o.out);
+    return o.full ? SaveVectorFullGraph(*o.out, format, p, labels)
+                  : SaveVectorPicture(*o.out, format, p.PictureCopy, p.pictureRecorder);
+  }
+  const QImage picture = o.full ? ComposeFullGraph(p, labels) : p.PictureCopy;
+  return SavePicture(picture, *o.out, p.graph.JpegQuality);
+}
+
 int writeOutputs(const Program& p, const RenderOptions& o,
                  const std::array<std::string, 6>& captions) {
   if (o.out) {
-    const QImage picture =
-        o.full ? ComposeFullGraph(p, LabelsAfterDraw(p.graph, captions)) : p.PictureCopy;
-    const FileResult r = SavePicture(picture, *o.out, p.graph.JpegQuality);
+    const FileResult r = writePicture(p, o, captions);
     if (!r.ok) {
       std::cerr << "kelvo: cannot write " << *o.out << ": " << r.message << '\n';
       return ExitWrite;
@@ -467,9 +498,10 @@ void applyMovieSettings(Program& p, const RenderOptions& o) {
 int writeMovie(Program& p, const std::string& path) {
   // The frames are painted when they are written; the build need not show them.
   NullCanvas unseen;
+  Canvas* const shown = p.canvas;
   p.canvas = &unseen;
   BuildMovieFrames(p);
-  p.canvas = &p.pictureCanvas;
+  p.canvas = shown;
   std::vector<unsigned char> bytes;
   FileResult r = EncodeAnimatedGif(MovieFrameImages(p), movieGifDelay(p.graph), 0, bytes);
   if (r.ok)
@@ -482,11 +514,9 @@ int writeMovie(Program& p, const std::string& path) {
 
 void checkOutputName(const std::optional<std::string>& out) {
   if (!out) return;
-  const PictureFormat format = pictureFormatOf(*out);
-  if (format == PictureFormat::Svg || format == PictureFormat::Pdf)
-    throw UsageError{"--out: SVG and PDF pictures are not available in this version"};
-  if (format == PictureFormat::Unknown)
-    throw UsageError{"--out: the picture's name must end in .bmp, .jpg, .jpeg, .gif or .png"};
+  if (pictureFormatOf(*out) == PictureFormat::Unknown)
+    throw UsageError{
+        "--out: the picture's name must end in .bmp, .jpg, .jpeg, .gif, .png, .svg or .pdf"};
 }
 
 // Qt's note about a missing runtime folder says nothing about the picture; keep the rest.
@@ -531,8 +561,10 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   // the painting thread while the picture is computed, and the painting follows. An opened
   // picture is painted straight into the picture, so the drawing over it must be too.
   std::optional<DeferredCanvas> deferred;
+  // Only a vector picture needs the drawing kept.
+  p.pictureRecorder.setRecording(isVectorName(o.out));
   if (!o.open) {
-    deferred.emplace(p.pictureCanvas, PreparePictureFont);
+    deferred.emplace(p.pictureRecorder, PreparePictureFont);
     p.canvas = &*deferred;
   }
   p.ClientWidth = o.width;
@@ -551,6 +583,7 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
     if (o.plane) planeValues(p, *o.plane);
     if (o.line) lineValues(p, *o.line);
     applyMovieSettings(p, o);
+    if (o.fit) fitAxes(p);
   } catch (const UsageError& e) {
     std::cerr << "kelvo render: " << e.message << '\n';
     return ExitUsage;
@@ -563,7 +596,7 @@ int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
   if (deferred) deferred->streaming();
   DrawSequencePicture(p);
   if (deferred) deferred->finish();
-  p.canvas = &p.pictureCanvas;
+  p.canvas = &p.pictureRecorder;
   CapturePicture(p);
   bool failed = p.graph.EvalFailed;
   runPlaneAndLine(p, o);

@@ -76,6 +76,7 @@ QImage StretchOverPictureBox(const QImage& picture, QSize box) {
 void ShowPictureInBox(Program& p, const QImage& picture) {
   ClearScreenPicture(p);
   paintStretched(p.Picture, picture);
+  p.pictureRecorder.restartFrom(p.Picture);
   CapturePicture(p);
 }
 
@@ -88,7 +89,10 @@ void ChangeGraphSize(Program& p, double factor) {
   SetViewTransform(p.view, g.PlaneDistance, g.Rho, g.Theta, g.Phi);
   FitViewToAxes(p.view, g);
   ClearScreenPicture(p);
-  if (g.HasDrawn) paintStretched(p.Picture, drawn);
+  if (g.HasDrawn) {
+    paintStretched(p.Picture, drawn);
+    p.pictureRecorder.restartFrom(p.Picture);
+  }
   CapturePicture(p);
 }
 
@@ -106,29 +110,45 @@ FullGraphLabels LabelsAfterDraw(const GraphState& g, const std::array<std::strin
   return labels;
 }
 
-QImage ComposeFullGraph(const Program& p, const FullGraphLabels& labels) {
+QRect FullGraphArea(const Program& p, const FullGraphLabels& labels) {
   const View& v = p.view;
-  const std::vector<LabelBox> boxes = labelBoxes(p, labels);
   // The graphing rectangle with the margin the window leaves, and every label that shows.
   QRect shown(QPoint(2, 2), QPoint(v.GraphRight + 7, v.GraphBottom + 27));
-  for (const LabelBox& label : boxes)
+  for (const LabelBox& label : labelBoxes(p, labels))
     if (!label.text.isEmpty()) shown |= inkOf(label).adjusted(0, 0, 4, 4);
-  shown &= QRect(2, 2, std::max(0, p.ClientWidth - 2), std::max(0, p.ClientHeight - 2));
-  if (shown.isEmpty()) return {};
-  QImage full(shown.size(), QImage::Format_RGB32);
-  full.fill(Qt::white);
-  QPainter painter(&full);
-  painter.translate(-shown.topLeft());
+  return shown & QRect(2, 2, std::max(0, p.ClientWidth - 2), std::max(0, p.ClientHeight - 2));
+}
+
+void PaintFullGraph(QPainter& painter, const Program& p, const FullGraphLabels& labels,
+                    const std::function<void(QPainter&)>& drawPicture) {
+  const View& v = p.view;
+  painter.save();
+  painter.translate(-FullGraphArea(p, labels).topLeft());
   painter.setPen(qColor(p.graph.FrameColor));
   painter.setBrush(qColor(p.graph.BackgroundColor));
   painter.drawRect(v.GraphLeft, v.GraphTop, v.GraphRight - v.GraphLeft - 1,
                    v.GraphBottom - v.GraphTop - 1);
-  if (!p.PictureCopy.isNull()) painter.drawImage(v.GraphLeft + 1, v.GraphTop + 1, p.PictureCopy);
-  for (const LabelBox& label : boxes) {
+  painter.save();
+  painter.translate(v.GraphLeft + 1, v.GraphTop + 1);
+  drawPicture(painter);
+  painter.restore();
+  for (const LabelBox& label : labelBoxes(p, labels)) {
     if (label.text.isEmpty()) continue;
     painter.setFont(label.font);
     painter.setPen(label.colour);
     painter.drawText(label.box, static_cast<int>(label.alignment), label.text);
   }
+  painter.restore();
+}
+
+QImage ComposeFullGraph(const Program& p, const FullGraphLabels& labels) {
+  const QRect shown = FullGraphArea(p, labels);
+  if (shown.isEmpty()) return {};
+  QImage full(shown.size(), QImage::Format_RGB32);
+  full.fill(Qt::white);
+  QPainter painter(&full);
+  PaintFullGraph(painter, p, labels, [&](QPainter& picture) {
+    if (!p.PictureCopy.isNull()) picture.drawImage(0, 0, p.PictureCopy);
+  });
   return full;
 }

@@ -6,8 +6,10 @@
 #include "render/Program.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <array>
+#include <functional>
 #include <string>
 
 // The picture stretched to the box, proportions not kept, nearest pixels as a plain stretch.
@@ -33,3 +35,10 @@ FullGraphLabels LabelsAfterDraw(const GraphState& g, const std::array<std::strin
 // out (title, framed picture, function and parameter lines; not the rotation panel), wide and
 // tall enough for the graphing rectangle and every label shown.
 QImage ComposeFullGraph(const Program& p, const FullGraphLabels& labels);
+// The same in parts: the client-area rectangle the full graph covers (empty when nothing
+// shows), and its painting with the painter's origin at that rectangle's corner, on a white
+// ground laid by the caller; drawPicture paints the picture with the origin at the picture
+// box's corner.
+QRect FullGraphArea(const Program& p, const FullGraphLabels& labels);
+void PaintFullGraph(QPainter& painter, const Program& p, const FullGraphLabels& labels,
+                    const std::function<void(QPainter&)>& drawPicture);

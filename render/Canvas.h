@@ -6,6 +6,7 @@
 #include "render/LinePixels.h"
 #include "render/View.h"
 
+#include <QFont>
 #include <QImage>
 
 #include <cstdint>
@@ -88,6 +89,8 @@ public:
   int textWidth(std::string_view) override { return 0; }
   Color pixel(std::int32_t, std::int32_t) override { return clNone; }
 };
+// The font of the letters on the picture.
+QFont PictureFont();
 
 // Loads the picture font, so that the first text drawn afterwards costs little. It may run
 // on any thread once the QGuiApplication exists.

@@ -107,6 +107,10 @@ void ImageCanvas::polygon(std::span<const Pixel> points) {
   }
 }
 
+QFont PictureFont() {
+  return pictureFont();
+}
+
 void PreparePictureFont() {
   if (haveGuiApplication())
     (void)QFontMetrics(pictureFont()).horizontalAdvance(QStringLiteral("M"));

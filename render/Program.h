@@ -6,6 +6,7 @@
 #include "graph/Session.h"
 #include "render/Canvas.h"
 #include "render/CellList.h"
+#include "render/PictureRecorder.h"
 #include "render/View.h"
 
 #include <QImage>
@@ -35,10 +36,12 @@ struct Program : Session {
   // line and the benchmarks draw it at once.
   bool CurvePauses = true;
 
-  // The canvas every renderer draws on: by default pictureCanvas over Picture; a test may
+  // The canvas every renderer draws on: by default pictureRecorder, which paints through
+  // pictureCanvas into Picture and keeps the drawing for the vector pictures; a test may
   // point it at a recording canvas.
   ImageCanvas pictureCanvas{Picture};
-  Canvas* canvas = &pictureCanvas;
+  PictureRecorder pictureRecorder{pictureCanvas};
+  Canvas* canvas = &pictureRecorder;
 
   // Slot 0 is the cell under construction, slots 1.. the cells of the current picture. It
   // holds at least CellListCapacity + 1 records and grows before a drawing that makes more.

@@ -129,6 +129,7 @@ TKelvoScrn1::TKelvoScrn1(Forms& forms)
   setCentralWidget(m_area);
   createControls();
   createFileMenu();
+  createVectorItems();
   createEditMenu();
   createFunctionMenu();
   createDrawMenu();

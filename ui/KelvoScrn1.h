@@ -60,6 +60,7 @@ public:
   void Function1Click();
   void ChangeAxes1Click();
   void DrawAxes1Click();
+  void FitAxes1Click();
   void View1Click();
   void Samples1Click();
   void Help1Click();
@@ -104,6 +105,11 @@ public:
   void ListFunctionvalues1Click();
   void Colors2Click();
   void Colors1Click();
+  // File > Save Graph > Save as SVG or PDF: the picture as a vector drawing.
+  void SaveVectorGraph1Click();
+  // Writes it to the path (SVG or PDF by its extension); false (with a message shown) on
+  // failure.
+  bool saveVectorGraph(const QString& path);
 
   // For the colour windows, after they drew on the picture or changed its colours.
   void showRecoloredPicture();
@@ -140,6 +146,7 @@ public:
   QAction* Draw1;
   QAction* ChangeAxes1;
   QAction* DrawAxes1;
+  QAction* FitAxes1;
   QAction* View1;
   QAction* OpenGraph1;
   QMenu* saveGraphMenu;
@@ -176,6 +183,7 @@ public:
   QAction* ListFunctionvalues1;
   QAction* Colors2;
   QAction* Colors1;
+  QAction* SaveVectorGraph1;
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -199,6 +207,7 @@ private:
   void createControls();
   // Each menu file builds its own menus, in the menu bar's order.
   void createFileMenu();
+  void createVectorItems();
   void createEditMenu();
   void createFunctionMenu();
   void createDrawMenu();

@@ -114,7 +114,6 @@ TEST(Usage, ErrorsExitTwoWithAMessage) {
       {"render", "--window", "0x600"},
       {"render", "--window", "800"},
       {"render", "--grid", "mauve"},
-      {"render", "--out", "x.svg"},
       {"render", "--quality", "85"},
       {"render", "--size", "70"},
       {"render", "--window", "4x4"},

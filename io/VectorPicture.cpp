@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+// SVG and PDF documents of the picture, painted through the same canvas operations as the
+// picture itself.
+#include "io/VectorPicture.h"
+
+#include "io/SafeWrite.h"
+#include "render/PainterCanvas.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+namespace {
+
+// The record painted again into a fresh image: its base, or black until its first fill.
+QImage replayed(const PictureRecorder& recorder, QSize size) {
+  QImage image = recorder.base().isNull() ? QImage(size, QImage::Format_RGB32)
+                                          : recorder.base().convertToFormat(QImage::Format_RGB32);
+  if (recorder.base().isNull()) image.fill(Qt::black);
+  ImageCanvas canvas(image);
+  recorder.replay(canvas);
+  return image;
+}
+
+// The generator gives the drawing's size in millimetres, which viewers round to a pixel more
+// or less; the size in pixels makes it as large as the picture.
+void measureInPixels(QByteArray& svg, QSize size) {
+  const qsizetype start = svg.indexOf("<svg width=\"");
+  const qsizetype end = start < 0 ? -1 : svg.indexOf('\n', start);
+  if (end < 0) return;
+  const QByteArray line = "<svg width=\"" + QByteArray::number(size.width()) + "\" height=\"" +
+                          QByteArray::number(size.height()) + "\"";
+  svg.replace(start, end - start, line);
+}
+
+FileResult paintSvg(QSize size, const std::function<void(QPainter&)>& paint, QBuffer& buffer) {
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  // At the resolution of a plain screen the document measures as many pixels as the picture.
+  svg.setResolution(96);
+  svg.setTitle(QStringLiteral("Kelvo graph"));
+  QPainter painter;
+  if (!painter.begin(&svg)) return Failed("the SVG drawing could not be started");
+  paint(painter);
+  painter.end();
+  return {};
+}
+
+FileResult paintPdf(QSize size, const std::function<void(QPainter&)>& paint, QBuffer& buffer) {
+  QPdfWriter pdf(&buffer);
+  // One point per pixel: a page as large as the picture, drawn at 72 dots per inch.
+  pdf.setResolution(72);
+  pdf.setPageLayout(
+      QPageLayout(QPageSize(QSizeF(size), QPageSize::Point, QString(), QPageSize::ExactMatch),
+                  QPageLayout::Portrait, QMarginsF()));
+  pdf.setTitle(QStringLiteral("Kelvo graph"));
+  pdf.setCreator(QStringLiteral("Kelvo"));
+  QPainter painter;
+  if (!painter.begin(&pdf)) return Failed("the PDF drawing could not be started");
+  paint(painter);
+  if (!painter.end()) return Failed("the PDF drawing could not be finished");
+  return {};
+}
+
+} // namespace
+
+bool RecordMatchesPicture(const PictureRecorder& recorder, const QImage& picture) {
+  if (!recorder.complete() || picture.isNull()) return false;
+  if (!recorder.base().isNull() && recorder.base().size() != picture.size()) return false;
+  return replayed(recorder, picture.size()) == picture.convertToFormat(QImage::Format_RGB32);
+}
+
+void PaintVectorPicture(QPainter& painter, const QImage& picture, const PictureRecorder& recorder) {
+  if (!RecordMatchesPicture(recorder, picture)) {
+    painter.drawImage(0, 0, picture);
+    return;
+  }
+  if (!recorder.base().isNull()) painter.drawImage(0, 0, recorder.base());
+  painter.save();
+  painter.setClipRect(QRect(QPoint(0, 0), picture.size()));
+  PainterCanvas canvas(painter, picture.size());
+  recorder.replay(canvas);
+  painter.restore();
+}
+
+namespace {
+
+FileResult encodeDocument(PictureFormat format, QSize size,
+                          const std::function<void(QPainter&)>& paint, QByteArray& bytes) {
+  bytes.clear();
+  if (size.isEmpty()) return Failed("the picture is empty");
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  FileResult result;
+  if (format == PictureFormat::Svg)
+    result = paintSvg(size, paint, buffer);
+  else if (format == PictureFormat::Pdf)
+    result = paintPdf(size, paint, buffer);
+  else
+    result = Failed("unsupported picture format");
+  buffer.close();
+  if (!result.ok) return result;
+  if (format == PictureFormat::Svg) measureInPixels(bytes, size);
+  return {};
+}
+
+FileResult writeDocument(const std::string& path, PictureFormat format, QSize size,
+                         const std::function<void(QPainter&)>& paint) {
+  QByteArray bytes;
+  const FileResult encoded = encodeDocument(format, size, paint, bytes);
+  if (!encoded.ok) return encoded;
+  return WriteFileSafely(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+} // namespace
+
+FileResult EncodeVectorDocument(PictureFormat format, QSize size,
+                                const std::function<void(QPainter&)>& paint,
+                                std::vector<unsigned char>& out) {
+  QByteArray bytes;
+  const FileResult result = encodeDocument(format, size, paint, bytes);
+  out.assign(bytes.begin(), bytes.end());
+  return result;
+}
+
+FileResult SaveVectorPicture(const std::string& path, PictureFormat format, const QImage& picture,
+                             const PictureRecorder& recorder) {
+  return writeDocument(path, format, picture.size(),
+                       [&](QPainter& painter) { PaintVectorPicture(painter, picture, recorder); });
+}
+
+FileResult SaveVectorFullGraph(const std::string& path, PictureFormat format, const Program& p,
+                               const FullGraphLabels& labels) {
+  const QRect area = FullGraphArea(p, labels);
+  return writeDocument(path, format, area.size(), [&](QPainter& painter) {
+    painter.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
+    PaintFullGraph(painter, p, labels, [&](QPainter& at) {
+      if (!p.PictureCopy.isNull()) PaintVectorPicture(at, p.PictureCopy, p.pictureRecorder);
+    });
+  });
+}

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+// The picture as a vector drawing: SVG through Qt's SVG generator, PDF through its PDF writer.
+#pragma once
+
+#include "io/Codec.h"
+#include "io/GraphImage.h"
+#include "io/PictureNames.h"
+#include "render/PictureRecorder.h"
+
+#include <QImage>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QPainter;
+
+// Whether replaying the record on a pixel canvas gives exactly `picture`: only then may the
+// record stand for it.
+bool RecordMatchesPicture(const PictureRecorder& recorder, const QImage& picture);
+
+// Paints the picture at the painter's origin: the recorded shapes, lines and letters when the
+// record matches it, the picture as an image otherwise.
+void PaintVectorPicture(QPainter& painter, const QImage& picture, const PictureRecorder& recorder);
+
+// An SVG or PDF document of the given size in pixels (points, for the PDF) painted by `paint`.
+FileResult EncodeVectorDocument(PictureFormat format, QSize size,
+                                const std::function<void(QPainter&)>& paint,
+                                std::vector<unsigned char>& out);
+
+// Writes the picture (Save Only inside rectangle), or the full graph with its title and
+// labels, as an SVG or PDF file through WriteFileSafely: the whole file or none.
+FileResult SaveVectorPicture(const std::string& path, PictureFormat format, const QImage& picture,
+                             const PictureRecorder& recorder);
+FileResult SaveVectorFullGraph(const std::string& path, PictureFormat format, const Program& p,
+                               const FullGraphLabels& labels);

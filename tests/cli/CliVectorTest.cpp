@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+// kelvo render --fit, and --out as an SVG or PDF drawing.
+#include "graph/AxesFit.h"
+#include "graph/Samples.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+struct RenderRun {
+  int status = -1;
+  std::string output; // stdout and stderr
+};
+
+RenderRun kelvoRender(const std::vector<std::string>& args) {
+  std::string command = "env -u DISPLAY '" KELVO_BINARY "' render";
+  for (const std::string& a : args) command += " '" + a + "'";
+  command += " 2>&1";
+  RenderRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  std::size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+std::string bytesOf(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::filesystem::path scratch(const std::string& name) {
+  const auto dir = std::filesystem::temp_directory_path() / "kelvo-cli-vector-test";
+  std::filesystem::create_directories(dir);
+  std::filesystem::remove(dir / name);
+  return dir / name;
+}
+
+// --fit draws exactly what --axes with the fitted box draws.
+TEST(RenderFit, DrawsAsTheFittedAxesWould) {
+  struct Case {
+    std::vector<std::string> graph;
+    char kind;
+    int sample;
+  };
+  const Case cases[] = {
+      {{"--sample", "1"}, '1', 1},
+      {{"--kind", "4", "--sample", "1"}, '4', 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.graph.back());
+    Session s;
+    ChooseGraphKind(s, c.kind);
+    ChooseSample(s, c.kind, c.sample);
+    const double zBefore = s.graph.AxisZMax;
+    ASSERT_TRUE(FitAxesToGraph(s));
+    const GraphState& g = s.graph;
+    EXPECT_NE(g.AxisZMax, zBefore) << "the fit must change something to be seen";
+    std::ostringstream axes;
+    axes << g.AxisXMin << ',' << g.AxisXMax << ',' << g.AxisYMin << ',' << g.AxisYMax << ','
+         << g.AxisZMin << ',' << g.AxisZMax;
+    const auto fitted = scratch("fitted.png"), given = scratch("given.png");
+    std::vector<std::string> fit = c.graph, explicitAxes = c.graph;
+    fit.insert(fit.end(), {"--fit", "--out", fitted.string()});
+    explicitAxes.insert(explicitAxes.end(), {"--axes", axes.str(), "--out", given.string()});
+    ASSERT_EQ(kelvoRender(fit).status, 0);
+    ASSERT_EQ(kelvoRender(explicitAxes).status, 0);
+    EXPECT_EQ(bytesOf(fitted), bytesOf(given));
+  }
+}
+
+TEST(RenderFit, AFunctionThatCannotBeSampledKeepsTheAxes) {
+  const auto fitted = scratch("failed-fit.png"), plain = scratch("failed-plain.png");
+  const RenderRun run = kelvoRender({"--function", "x+", "--fit", "--out", fitted.string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("--fit"), std::string::npos) << run.output;
+  EXPECT_EQ(kelvoRender({"--function", "x+", "--out", plain.string()}).status, 1);
+  EXPECT_EQ(bytesOf(fitted), bytesOf(plain));
+}
+
+TEST(RenderVector, SvgAndPdfByExtensionInAnyCase) {
+  struct Case {
+    const char* name;
+    const char* start;
+  };
+  for (const Case& c : {Case{"g.svg", "<?xml"}, Case{"g.SVG", "<?xml"}, Case{"g.pdf", "%PDF-"},
+                        Case{"g.Pdf", "%PDF-"}}) {
+    SCOPED_TRACE(c.name);
+    const auto out = scratch(c.name);
+    ASSERT_EQ(kelvoRender({"--function", "x*y", "--curves", "10,10", "--out", out.string()}).status,
+              0);
+    EXPECT_EQ(bytesOf(out).rfind(c.start, 0), 0u);
+  }
+  // The full graph carries its title as text.
+  const auto full = scratch("full.svg");
+  ASSERT_EQ(
+      kelvoRender({"--function", "x", "--title", "Plain", "--full", "--out", full.string()}).status,
+      0);
+  EXPECT_NE(bytesOf(full).find(">Plain</text>"), std::string::npos);
+}
+
+TEST(RenderVector, UnwritableTargetExitsThreeAndLeavesNothing) {
+  const auto folder = scratch("a-folder.svg");
+  std::filesystem::create_directories(folder);
+  for (const std::string& out : {std::string("/nonexistent-dir/x.svg"),
+                                 std::string("/nonexistent-dir/x.pdf"), folder.string()}) {
+    SCOPED_TRACE(out);
+    const RenderRun run = kelvoRender({"--function", "x", "--out", out});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(run.output.find(out), std::string::npos) << run.output;
+  }
+  EXPECT_FALSE(std::filesystem::exists("/nonexistent-dir"));
+  EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+} // namespace

@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: MIT
+// The picture as SVG and PDF: the record behind it, the shapes in the documents, and how
+// close they come to the pixel picture once rasterised.
+#include "io/VectorPicture.h"
+
+#include "graph/Samples.h"
+#include "io/GraphImage.h"
+#include "render/PainterCanvas.h"
+#include "render/Sequences.h"
+#include "render/View.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iostream>
+#include <stack>
+
+namespace {
+
+// Sample 1 of kind 1 drawn as the window draws it, with the box, and captured.
+void drawSample(Program& p, int curves) {
+  ChooseGraphKind(p, '1');
+  ShowMainWindowPicture(p);
+  ChooseSample(p, '1', 1);
+  p.graph.XCurves = p.graph.YCurves = curves;
+  p.graph.DrawBoxChecked = true;
+  DrawSequencePicture(p);
+  CapturePicture(p);
+}
+
+// The brush of every filled polygon and the text of every letter, in drawing order.
+class ShapeLog : public Canvas {
+public:
+  std::vector<Color> fills;
+  std::vector<std::string> letters;
+  void setPenColor(Color) override {}
+  void setPenStyle(std::uint8_t) override {}
+  void setBrushColor(Color c) override { m_brush = c; }
+  void setFontColor(Color) override {}
+  void fill(Color) override {}
+  void moveTo(std::int32_t, std::int32_t) override {}
+  void lineTo(std::int32_t, std::int32_t) override {}
+  void polygon(std::span<const Pixel> points) override {
+    if (points.size() >= 3) fills.push_back(m_brush);
+  }
+  void textOut(std::int32_t, std::int32_t, int, std::string_view text) override {
+    letters.emplace_back(text);
+  }
+  int textWidth(std::string_view) override { return 0; }
+  Color pixel(std::int32_t, std::int32_t) override { return clNone; }
+
+private:
+  Color m_brush = clWhite;
+};
+
+struct SvgShapes {
+  std::vector<Color> fills; // filled paths, with the fill their group gives them
+  std::vector<std::string> letters;
+  int images = 0;
+};
+
+Color svgColor(QStringView text) {
+  return fromRgb32(QColor(text.toString()).rgb());
+}
+
+SvgShapes parseSvg(const QByteArray& svg) {
+  SvgShapes shapes;
+  QXmlStreamReader xml(svg);
+  std::stack<QString> fill;
+  fill.push(QStringLiteral("none"));
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isEndElement() && xml.name() == QLatin1String("g")) fill.pop();
+    if (!xml.isStartElement()) continue;
+    const auto attributes = xml.attributes();
+    const QString own = attributes.value("fill").toString();
+    if (xml.name() == QLatin1String("g")) fill.push(own.isEmpty() ? fill.top() : own);
+    if (xml.name() == QLatin1String("path") && fill.top() != QLatin1String("none"))
+      shapes.fills.push_back(svgColor(fill.top()));
+    if (xml.name() == QLatin1String("image")) ++shapes.images;
+    if (xml.name() == QLatin1String("text"))
+      shapes.letters.push_back(xml.readElementText().toStdString());
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  return shapes;
+}
+
+QByteArray encode(PictureFormat format, const Program& p) {
+  std::vector<unsigned char> bytes;
+  const FileResult r = EncodeVectorDocument(
+      format, p.PictureCopy.size(),
+      [&](QPainter& painter) { PaintVectorPicture(painter, p.PictureCopy, p.pictureRecorder); },
+      bytes);
+  EXPECT_TRUE(r.ok) << r.message;
+  return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+// Pixels whose colour differs from the reference's by more than a quarter in some channel.
+double farPixelShare(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return 1;
+  long long far = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb u = a.pixel(x, y), v = b.pixel(x, y);
+      far += std::abs(qRed(u) - qRed(v)) > 64 || std::abs(qGreen(u) - qGreen(v)) > 64 ||
+             std::abs(qBlue(u) - qBlue(v)) > 64;
+    }
+  return double(far) / (double(a.width()) * a.height());
+}
+
+TEST(PictureRecord, StandsForThePictureUntilSomethingPaintsBehindIt) {
+  Program p;
+  drawSample(p, 20);
+  EXPECT_TRUE(RecordMatchesPicture(p.pictureRecorder, p.PictureCopy));
+  // A rotation starts again at its fill: the record does not grow from one to the next.
+  RotatePicture(p, Arrow::Left);
+  const std::size_t oneRotation = p.pictureRecorder.operationCount();
+  RotatePicture(p, Arrow::Left);
+  EXPECT_EQ(p.pictureRecorder.operationCount(), oneRotation);
+  CapturePicture(p);
+  EXPECT_TRUE(RecordMatchesPicture(p.pictureRecorder, p.PictureCopy));
+  // A graph-size change paints the picture as an image: the record starts on it.
+  ChangeGraphSize(p, 0.8);
+  EXPECT_TRUE(RecordMatchesPicture(p.pictureRecorder, p.PictureCopy));
+  p.Picture.setPixel(5, 5, qRgb(1, 2, 3));
+  CapturePicture(p);
+  EXPECT_FALSE(RecordMatchesPicture(p.pictureRecorder, p.PictureCopy));
+  // Such a picture goes into the document as an image, with no shapes.
+  const SvgShapes shapes = parseSvg(encode(PictureFormat::Svg, p));
+  EXPECT_EQ(shapes.images, 1);
+  EXPECT_TRUE(shapes.fills.empty());
+}
+
+TEST(PictureRecord, DropsItselfPastItsLimitUntilTheNextFill) {
+  QImage image(4, 4, QImage::Format_RGB32);
+  ImageCanvas pixels(image);
+  PictureRecorder recorder(pixels);
+  EXPECT_FALSE(recorder.complete()) << "nothing is known of the picture before a fill";
+  recorder.fill(clWhite);
+  for (std::size_t i = 0; i < PictureRecorder::MaxOperations; ++i) recorder.lineTo(1, 1);
+  EXPECT_FALSE(recorder.complete());
+  EXPECT_EQ(recorder.operationCount(), 0u);
+  recorder.fill(clWhite);
+  EXPECT_TRUE(recorder.complete());
+}
+
+TEST(SvgPicture, OneFilledPathPerCellInPaintersOrderAndLettersAsText) {
+  Program p;
+  drawSample(p, 12);
+  ShapeLog drawn;
+  p.pictureRecorder.replay(drawn);
+  ASSERT_GE(drawn.fills.size(), 144u); // the cells, then the box's faces if any
+  const SvgShapes shapes = parseSvg(encode(PictureFormat::Svg, p));
+  // The cells (and box faces) in the order they were painted; the background is a rect.
+  EXPECT_EQ(shapes.images, 0);
+  EXPECT_EQ(shapes.fills, drawn.fills);
+  EXPECT_EQ(shapes.letters, drawn.letters);
+  EXPECT_EQ(shapes.letters, (std::vector<std::string>{"Y", "Z", "X", "Y", "Z", "X"}));
+}
+
+// Rasterised by the usual tools, the documents show the pixel picture up to anti-aliasing.
+TEST(VectorFiles, RasterisedTheyShowThePixelPicture) {
+  Program p;
+  drawSample(p, 30);
+  QTemporaryDir dir;
+  struct Case {
+    PictureFormat format;
+    const char* name;
+    const char* tool;
+    QStringList arguments;
+    const char* raster;
+  };
+  const QString d = dir.path();
+  const Case cases[] = {
+      {PictureFormat::Pdf,
+       "g.pdf",
+       "pdftoppm",
+       {"-r", "72", "-png", "-singlefile", d + "/g.pdf", d + "/pdf"},
+       "pdf.png"},
+      {PictureFormat::Svg,
+       "g.svg",
+       "rsvg-convert",
+       {d + "/g.svg", "-o", d + "/svg.png"},
+       "svg.png"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = (d + "/" + c.name).toStdString();
+    const FileResult r = SaveVectorPicture(path, c.format, p.PictureCopy, p.pictureRecorder);
+    ASSERT_TRUE(r.ok) << r.message;
+    if (c.format == PictureFormat::Pdf) {
+      QFile file(QString::fromStdString(path));
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+      const QByteArray pdf = file.readAll();
+      EXPECT_TRUE(pdf.startsWith("%PDF-"));
+      EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
+                    pdf.count("/Type /Page/") + pdf.count("/Type /Page "),
+                1);
+    }
+    if (QStandardPaths::findExecutable(c.tool).isEmpty()) {
+      std::cout << c.tool << " is not installed: the rasterised comparison is skipped\n";
+      continue;
+    }
+    ASSERT_EQ(QProcess::execute(c.tool, c.arguments), 0);
+    const QImage raster(d + "/" + c.raster);
+    ASSERT_EQ(raster.size(), p.PictureCopy.size());
+    EXPECT_LT(farPixelShare(raster, p.PictureCopy), 0.03);
+    // The z axis is a vertical line: rasterised it must fill its own column of pixels, in the
+    // axes colour, not smear half over the next one.
+    const int axisX = ProjectPoint(p.view, 0, 0, 0).x;
+    for (const int y : {20, 60, 300}) {
+      SCOPED_TRACE(y);
+      const QRgb axis = raster.pixel(axisX, y);
+      EXPECT_GT(qRed(axis), 230);
+      EXPECT_LT(qGreen(axis), 25);
+      EXPECT_GT(qBlue(axis), 230);
+    }
+    std::cout << c.tool << ": " << farPixelShare(raster, p.PictureCopy)
+              << " of the pixels differ\n";
+  }
+}
+
+TEST(VectorFiles, AnUnwritableTargetFailsAndLeavesNoFile) {
+  Program p;
+  drawSample(p, 8);
+  QTemporaryDir dir;
+  const std::string inMissingFolder = dir.path().toStdString() + "/missing/g.svg";
+  const std::string aFolder = dir.path().toStdString();
+  for (const std::string& path : {inMissingFolder, aFolder}) {
+    for (const PictureFormat format : {PictureFormat::Svg, PictureFormat::Pdf}) {
+      SCOPED_TRACE(path);
+      const FileResult r = SaveVectorPicture(path, format, p.PictureCopy, p.pictureRecorder);
+      EXPECT_FALSE(r.ok);
+      EXPECT_FALSE(r.message.empty());
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(inMissingFolder));
+  EXPECT_TRUE(std::filesystem::is_empty(aFolder));
+  EXPECT_FALSE(
+      SaveVectorPicture(aFolder + "/empty.svg", PictureFormat::Svg, QImage(), p.pictureRecorder)
+          .ok);
+}
+
+} // namespace

@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -136,6 +137,7 @@ TKelvoScrn1::TKelvoScrn1(Forms& forms)
   createMovieMenu();
   createSamplesMenu();
   createHelpMenu();
+  createLiveView();
   QCoreApplication::instance()->installEventFilter(new EscapeCancels(*this));
   resize(1000, 720);
 }
@@ -226,6 +228,7 @@ void TKelvoScrn1::showForKind() {
   placeControls();
   updateMenusForKind();
   PaintBox1->showPicture();
+  PaintBox1->setFocus();
   if (m_forms.maximized)
     showMaximized();
   else
@@ -264,10 +267,14 @@ void TKelvoScrn1::relayout() {
   }
   m_layoutPending = false;
   GraphState& g = p.graph;
+  const QSize before = p.Picture.size();
   ComputeGraphRect(p.view, g, p.ClientWidth, p.ClientHeight);
   SetViewTransform(p.view, g.PlaneDistance, g.Rho, g.Theta, g.Phi);
   FitViewToAxes(p.view, g);
   ScreenSetUpPicture(p);
+  // The old picture stays in the corner until the resizing pauses; then the graph is drawn
+  // again at the new size.
+  if (p.Picture.size() != before && g.GraphShown && !g.MovieMode) m_resizeTimer->start();
   if (g.PictureCopyValid && !p.PictureCopy.isNull() && !p.Picture.isNull()) {
     QPainter painter(&p.Picture);
     painter.drawImage(0, 0, p.PictureCopy);

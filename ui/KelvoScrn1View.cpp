@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace {
 
 // The pause in resizing after which the picture is drawn at the new size.
@@ -21,6 +23,13 @@ constexpr int ResizePauseMs = 150;
 // pictures instead of abandoning every one of them.
 constexpr std::uint32_t StarvedMs = 60;
 constexpr std::uint32_t QuickFrameMs = 40;
+
+// With KELVO_FRAME_LOG set, each live frame writes one line to the error output: whether it
+// was shown or abandoned for a newer view, and its milliseconds.
+void logFrame(bool shown, std::uint32_t ms) {
+  static const bool logging = qEnvironmentVariableIsSet("KELVO_FRAME_LOG");
+  if (logging) std::fprintf(stderr, "kelvo frame %s %u ms\n", shown ? "shown" : "abandoned", ms);
+}
 
 } // namespace
 
@@ -140,9 +149,11 @@ void TKelvoScrn1::runLiveRedraw() {
       refreshAngleFields();
       const std::uint32_t start = p.host->tickCount();
       RedrawViewPicture(p);
+      const std::uint32_t end = p.host->tickCount();
+      logFrame(!p.ViewPending, end - start);
       if (p.ViewPending) continue;
-      m_frameShownAt = p.host->tickCount();
-      m_frameMs = m_frameShownAt - start;
+      m_frameShownAt = end;
+      m_frameMs = end - start;
       showLiveFrame();
     }
     DrawBtn->hide();

@@ -48,13 +48,15 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  // A drag whose release never arrived ends before the new one begins.
+  if (m_dragging) endDrag();
   m_dragging = true;
   m_dragAt = event->position().toPoint();
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
   if (!m_dragging) return;
-  // The release went elsewhere (a grab taken away, say): the drag is over.
+  // The release went elsewhere: the drag is over.
   if (!(event->buttons() & Qt::LeftButton)) return endDrag();
   const QPoint at = event->position().toPoint();
   const QPoint step = at - m_dragAt;

@@ -249,7 +249,8 @@ void TKelvoScrn1::placeControls() {
 }
 
 void TKelvoScrn1::pollRepaint() {
-  if (p.DrawInProgress) PaintBox1->showPicture();
+  // A live frame is shown when it is finished; until then the last one stays on screen.
+  if (p.DrawInProgress && !m_liveRedraw) PaintBox1->showPicture();
 }
 
 void TKelvoScrn1::areaResized() {

@@ -224,6 +224,6 @@ private:
   PendingView m_pending;
   bool m_liveRedraw = false;
   bool m_dragTurned = false, m_dragOver = false;
-  // When the last live frame was shown, and how long it took, in host ticks.
-  std::uint32_t m_frameShownAt = 0, m_frameMs = 0;
+  // When the live frame under way began, and how long the last finished one took, in ticks.
+  std::uint32_t m_frameStartedAt = 0, m_frameMs = 0;
 };

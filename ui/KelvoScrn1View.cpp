@@ -18,10 +18,9 @@ namespace {
 
 // The pause in resizing after which the picture is drawn at the new size.
 constexpr int ResizePauseMs = 150;
-// A newer view abandons the frame under way, except when frames are quick and none has been
-// shown for this long: that frame is finished first, so that a steady drag keeps showing
-// pictures instead of abandoning every one of them.
-constexpr std::uint32_t StarvedMs = 60;
+// A newer view abandons the frame under way, except when frames are quick and this one is
+// past half the time of the last: finishing it shows a picture sooner than starting over, and
+// a steady drag keeps showing pictures instead of abandoning nearly every one.
 constexpr std::uint32_t QuickFrameMs = 40;
 
 // With KELVO_FRAME_LOG set, each live frame writes one line to the error output: whether it
@@ -127,8 +126,9 @@ void TKelvoScrn1::requestLiveView() {
 }
 
 bool TKelvoScrn1::abandonAllowed() const {
-  const std::uint32_t sinceShown = p.host->tickCount() - m_frameShownAt;
-  return !(m_frameMs <= QuickFrameMs && sinceShown >= StarvedMs);
+  if (m_frameMs == 0 || m_frameMs > QuickFrameMs) return true;
+  const std::uint32_t running = p.host->tickCount() - m_frameStartedAt;
+  return 2 * running < m_frameMs;
 }
 
 // Draws frames as a rotation button does, each at the newest view asked for, until no view
@@ -137,7 +137,6 @@ bool TKelvoScrn1::abandonAllowed() const {
 void TKelvoScrn1::runLiveRedraw() {
   m_liveRedraw = true;
   PaintBox1->setShowFinishedFrames(true);
-  m_frameShownAt = p.host->tickCount();
   {
     DrawingScope scope(*this);
     DrawBtn->show();
@@ -147,13 +146,12 @@ void TKelvoScrn1::runLiveRedraw() {
       if (m_pending.zoom) p.graph.Zoom = *m_pending.zoom;
       m_pending = {};
       refreshAngleFields();
-      const std::uint32_t start = p.host->tickCount();
+      m_frameStartedAt = p.host->tickCount();
       RedrawViewPicture(p);
-      const std::uint32_t end = p.host->tickCount();
-      logFrame(!p.ViewPending, end - start);
+      const std::uint32_t ms = p.host->tickCount() - m_frameStartedAt;
+      logFrame(!p.ViewPending, ms);
       if (p.ViewPending) continue;
-      m_frameShownAt = end;
-      m_frameMs = end - start;
+      m_frameMs = ms;
       showLiveFrame();
     }
     DrawBtn->hide();

@@ -124,35 +124,46 @@ TEST_F(LiveViewTest, ANewerViewAbandonsTheFrameAndTheLastFrameIsAPlainDraw) {
   EXPECT_EQ(p.Values, values);
 }
 
-// A steady drag of quick frames still shows pictures: once none has been shown for a while,
-// the frame under way is finished before the newer view is drawn.
+// Quick frames give way to a newer view only in their first half: a frame further on is
+// finished and shown before the newer view is drawn.
 class ClockHost : public ScriptedHost {
 public:
   std::uint32_t tickCount() override { return clock; }
   std::uint32_t clock = 1000;
 };
 
-TEST_F(LiveViewTest, AStarvedDragFinishesTheFrameUnderWay) {
-  ClockHost clock;
-  clock.setBeforeEvents([this] { window().pollRepaint(); });
-  p.host = &clock;
-  choose(1);
-  g().FunctionText = "x*y";
-  window().Draw1Click();
-  clock.polls = 0;
-  window().Draw1Click();
-  const int full = clock.polls;
-  press({100, 100});
-  moveTo({110, 100}); // one quick frame: no time passes on this clock
-  clock.polls = 0;
-  clock.onPoll = [&](int n) {
-    if (n != 5) return;
-    clock.clock += 100;
-    moveTo({130, 100});
-  };
-  moveTo({120, 100});
-  EXPECT_EQ(clock.polls, 2 * full);
-  p.host = &host;
+TEST_F(LiveViewTest, AQuickFramePastItsHalfIsFinishedFirst) {
+  const struct {
+    std::uint32_t lastFrameMs, runningMs;
+    bool abandoned;
+  } cases[] = {{20, 5, true}, {20, 10, false}, {20, 15, false}, {0, 15, true}, {50, 45, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.lastFrameMs << " " << c.runningMs);
+    ClockHost clock;
+    clock.setBeforeEvents([this] { window().pollRepaint(); });
+    p.host = &clock;
+    choose(1);
+    g().FunctionText = "x*y";
+    window().Draw1Click();
+    clock.polls = 0;
+    window().Draw1Click();
+    const int full = clock.polls;
+    press({100, 100});
+    clock.polls = 0;
+    clock.onPoll = [&](int n) { clock.clock += n == 1 ? c.lastFrameMs : 0; };
+    moveTo({110, 100}); // a frame that takes lastFrameMs
+    clock.polls = 0;
+    clock.onPoll = [&](int n) {
+      if (n != 5) return;
+      clock.clock += c.runningMs;
+      moveTo({130, 100});
+    };
+    moveTo({120, 100});
+    EXPECT_EQ(clock.polls, c.abandoned ? 5 + full : 2 * full);
+    release({130, 100});
+    window().Exit1Click();
+    p.host = &host;
+  }
 }
 
 // ---- Zoom --------------------------------------------------------------------------------

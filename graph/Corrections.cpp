@@ -205,33 +205,49 @@ void CopyParameters(GraphState& g) {
 void StepEyeAngle(GraphState& g, Arrow arrow) {
   switch (arrow) {
   case Arrow::Right:
-    g.Theta += TenDegrees;
+    TurnEye(g, TenDegrees, 0);
+    break;
+  case Arrow::Left:
+    TurnEye(g, -TenDegrees, 0);
+    break;
+  case Arrow::Up:
+    TurnEye(g, 0, -TenDegrees);
+    break;
+  case Arrow::Down:
+    TurnEye(g, 0, TenDegrees);
+    break;
+  }
+}
+
+// A turn to larger angles wraps as the right arrow does: from 350 degrees on, 2pi less (so
+// Theta may stand just below 0); a turn to smaller angles as the left arrow: back into
+// [0, 2pi). Phi stops at both poles.
+void TurnEye(GraphState& g, double thetaStep, double phiStep) {
+  if (thetaStep > 0) {
+    g.Theta += thetaStep;
     if (g.Theta >= 35 * Pi / 18) {
       g.Theta = reduceHuge(g.Theta);
       if (g.Theta >= 35 * Pi / 18) g.Theta -= TwoPi;
       while (g.Theta >= TwoPi) g.Theta -= TwoPi;
     }
-    g.ThetaText = formatAngleField(g.Theta);
-    break;
-  case Arrow::Left:
-    g.Theta -= TenDegrees;
+  } else if (thetaStep < 0) {
+    g.Theta += thetaStep;
     if (g.Theta < 0) {
       g.Theta = reduceHuge(g.Theta);
       while (g.Theta < 0) g.Theta += TwoPi;
     }
-    g.ThetaText = formatAngleField(g.Theta);
-    break;
-  case Arrow::Up:
-    g.Phi -= TenDegrees;
-    if (g.Phi < 0) g.Phi = 0;
-    g.PhiText = formatAngleField(g.Phi);
-    break;
-  case Arrow::Down:
-    g.Phi += TenDegrees;
-    if (g.Phi > Pi) g.Phi = Pi;
-    g.PhiText = formatAngleField(g.Phi);
-    break;
   }
+  if (thetaStep != 0) g.ThetaText = formatAngleField(g.Theta);
+  if (phiStep != 0) {
+    g.Phi = ClampPhi(g.Phi + phiStep);
+    g.PhiText = formatAngleField(g.Phi);
+  }
+}
+
+EyeTurn DragTurn(int dx, int dy, int pictureWidth) {
+  if (pictureWidth <= 0) return {};
+  const double perPixel = TwoPi / pictureWidth;
+  return {-dx * perPixel, -dy * perPixel};
 }
 
 namespace {

@@ -75,3 +75,14 @@ void StoreContourChoices(GraphState& g, int gridItem, int levelItem);
 // The rotation buttons' angle steps of 10 degrees (wrap and clamp rules of the arrows).
 enum class Arrow { Right, Left, Up, Down };
 void StepEyeAngle(GraphState& g, Arrow arrow);
+// Turns the eye by any step (radians) with the arrows' rules: a step up in Theta wraps as the
+// right arrow, a step down as the left arrow, Phi is clamped to [0, pi]; the angle fields'
+// texts follow the angles that moved.
+void TurnEye(GraphState& g, double thetaStep, double phiStep);
+// Dragging the picture: the graph follows the mouse, so a drag to the right turns the eye the
+// other way (Theta down) and a drag downwards raises the eye (Phi down). A drag across the
+// whole picture width is one full turn; the same rate holds up and down.
+struct EyeTurn {
+  double theta = 0, phi = 0;
+};
+EyeTurn DragTurn(int dx, int dy, int pictureWidth);

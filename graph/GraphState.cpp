@@ -43,6 +43,7 @@ void ResetGraphDefaults(Session& s) {
   g.Theta = GraphState::Pi / 6;
   g.Phi = 1.3962634015954636; // 80 degrees
   g.PlaneDistance = 120;
+  g.Zoom = 1;
   g.ThetaText = "30";
   g.PhiText = "80";
 

@@ -50,6 +50,8 @@ struct GraphState : ExpressionVariables {
   double AxisXMin = 0, AxisXMax = 0, AxisYMin = 0, AxisYMax = 0, AxisZMin = 0, AxisZMax = 0;
 
   double Rho = 0, Theta = 0, Phi = 0, PlaneDistance = 0;
+  // The window's zoom on top of the fit of the axes box: 1 shows the fit as it is.
+  double Zoom = 1;
   // The main window's two eye-angle fields (Edit4, Edit5).
   std::string ThetaText, PhiText;
 

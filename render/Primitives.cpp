@@ -31,6 +31,7 @@ void Pause(Host& host, std::int32_t ms) {
 
 bool cancelRequested(Session& s) {
   s.host->processEvents();
+  if (s.ViewPending) return true;
   if (s.graph.DrawContinue != 0) return false;
   s.graph.DrawContinue = 1;
   return true;

@@ -17,5 +17,5 @@ void ContinueCurveTo(Program& p, double x, double y, double z);
 // Busy-waits until at least ms milliseconds of the host's tick count have passed.
 void Pause(Host& host, std::int32_t ms);
 // Lets the host process pending input; true (and DrawContinue back at 1) when the user asked
-// to cancel, so the caller stops drawing.
+// to cancel, so the caller stops drawing. True as well while a newer view is pending.
 bool cancelRequested(Session& s);

@@ -90,14 +90,20 @@ void DrawSequencePicture(Program& p) {
 void RotatePicture(Program& p, Arrow arrow) {
   DrawingScope scope(p);
   GraphState& g = p.graph;
-  g.PictureCopyValid = false;
-  g.Rotating = true;
   StepEyeAngle(g, arrow);
   if (arrow == Arrow::Left || arrow == Arrow::Right) {
     g.ThetaText = formatAngleField(g.Theta);
   } else {
     g.PhiText = formatAngleField(g.Phi);
   }
+  RedrawViewPicture(p);
+}
+
+void RedrawViewPicture(Program& p) {
+  DrawingScope scope(p);
+  GraphState& g = p.graph;
+  g.PictureCopyValid = false;
+  g.Rotating = true;
   setViewAndFit(p);
   ScreenSetUpPicture(p);
   g.DrawContinue = 1;

@@ -19,6 +19,10 @@ void DrawSequencePicture(Program& p);
 // A rotation button: angle step, angle field text, view, fit, screen set-up, and the redraw
 // (graph only when FunctionReady), box, axes. Does not capture; sets and clears Rotating.
 void RotatePicture(Program& p, Arrow arrow);
+// The redraw of a rotation button at the eye, zoom and client size as they are: view, fit,
+// screen set-up, the graph when FunctionReady, plane, line, box, axes. Dragging, the wheel and
+// a resized window redraw through it. Does not capture; sets and clears Rotating.
+void RedrawViewPicture(Program& p);
 // After Change Axes / View reported a change: clear the picture, new view and fit, bare axes.
 void AxesChangedPicture(Program& p);
 void ViewChangedPicture(Program& p);

@@ -4,6 +4,7 @@
 
 #include "render/Rounding.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -28,7 +29,27 @@ std::int32_t toPixel(double s, std::int32_t edge) {
   return clampToInt32(clampToInt32(p) - static_cast<std::int64_t>(edge));
 }
 
+// The zoomed coordinate of a fitted one, unpinned below; NaN stays pinned at 1.
+std::int32_t toZoomedPixel(double s, double centre, double zoom, std::int32_t edge) {
+  const double zoomed = centre + zoom * (s - centre);
+  const std::int64_t p = std::isnan(zoomed) ? 1 : roundToInt64(zoomed);
+  return clampToInt32(clampToInt32(p) - static_cast<std::int64_t>(edge));
+}
+
 } // namespace
+
+double ClampZoom(double zoom) {
+  if (std::isnan(zoom)) return 1;
+  return std::clamp(zoom, MinZoom, MaxZoom);
+}
+
+double SteppedZoom(double zoom, int notches) {
+  const double now = std::nearbyint(std::log2(ClampZoom(zoom)) * ZoomStepsPerDoubling);
+  const double lowest = std::log2(MinZoom) * ZoomStepsPerDoubling;
+  const double highest = std::log2(MaxZoom) * ZoomStepsPerDoubling;
+  const double steps = std::clamp(now + notches, lowest, highest);
+  return std::exp2(steps / ZoomStepsPerDoubling);
+}
 
 void ComputeGraphRect(View& v, const GraphState& g, int clientWidth, int clientHeight) {
   const double w = clientWidth;
@@ -100,6 +121,10 @@ void FitViewToAxes(View& v, const GraphState& g) {
   s[2][0] = xl - xeMin * zeMax * (xr - xl) / dx;
   s[2][1] = yt - yeMax * zeMin * (yt - yb) / dy;
   s[2][2] = 1;
+
+  v.Zoom = ClampZoom(g.Zoom);
+  v.ZoomCentreX = (static_cast<double>(v.GraphLeft) + v.GraphRight) / 2;
+  v.ZoomCentreY = (static_cast<double>(v.GraphTop) + v.GraphBottom) / 2;
 }
 
 Pixel ProjectPoint(const View& v, double x, double y, double z) {
@@ -108,5 +133,8 @@ Pixel ProjectPoint(const View& v, double x, double y, double z) {
   const double sxp = s[0][0] * e.xe + s[1][0] * e.ye + s[2][0] * e.ze;
   const double syp = s[0][1] * e.xe + s[1][1] * e.ye + s[2][1] * e.ze;
   const double ze = e.ze == 0 ? 1 : e.ze;
-  return {toPixel(sxp / ze, v.GraphLeft), toPixel(syp / ze, v.GraphTop)};
+  const double sx = sxp / ze, sy = syp / ze;
+  if (v.Zoom == 1) return {toPixel(sx, v.GraphLeft), toPixel(sy, v.GraphTop)};
+  return {toZoomedPixel(sx, v.ZoomCentreX, v.Zoom, v.GraphLeft),
+          toZoomedPixel(sy, v.ZoomCentreY, v.Zoom, v.GraphTop)};
 }

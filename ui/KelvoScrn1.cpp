@@ -22,6 +22,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -140,6 +141,7 @@ TKelvoScrn1::TKelvoScrn1(Forms& forms)
   createSamplesMenu();
   createHelpMenu();
   assignShortcuts();
+  createLiveView();
   QCoreApplication::instance()->installEventFilter(new EscapeCancels(*this));
   resize(1000, 720);
 }
@@ -251,6 +253,7 @@ void TKelvoScrn1::showForKind() {
   placeControls();
   updateMenusForKind();
   PaintBox1->showPicture();
+  PaintBox1->setFocus();
   if (m_forms.maximized)
     showMaximized();
   else
@@ -272,7 +275,8 @@ void TKelvoScrn1::placeControls() {
 }
 
 void TKelvoScrn1::pollRepaint() {
-  if (p.DrawInProgress) PaintBox1->showPicture();
+  // A live frame is shown when it is finished; until then the last one stays on screen.
+  if (p.DrawInProgress && !m_liveRedraw) PaintBox1->showPicture();
 }
 
 void TKelvoScrn1::areaResized() {
@@ -290,10 +294,14 @@ void TKelvoScrn1::relayout() {
   }
   m_layoutPending = false;
   GraphState& g = p.graph;
+  const QSize before = p.Picture.size();
   ComputeGraphRect(p.view, g, p.ClientWidth, p.ClientHeight);
   SetViewTransform(p.view, g.PlaneDistance, g.Rho, g.Theta, g.Phi);
   FitViewToAxes(p.view, g);
   ScreenSetUpPicture(p);
+  // The old picture stays in the corner until the resizing pauses; then the graph is drawn
+  // again at the new size.
+  if (p.Picture.size() != before && g.GraphShown && !g.MovieMode) m_resizeTimer->start();
   if (g.PictureCopyValid && !p.PictureCopy.isNull() && !p.Picture.isNull()) {
     QPainter painter(&p.Picture);
     painter.drawImage(0, 0, p.PictureCopy);

@@ -6,7 +6,9 @@
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -15,7 +17,9 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPoint;
 class QPushButton;
+class QTimer;
 class QToolButton;
 class Forms;
 class PictureBox;
@@ -62,6 +66,13 @@ public:
   void DrawAxes1Click();
   void FitAxes1Click();
   void View1Click();
+  // View > Reset Zoom; the wheel, + and - and a double click in the picture zoom it
+  // (KelvoScrn1View.cpp, with dragging, arrow keys, typed angles and the resize redraw).
+  void ResetZoom1Click();
+  // Once resizing has paused, a graph on show is drawn again at the new size. The timer
+  // calls it; a test may call it directly.
+  void redrawAfterResize();
+  bool resizeRedrawWaiting() const;
   void Samples1Click();
   void Help1Click();
   void EditFunctionsAfterError();
@@ -147,7 +158,9 @@ public:
   QAction* ChangeAxes1;
   QAction* DrawAxes1;
   QAction* FitAxes1;
+  QMenu* viewMenu;
   QAction* View1;
+  QAction* ResetZoom1;
   QAction* OpenGraph1;
   QMenu* saveGraphMenu;
   QAction* Savefullgraph1;
@@ -244,6 +257,26 @@ private:
   bool showFileResult(const FileResult& result);
 
   void rotate(Arrow arrow);
+  // The live view: drag steps, zoom and redraws wait in m_pending while a frame is drawn; a
+  // newer view abandons the frame under way at its next poll (KelvoScrn1View.cpp).
+  struct PendingView {
+    double theta = 0, phi = 0;
+    std::optional<double> zoom;
+    bool redraw = false;
+    bool any() const { return theta != 0 || phi != 0 || zoom || redraw; }
+  };
+  void createLiveView();
+  bool liveInputRefused() const;
+  void dragged(QPoint step);
+  void dragEnded();
+  void finishDrag();
+  void zoomBy(int notches);
+  void askZoom(double zoom);
+  void angleEntered(QLineEdit* edit);
+  void requestLiveView();
+  bool abandonAllowed() const;
+  void runLiveRedraw();
+  void showLiveFrame();
   // The window's client area changed size: lay the picture out anew (FormPaint).
   void areaResized();
   void relayout();
@@ -265,4 +298,10 @@ private:
   std::unique_ptr<QPrinter> m_printer;
   bool m_moviePlaying = false;
   bool m_exitAfterMovie = false;
+  QTimer* m_resizeTimer = nullptr;
+  PendingView m_pending;
+  bool m_liveRedraw = false;
+  bool m_dragTurned = false, m_dragOver = false;
+  // When the live frame under way began, and how long the last finished one took, in ticks.
+  std::uint32_t m_frameStartedAt = 0, m_frameMs = 0;
 };

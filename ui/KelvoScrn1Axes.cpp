@@ -23,7 +23,9 @@ void TKelvoScrn1::createAxesMenu() {
 }
 
 void TKelvoScrn1::createViewMenu() {
-  View1 = addTopItem(tr("&View"), &TKelvoScrn1::View1Click);
+  viewMenu = menuBar()->addMenu(tr("&View"));
+  View1 = addItem(viewMenu, tr("&Eye Position..."), &TKelvoScrn1::View1Click);
+  ResetZoom1 = addItem(viewMenu, tr("Reset Zoom"), &TKelvoScrn1::ResetZoom1Click);
 }
 
 void TKelvoScrn1::ChangeAxes1Click() {

@@ -1,13 +1,25 @@
 // SPDX-License-Identifier: MIT
-// PaintBox1.
+// PaintBox1: the picture, and the mouse and keys that turn and zoom it.
 #include "ui/PictureBox.h"
 
+#include "graph/Corrections.h"
 #include "render/Program.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+
+namespace {
+
+// One notch of an ordinary wheel, in eighths of a degree.
+constexpr int WheelNotch = 120;
+
+} // namespace
 
 PictureBox::PictureBox(Program& program, QWidget* parent) : QWidget(parent), p(program) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void PictureBox::showPicture() {
@@ -16,15 +28,88 @@ void PictureBox::showPicture() {
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  if (m_finishedFrames && p.DrawInProgress && !p.PictureCopy.isNull()) {
+    painter.fillRect(rect(), Qt::white);
+    painter.drawImage(0, 0, p.PictureCopy);
+    return;
+  }
   if (!m_pictureChanged && !p.DrawInProgress && p.graph.PictureCopyValid &&
       !p.PictureCopy.isNull() && !p.Picture.isNull()) {
     QPainter restore(&p.Picture);
     restore.drawImage(0, 0, p.PictureCopy);
   }
   m_pictureChanged = false;
-  QPainter painter(this);
   if (p.Picture.isNull())
     painter.fillRect(rect(), Qt::white);
   else
     painter.drawImage(0, 0, p.Picture);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  // A drag whose release never arrived ends before the new one begins.
+  if (m_dragging) endDrag();
+  m_dragging = true;
+  m_dragAt = event->position().toPoint();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  if (!m_dragging) return;
+  // The release went elsewhere: the drag is over.
+  if (!(event->buttons() & Qt::LeftButton)) return endDrag();
+  const QPoint at = event->position().toPoint();
+  const QPoint step = at - m_dragAt;
+  m_dragAt = at;
+  if (!step.isNull() && m_input.dragged) m_input.dragged(step);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && m_dragging) endDrag();
+}
+
+void PictureBox::endDrag() {
+  m_dragging = false;
+  if (m_input.dragEnded) m_input.dragEnded();
+}
+
+// The second press of a double click starts no drag.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  if (m_input.zoomReset) m_input.zoomReset();
+}
+
+void PictureBox::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  // Large deltas (a wheel spun hard) are summed without overflow before they are split.
+  const long long total = static_cast<long long>(m_wheelRest) + event->angleDelta().y();
+  const long long notches = total / WheelNotch;
+  m_wheelRest = static_cast<int>(total % WheelNotch);
+  if (notches != 0 && m_input.zoomed) m_input.zoomed(static_cast<int>(notches));
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+  const auto arrow = [this](Arrow a) {
+    if (m_input.arrowKey) m_input.arrowKey(a);
+  };
+  const auto zoom = [this](int notches) {
+    if (m_input.zoomed) m_input.zoomed(notches);
+  };
+  switch (event->key()) {
+  case Qt::Key_Right:
+    return arrow(Arrow::Right);
+  case Qt::Key_Left:
+    return arrow(Arrow::Left);
+  case Qt::Key_Up:
+    return arrow(Arrow::Up);
+  case Qt::Key_Down:
+    return arrow(Arrow::Down);
+  case Qt::Key_Plus:
+  case Qt::Key_Equal:
+    return zoom(1);
+  case Qt::Key_Minus:
+    return zoom(-1);
+  default:
+    QWidget::keyPressEvent(event);
+  }
 }

@@ -4,7 +4,23 @@
 
 #include <QWidget>
 
+#include <functional>
+
 struct Program;
+enum class Arrow;
+
+// What the mouse and the keys do over the picture; the window fills these in.
+struct PictureInput {
+  // The left button moved by this many pixels since the last report of the drag.
+  std::function<void(QPoint)> dragged;
+  // The left button was let go (or found released) after a drag had begun.
+  std::function<void()> dragEnded;
+  // Wheel notches or + / - presses: positive zooms in.
+  std::function<void(int)> zoomed;
+  std::function<void()> zoomReset;
+  // An arrow key, as the arrow button of the same direction.
+  std::function<void(Arrow)> arrowKey;
+};
 
 class PictureBox : public QWidget {
   Q_OBJECT
@@ -13,14 +29,32 @@ public:
 
   // The picture changed under the program's hands: the next paint shows it as it is.
   void showPicture();
+  void setInput(PictureInput input) { m_input = std::move(input); }
+  // While set, a paint during a drawing shows the last finished picture (PictureCopy) instead
+  // of the one being drawn, so that a picture turned live never shows half a frame.
+  void setShowFinishedFrames(bool on) { m_finishedFrames = on; }
 
 protected:
   // A paint the program did not ask for (the window was covered, restored or resized)
   // first copies PictureCopy back while it is valid, as the picture on screen would have
   // been lost. A running draw is never painted over.
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
+  void endDrag();
+
   Program& p;
   bool m_pictureChanged = false;
+  bool m_finishedFrames = false;
+  PictureInput m_input;
+  bool m_dragging = false;
+  QPoint m_dragAt;
+  // Eighths of a degree of wheel turn not yet worth a whole notch.
+  int m_wheelRest = 0;
 };

@@ -23,8 +23,11 @@ RotationPanel::RotationPanel(QWidget* parent, std::function<void(Arrow)> turn)
   Edit4->setGeometry(48, 8, 41, 27);
   Edit5->setGeometry(48, 32, 41, 27);
   for (QLineEdit* edit : {Edit4, Edit5}) {
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setFocusPolicy(Qt::ClickFocus);
+    connect(edit, &QLineEdit::returnPressed, this, [this, edit] {
+      if (m_entered) m_entered(edit);
+    });
+    connect(edit, &QLineEdit::editingFinished, this, [this] { showAngles(m_theta, m_phi); });
   }
   BitBtn4 = arrowButton(ArrowGlyph::Up, QRect(48, 64, 25, 33), Arrow::Up);
   BitBtn2 = arrowButton(ArrowGlyph::Left, QRect(8, 96, 41, 25), Arrow::Left);
@@ -47,6 +50,8 @@ QToolButton* RotationPanel::arrowButton(ArrowGlyph glyph, QRect geometry, Arrow 
 }
 
 void RotationPanel::showAngles(const QString& theta, const QString& phi) {
+  m_theta = theta;
+  m_phi = phi;
   Edit4->setText(theta);
   Edit5->setText(phi);
 }

@@ -20,6 +20,9 @@ public:
 
   // The angle fields show Theta and Phi in degrees as the graph state keeps their texts.
   void showAngles(const QString& theta, const QString& phi);
+  // Enter in an angle field hands its text over (Edit4 for Theta, Edit5 for Phi). Leaving a
+  // field without Enter shows the angles in effect again.
+  void setAngleEntered(std::function<void(QLineEdit*)> entered) { m_entered = std::move(entered); }
 
   QLineEdit* Edit4;
   QLineEdit* Edit5;
@@ -32,4 +35,6 @@ private:
   QToolButton* arrowButton(ArrowGlyph glyph, QRect geometry, Arrow arrow);
 
   std::function<void(Arrow)> m_turn;
+  std::function<void(QLineEdit*)> m_entered;
+  QString m_theta, m_phi;
 };

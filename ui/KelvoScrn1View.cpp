@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: MIT
+// The main window's live view: dragging and zooming the picture, its arrow keys, typed angles
+// and the redraw of a graph once a resize has paused.
+#include "ui/KelvoScrn1.h"
+
+#include "graph/Corrections.h"
+#include "render/Sequences.h"
+#include "ui/PictureBox.h"
+#include "ui/RotationPanel.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// The pause in resizing after which the picture is drawn at the new size.
+constexpr int ResizePauseMs = 150;
+// A newer view abandons the frame under way, except when frames are quick and this one is
+// past half the time of the last: finishing it shows a picture sooner than starting over, and
+// a steady drag keeps showing pictures instead of abandoning nearly every one.
+constexpr std::uint32_t QuickFrameMs = 40;
+
+// With KELVO_FRAME_LOG set, each live frame writes one line to the error output: whether it
+// was shown or abandoned for a newer view, and its milliseconds.
+void logFrame(bool shown, std::uint32_t ms) {
+  static const bool logging = qEnvironmentVariableIsSet("KELVO_FRAME_LOG");
+  if (logging) std::fprintf(stderr, "kelvo frame %s %u ms\n", shown ? "shown" : "abandoned", ms);
+}
+
+} // namespace
+
+void TKelvoScrn1::createLiveView() {
+  m_resizeTimer = new QTimer(this);
+  m_resizeTimer->setSingleShot(true);
+  m_resizeTimer->setInterval(ResizePauseMs);
+  connect(m_resizeTimer, &QTimer::timeout, this, &TKelvoScrn1::redrawAfterResize);
+  PaintBox1->setInput({[this](QPoint step) { dragged(step); }, [this] { dragEnded(); },
+                       [this](int notches) { zoomBy(notches); }, [this] { ResetZoom1Click(); },
+                       [this](Arrow arrow) { rotate(arrow); }});
+  Panel3->setAngleEntered([this](QLineEdit* edit) { angleEntered(edit); });
+}
+
+// Input over the picture is taken while nothing else draws; during a live frame it waits.
+bool TKelvoScrn1::liveInputRefused() const {
+  const char kind = p.graph.GraphKind;
+  return kind < '1' || kind > '4' || m_moviePlaying || (p.DrawInProgress && !m_liveRedraw);
+}
+
+void TKelvoScrn1::dragged(QPoint step) {
+  if (liveInputRefused()) return;
+  const EyeTurn turn = DragTurn(step.x(), step.y(), PaintBox1->width());
+  if (turn.theta == 0 && turn.phi == 0) return;
+  m_pending.theta += turn.theta;
+  m_pending.phi += turn.phi;
+  m_dragTurned = true;
+  requestLiveView();
+}
+
+void TKelvoScrn1::dragEnded() {
+  m_dragOver = true;
+  finishDrag();
+}
+
+// The value listing does not depend on the view: an open listing window is refreshed once,
+// when a drag that turned the eye is over and its last frame is drawn.
+void TKelvoScrn1::finishDrag() {
+  if (!m_dragOver || m_liveRedraw) return;
+  m_dragOver = false;
+  if (!m_dragTurned) return;
+  m_dragTurned = false;
+  refreshValueListing();
+}
+
+void TKelvoScrn1::zoomBy(int notches) {
+  askZoom(SteppedZoom(m_pending.zoom.value_or(p.graph.Zoom), notches));
+}
+
+void TKelvoScrn1::ResetZoom1Click() {
+  askZoom(1);
+}
+
+void TKelvoScrn1::askZoom(double zoom) {
+  if (liveInputRefused() || zoom == m_pending.zoom.value_or(p.graph.Zoom)) return;
+  m_pending.zoom = zoom;
+  requestLiveView();
+}
+
+void TKelvoScrn1::redrawAfterResize() {
+  const GraphState& g = p.graph;
+  if (!g.GraphShown || g.MovieMode || liveInputRefused()) {
+    // Another drawing runs: the new size is drawn once it has ended.
+    if (p.DrawInProgress && !m_liveRedraw && g.GraphShown) m_resizeTimer->start();
+    return;
+  }
+  m_pending.redraw = true;
+  requestLiveView();
+}
+
+bool TKelvoScrn1::resizeRedrawWaiting() const {
+  return m_resizeTimer->isActive();
+}
+
+// An angle typed into Edit4 or Edit5 takes the view dialog's reading and corrections; an
+// unreadable text leaves the angle as it was, and the field shows the angle in effect.
+void TKelvoScrn1::angleEntered(QLineEdit* edit) {
+  GraphState& g = p.graph;
+  const double theta = g.Theta, phi = g.Phi;
+  if (!drawing()) {
+    const std::string text = edit->text().toStdString();
+    StoreViewFields(p, edit == Edit4 ? text : "", edit == Edit5 ? text : "", "");
+    FinishViewDialog(g);
+  }
+  refreshAngleFields();
+  if (g.Theta == theta && g.Phi == phi) return;
+  m_pending.redraw = true;
+  requestLiveView();
+  refreshValueListing();
+}
+
+void TKelvoScrn1::requestLiveView() {
+  if (!m_liveRedraw) return runLiveRedraw();
+  if (abandonAllowed()) p.ViewPending = true;
+}
+
+bool TKelvoScrn1::abandonAllowed() const {
+  if (m_frameMs == 0 || m_frameMs > QuickFrameMs) return true;
+  const std::uint32_t running = p.host->tickCount() - m_frameStartedAt;
+  return 2 * running < m_frameMs;
+}
+
+// Draws frames as a rotation button does, each at the newest view asked for, until no view
+// waits. Only finished frames are shown and captured; the picture box shows the last one
+// while the next is drawn.
+void TKelvoScrn1::runLiveRedraw() {
+  m_liveRedraw = true;
+  PaintBox1->setShowFinishedFrames(true);
+  {
+    DrawingScope scope(*this);
+    DrawBtn->show();
+    while (m_pending.any() || p.ViewPending) {
+      p.ViewPending = false;
+      TurnEye(p.graph, m_pending.theta, m_pending.phi);
+      if (m_pending.zoom) p.graph.Zoom = *m_pending.zoom;
+      m_pending = {};
+      refreshAngleFields();
+      m_frameStartedAt = p.host->tickCount();
+      RedrawViewPicture(p);
+      const std::uint32_t ms = p.host->tickCount() - m_frameStartedAt;
+      logFrame(!p.ViewPending, ms);
+      if (p.ViewPending) continue;
+      m_frameMs = ms;
+      showLiveFrame();
+    }
+    DrawBtn->hide();
+  }
+  PaintBox1->setShowFinishedFrames(false);
+  m_liveRedraw = false;
+  PaintBox1->showPicture();
+  finishDrag();
+}
+
+void TKelvoScrn1::showLiveFrame() {
+  placeControls();
+  CapturePicture(p);
+  PaintBox1->showPicture();
+}

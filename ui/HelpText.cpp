@@ -176,14 +176,32 @@ Axes > Change Axes: the ranges of the x, y
    picture is fitted into.
 Axes > Draw Axes: draws the axes again
    over the picture.
+Axes > Fit Axes to Graph: sets the axes to
+   the extent of the graph, widened to
+   whole numbers (for rectangular graphs
+   only the z axis), and draws again.
 Edit > Domain: the ranges of x and y over
    which the function is drawn.
-View: the eye position rho, theta and phi.
+View > Eye Position: the eye position
+   rho, theta and phi.
    The four arrow buttons beside the
    picture turn the view by 10 degrees
    (left and right change theta, up and
    down change phi) and draw the graph
-   again.
+   again; so do the arrow keys while the
+   picture has the focus. Theta and phi
+   can also be typed in their fields
+   (Enter applies them).
+   Dragging the picture with the left
+   mouse button turns the graph freely:
+   across turns theta, up and down turns
+   phi.
+   The mouse wheel, or + and -, zooms the
+   picture in and out (from a quarter to
+   eight times); a double click or View >
+   Reset Zoom brings it back.
+   When the window changes size, the
+   graph is drawn again at the new size.
 Edit > Parameters: the values of a, b, c,
    d, e and f.
 Edit > Curves: the number of grid curves
@@ -255,11 +273,21 @@ File > Save Graph: saves the picture as a
    title and the function lines, "Save
    Only inside rectangle" only the
    picture.
+   "Save as SVG or PDF..." writes the
+   drawing as vectors (cells, lines and
+   letters), sharp at any size.
 File > Print Graph prints the picture;
    File > Printer Set Up chooses the
    printer.
 File > Exit: back to the start-up form, to
    choose another kind of graph or Quit.
+Keys: F5 Draw, Ctrl+S Save Only inside
+   rectangle, Ctrl+Shift+S Save full
+   graph, Ctrl+O Open Graph, Ctrl+C Copy
+   Graph, Ctrl+V Paste Graph, Ctrl+P
+   Print Graph, Ctrl+L List Function
+   values, F1 Help, Ctrl+Q Exit, Esc
+   Cancel Draw.
 The whole screen can be saved with your
 desktop's Print Screen key.
 
@@ -295,11 +323,14 @@ The same program draws without a window:
       kelvo eval "2^3^2".
   kelvo render [OPTIONS]
       draws one graph as the window would;
-      --out PICTURE writes the picture and
-      --values LISTING the table of
-      values; --sample N first loads
+      --out PICTURE writes the picture
+      (.bmp, .jpg, .gif, .png, .svg or
+      .pdf) and --values LISTING the table
+      of values; --movie FILE.gif writes
+      the movie; --sample N first loads
       example N of the kind, as a click in
-      the Samples window does.
+      the Samples window does; --fit fits
+      the axes to the graph.
   kelvo --help
       lists the options.
 )";

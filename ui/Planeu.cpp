@@ -9,6 +9,8 @@
 
 #include <QGroupBox>
 
+#include <string_view>
+
 namespace {
 
 struct Group {
@@ -29,7 +31,10 @@ TPlaneDlg::TPlaneDlg(Program& program, QWidget* parent)
   setWindowTitle("  Tangent Plane Info");
   for (int g = 0; g < 3; ++g) {
     const Group& group = Groups[g];
-    auto* box = new QGroupBox(group.heading, this);
+    // A group box title holds one line; the two-line headings stand inside their boxes.
+    const bool twoLines = std::string_view(group.heading).find('\n') != std::string_view::npos;
+    auto* box = new QGroupBox(twoLines ? "" : group.heading, this);
+    if (twoLines) placeLabel(box, group.heading, 8, 6, 124);
     const int left = g == 1 ? 152 : 8;
     box->setGeometry(left, group.top, g == 2 ? 284 : 136, group.height);
     for (int i = 0; i < group.count; ++i) {

@@ -24,9 +24,9 @@ TEST(ReadNumberField, ReadsExpressionsAndKeepsTheOldValueOtherwise) {
     const char* text;
     double expected;
   };
-  const Case cases[] = {{"2*p", 2 * Pi}, {"-3", -3},     {"sqrt(4)", 2}, {"", 7},
-                        {"   ", 7},      {"2x", 7},       {"1/0", 7},     {"sqrt(-1)", 7},
-                        {"1e309", 7},    {"x", 0.25},     {"a+1", 4}};
+  const Case cases[] = {{"2*p", 2 * Pi}, {"-3", -3},  {"sqrt(4)", 2}, {"", 7},
+                        {"   ", 7},      {"2x", 7},   {"1/0", 7},     {"sqrt(-1)", 7},
+                        {"1e309", 7},    {"x", 0.25}, {"a+1", 4}};
   Session s;
   s.graph.VarX = 0.25;
   s.graph.ParamA = 3;
@@ -43,10 +43,9 @@ TEST(ParameterCaptions, FormatsBySize) {
     double value;
     const char* text;
   };
-  const Case cases[] = {{Pi, "   3.142"},          {0.0005, "5.000E-04"},
-                        {0, "   0.000"},           {12345678, "1.235E+07"},
-                        {1234567.5, "1234567.50"}, {1e8, "1.000E+08"},
-                        {-1, "  -1.000"},          {-0.0001, "-1.000E-04"}};
+  const Case cases[] = {{Pi, "   3.142"},        {0.0005, "5.000E-04"},     {0, "   0.000"},
+                        {12345678, "1.235E+07"}, {1234567.5, "1234567.50"}, {1e8, "1.000E+08"},
+                        {-1, "  -1.000"},        {-0.0001, "-1.000E-04"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(ParameterCaptionText(c.value), c.text);
@@ -149,7 +148,7 @@ TEST(CurvesAndStep, Corrections) {
     const char* text;
     double curves;
   };
-  const Case cases[] = {{"0", 80}, {"80.5", 80}, {"81", 80}, {"2.5", 2},
+  const Case cases[] = {{"0", 80},  {"80.5", 80}, {"81", 80}, {"2.5", 2},
                         {"3.5", 4}, {"1", 1},     {"-4", 80}, {"1e300", 80}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

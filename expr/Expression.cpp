@@ -444,25 +444,31 @@ double ExpressionEngine::letterValue(char letter, const ExpressionVariables& var
   return store(rawLetterValue(letter, vars));
 }
 
-double ExpressionEngine::power(double base, double exponent) {
-  // A surface raises the same few dozen grid coordinates to the same exponents at thousands
-  // of points; the outcome depends on the two operands alone.
-  if (!m_keepPowers) return computePower(base, exponent);
-  const std::uint64_t baseBits = std::bit_cast<std::uint64_t>(base);
-  const std::uint64_t exponentBits = std::bit_cast<std::uint64_t>(exponent);
-  std::uint64_t hash = (baseBits ^ (exponentBits * 0x9E3779B97F4A7C15u)) * 0xFF51AFD7ED558CCDu;
+template <class Compute>
+double ExpressionEngine::keptOperation(std::array<KeptOperation, 1024>& table, std::uint64_t left,
+                                       std::uint64_t right, Compute compute) {
+  std::uint64_t hash = (left ^ (right * 0x9E3779B97F4A7C15u)) * 0xFF51AFD7ED558CCDu;
   hash ^= hash >> 32;
-  KeptPower& kept = m_powers[hash % m_powers.size()];
-  if (kept.used && kept.base == baseBits && kept.exponent == exponentBits) {
+  KeptOperation& kept = table[hash % table.size()];
+  if (kept.used && kept.left == left && kept.right == right) {
     if (kept.mathError) MathError = true;
     return kept.value;
   }
   const bool errorBefore = MathError;
   MathError = false;
-  const double value = computePower(base, exponent);
-  kept = {true, MathError, value, baseBits, exponentBits};
+  const double value = compute();
+  kept = {true, MathError, value, left, right};
   MathError = MathError || errorBefore;
   return value;
+}
+
+double ExpressionEngine::power(double base, double exponent) {
+  // A surface raises the same few dozen grid coordinates to the same exponents at thousands
+  // of points; the outcome depends on the two operands alone.
+  if (!m_keepOperations) return computePower(base, exponent);
+  return keptOperation(m_powers, std::bit_cast<std::uint64_t>(base),
+                       std::bit_cast<std::uint64_t>(exponent),
+                       [&] { return computePower(base, exponent); });
 }
 
 double ExpressionEngine::computePower(double base, double exponent) {
@@ -535,6 +541,33 @@ long double sineRatio(long double v) {
 } // namespace
 
 double ExpressionEngine::applyFunction(int function, double argument) {
+  // The trigonometric, hyperbolic, exponential and logarithmic values cost far more than a
+  // look-up, and a surface takes them of the same grid coordinates again and again; the
+  // outcome, value and MathError, depends on the function and its argument alone. CUT, which
+  // also sets CutFlag, and the cheap functions are computed each time.
+  switch (static_cast<Function>(function)) {
+  case Atan:
+  case Tan:
+  case Sin:
+  case Cos:
+  case Asin:
+  case Acos:
+  case Sinh:
+  case Cosh:
+  case Exp:
+  case Ln:
+  case Log:
+    if (!m_keepOperations) break;
+    return keptOperation(m_functionValues, std::bit_cast<std::uint64_t>(argument),
+                         static_cast<std::uint64_t>(function),
+                         [&] { return computeFunction(function, argument); });
+  default:
+    break;
+  }
+  return computeFunction(function, argument);
+}
+
+double ExpressionEngine::computeFunction(int function, double argument) {
   const long double v = argument;
   auto fail = [this] {
     MathError = true;
@@ -722,11 +755,11 @@ double ExpressionEngine::parse(NextToken nextToken, const ExpressionVariables& v
 
 double ExpressionEngine::EvaluateUncached(std::string_view text, const ExpressionVariables& vars) {
   LoadWorkText(text);
-  // The plain path computes every power afresh, so that comparing the two paths also checks
-  // the remembered powers.
-  m_keepPowers = false;
+  // The plain path computes every power and function value afresh, so that comparing the two
+  // paths also checks the remembered ones.
+  m_keepOperations = false;
   const double value = parse([this] { return ScanToken(); }, vars);
-  m_keepPowers = true;
+  m_keepOperations = true;
   return value;
 }
 

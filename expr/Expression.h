@@ -107,11 +107,13 @@ private:
     std::size_t resultsHeld = 0; // slots in use
     std::uint32_t evaluations = 0;
   };
-  struct KeptPower {
+  // A power or a function value remembered by the bits of its operands: base and exponent,
+  // or argument and function number.
+  struct KeptOperation {
     bool used = false;
     bool mathError = false;
     double value = 0;
-    std::uint64_t base = 0, exponent = 0;
+    std::uint64_t left = 0, right = 0;
   };
   static constexpr int KeptTextCount = 8;
   // Longer texts are rare (dialog fields, pasted junk) and are not worth a copy.
@@ -124,6 +126,11 @@ private:
   static double rawLetterValue(char letter, const ExpressionVariables& vars);
   double letterValue(char letter, const ExpressionVariables& vars);
   double applyFunction(int function, double argument);
+  double computeFunction(int function, double argument);
+  // The kept outcome of an operation and its flag, or a fresh one computed and kept.
+  template <class Compute>
+  double keptOperation(std::array<KeptOperation, 1024>& table, std::uint64_t left,
+                       std::uint64_t right, Compute compute);
   double binary(int rule, double left, double right);
   double power(double base, double exponent);
   double computePower(double base, double exponent);
@@ -142,8 +149,10 @@ private:
   ParseEntry m_stack[ParseStackSize];
   int m_top = 0;
   std::array<KeptText, KeptTextCount> m_kept;
-  std::array<KeptPower, 1024> m_powers = {};
-  bool m_keepPowers = true;
+  std::array<KeptOperation, 1024> m_powers = {};
+  std::array<KeptOperation, 1024> m_functionValues = {};
+  // Off for the plain path, which computes every power and function value afresh.
+  bool m_keepOperations = true;
   int m_nextKept = 0;
   int m_lastKept = 0;
   std::vector<KeptStep>* m_recording = nullptr;

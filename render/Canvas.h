@@ -7,9 +7,12 @@
 #include "render/View.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
+#include <QRect>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -91,6 +94,17 @@ public:
 };
 // The font of the letters on the picture.
 QFont PictureFont();
+// Where a text of the picture goes: its box of the brush colour, x first moved by letterShift
+// widths of "M", and the baseline; none when no part of the box falls on a picture of the
+// given size (far-off positions come from points near the eye plane, and a painter's integer
+// rectangles must not overflow).
+struct PictureTextBox {
+  QRect box;
+  int baseline = 0;
+};
+std::optional<PictureTextBox> placePictureText(const QFontMetrics& metrics, std::int32_t x,
+                                               std::int32_t y, int letterShift, const QString& text,
+                                               QSize picture);
 
 // Loads the picture font, so that the first text drawn afterwards costs little. It may run
 // on any thread once the QGuiApplication exists.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "render/Canvas.h"
+#include "render/CanvasCall.h"
 
 #include <condition_variable>
 #include <cstddef>
@@ -51,23 +52,8 @@ public:
   void finish();
 
 private:
-  enum class Kind : std::uint8_t {
-    PenColor,
-    PenStyle,
-    BrushColor,
-    FontColor,
-    Fill,
-    Move,
-    Line,
-    Polygon,
-    Text
-  };
-  struct Operation {
-    Kind kind;
-    std::int32_t x = 0, y = 0;
-    std::uint32_t value = 0;         // a colour, a pen style or a letter shift
-    std::size_t from = 0, count = 0; // the points or the text's bytes
-  };
+  using Kind = CanvasCall::Kind;
+  using Operation = CanvasCall;
   struct Batch {
     std::vector<Operation> ops;
     std::vector<Pixel> points;

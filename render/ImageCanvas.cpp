@@ -116,28 +116,32 @@ void PreparePictureFont() {
     (void)QFontMetrics(pictureFont()).horizontalAdvance(QStringLiteral("M"));
 }
 
-void ImageCanvas::textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) {
-  if (m_image.isNull() || !haveGuiApplication()) return;
-  const QFont font = pictureFont();
-  const QFontMetrics metrics(font);
+std::optional<PictureTextBox> placePictureText(const QFontMetrics& metrics, std::int32_t x,
+                                               std::int32_t y, int letterShift, const QString& text,
+                                               QSize picture) {
   if (letterShift != 0) {
     x = clampToInt32(std::int64_t{x} +
                      std::int64_t{letterShift} * metrics.horizontalAdvance(QStringLiteral("M")));
   }
-  const QString s = toQString(text);
-  const int w = metrics.horizontalAdvance(s), h = metrics.height();
-  // Far-off positions come from points near the eye plane; nothing of them would show, and
-  // the painter's integer rectangles must not overflow.
-  if (x >= m_image.width() || y >= m_image.height() || std::int64_t{x} + w <= 0 ||
+  const int w = metrics.horizontalAdvance(text), h = metrics.height();
+  if (x >= picture.width() || y >= picture.height() || std::int64_t{x} + w <= 0 ||
       std::int64_t{y} + h <= 0) {
-    return;
+    return std::nullopt;
   }
+  return PictureTextBox{QRect(x, y, w, h), y + metrics.ascent()};
+}
+
+void ImageCanvas::textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) {
+  if (m_image.isNull() || !haveGuiApplication()) return;
+  const QFont font = pictureFont();
+  const QString s = toQString(text);
+  const auto place = placePictureText(QFontMetrics(font), x, y, letterShift, s, m_image.size());
+  if (!place) return;
   QPainter painter(&m_image);
   painter.setFont(font);
-  const QRect box(x, y, w, h);
-  painter.fillRect(box, QColor::fromRgb(toRgb32(m_brush)));
+  painter.fillRect(place->box, QColor::fromRgb(toRgb32(m_brush)));
   painter.setPen(QColor::fromRgb(toRgb32(m_font)));
-  painter.drawText(QPoint(x, y + metrics.ascent()), s);
+  painter.drawText(QPoint(place->box.x(), place->baseline), s);
 }
 
 int ImageCanvas::textWidth(std::string_view text) {

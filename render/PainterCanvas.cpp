@@ -149,21 +149,13 @@ void PainterCanvas::polygon(std::span<const Pixel> points) {
 void PainterCanvas::textOut(std::int32_t x, std::int32_t y, int letterShift,
                             std::string_view text) {
   const QFont font = PictureFont();
-  const QFontMetrics metrics(font);
-  if (letterShift != 0) {
-    x = clampToInt32(std::int64_t{x} +
-                     std::int64_t{letterShift} * metrics.horizontalAdvance(QStringLiteral("M")));
-  }
   const QString s = toQString(text);
-  const int w = metrics.horizontalAdvance(s), h = metrics.height();
-  if (x >= m_size.width() || y >= m_size.height() || std::int64_t{x} + w <= 0 ||
-      std::int64_t{y} + h <= 0) {
-    return;
-  }
-  m_painter.fillRect(QRect(x, y, w, h), qColor(m_brush));
+  const auto place = placePictureText(QFontMetrics(font), x, y, letterShift, s, m_size);
+  if (!place) return;
+  m_painter.fillRect(place->box, qColor(m_brush));
   m_painter.setFont(font);
   m_painter.setPen(qColor(m_font));
-  m_painter.drawText(QPointF(x, y + metrics.ascent()), s);
+  m_painter.drawText(QPointF(place->box.x(), place->baseline), s);
 }
 
 int PainterCanvas::textWidth(std::string_view text) {

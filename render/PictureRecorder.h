@@ -4,6 +4,7 @@
 #pragma once
 
 #include "render/Canvas.h"
+#include "render/CanvasCall.h"
 
 #include <QImage>
 
@@ -53,23 +54,8 @@ public:
   Color pixel(std::int32_t x, std::int32_t y) override { return m_target.pixel(x, y); }
 
 private:
-  enum class Kind : std::uint8_t {
-    PenColor,
-    PenStyle,
-    BrushColor,
-    FontColor,
-    Fill,
-    Move,
-    Line,
-    Polygon,
-    Text
-  };
-  struct Operation {
-    Kind kind;
-    std::int32_t x = 0, y = 0;
-    std::uint32_t value = 0;         // a colour, a pen style or a letter shift
-    std::size_t from = 0, count = 0; // the points or the text's bytes
-  };
+  using Kind = CanvasCall::Kind;
+  using Operation = CanvasCall;
   // The canvas state a replay must begin with.
   struct State {
     Color pen = clBlack, brush = clWhite, font = clBlack;

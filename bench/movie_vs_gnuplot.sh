@@ -20,7 +20,8 @@ set pm3d depthorder border lc rgb "#008080"
 set palette defined (0 "yellow", 1 "red")
 unset colorbox
 do for [i=0:31] {
-  set view 80, (30 + i*360.0/32)
+  a = 30 + i*360.0/32
+  set view 80, (a >= 360 ? a - 360 : a)
   splot (2-cos(v))*cos(u), (2-cos(v))*sin(u), sin(v) with pm3d notitle
 }
 GP

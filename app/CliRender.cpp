@@ -5,9 +5,8 @@
 #include "graph/AxesFit.h"
 #include "graph/Corrections.h"
 #include "graph/NumberField.h"
-#include "io/Gif.h"
+#include "io/MovieGif.h"
 #include "io/GraphImage.h"
-#include "io/SafeWrite.h"
 #include "graph/Samples.h"
 #include "io/PictureFiles.h"
 #include "io/VectorPicture.h"
@@ -502,11 +501,7 @@ int writeMovie(Program& p, const std::string& path) {
   p.canvas = &unseen;
   BuildMovieFrames(p);
   p.canvas = shown;
-  std::vector<unsigned char> bytes;
-  FileResult r = EncodeAnimatedGif(MovieFrameImages(p), movieGifDelay(p.graph), 0, bytes);
-  if (r.ok)
-    r = WriteFileSafely(
-        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  const FileResult r = SaveMovieGif(p, path);
   if (r.ok) return ExitOk;
   std::cerr << "kelvo: cannot write " << path << ": " << r.message << '\n';
   return ExitWrite;

@@ -449,15 +449,20 @@ double ExpressionEngine::keptOperation(std::array<KeptOperation, 1024>& table, s
                                        std::uint64_t right, Compute compute) {
   std::uint64_t hash = (left ^ (right * 0x9E3779B97F4A7C15u)) * 0xFF51AFD7ED558CCDu;
   hash ^= hash >> 32;
-  KeptOperation& kept = table[hash % table.size()];
-  if (kept.used && kept.left == left && kept.right == right) {
-    if (kept.mathError) MathError = true;
-    return kept.value;
+  // Two places per hash, the newer first: two operands that meet the same place both stay.
+  KeptOperation* pair = &table[(hash % (table.size() / 2)) * 2];
+  for (int i = 0; i < 2; ++i) {
+    const KeptOperation& kept = pair[i];
+    if (kept.used && kept.left == left && kept.right == right) {
+      if (kept.mathError) MathError = true;
+      return kept.value;
+    }
   }
   const bool errorBefore = MathError;
   MathError = false;
   const double value = compute();
-  kept = {true, MathError, value, left, right};
+  pair[1] = pair[0];
+  pair[0] = {true, MathError, value, left, right};
   MathError = MathError || errorBefore;
   return value;
 }
@@ -764,14 +769,24 @@ double ExpressionEngine::EvaluateUncached(std::string_view text, const Expressio
 }
 
 ExpressionEngine::KeptText& ExpressionEngine::keptText(std::string_view text) {
-  for (int k = 0; k < KeptTextCount; ++k) {
-    const int slot = (m_lastKept + k) % KeptTextCount;
+  // Renderers evaluate their few texts in a steady order, so the text that followed the last
+  // one the previous time is tried first, then the last one again, then all.
+  const int guesses[2] = {m_kept[m_lastKept].next, m_lastKept};
+  for (const int slot : guesses) {
     if (m_kept[slot].used && m_kept[slot].text == text) {
       m_lastKept = slot;
       return m_kept[slot];
     }
   }
+  for (int slot = 0; slot < KeptTextCount; ++slot) {
+    if (m_kept[slot].used && m_kept[slot].text == text) {
+      m_kept[m_lastKept].next = slot;
+      m_lastKept = slot;
+      return m_kept[slot];
+    }
+  }
   KeptText& kept = m_kept[m_nextKept];
+  m_kept[m_lastKept].next = m_nextKept;
   m_lastKept = m_nextKept;
   m_nextKept = (m_nextKept + 1) % KeptTextCount;
   kept.used = true;
@@ -844,32 +859,45 @@ namespace {
 
 constexpr std::uint64_t SlotUsed = 1, SlotMathError = 2, SlotCut = 4;
 
-std::size_t resultSlot(const std::uint64_t* key, std::size_t letters, unsigned bits) {
+// The first of the two slots that a key may take; bits counts the slots.
+std::size_t resultPair(const std::uint64_t* key, std::size_t letters, unsigned bits) {
   std::uint64_t hash = 0x9E3779B97F4A7C15u;
   for (std::size_t i = 0; i < letters; ++i) {
     hash = (hash ^ key[i]) * 0xFF51AFD7ED558CCDu;
     hash ^= hash >> 29;
   }
-  return static_cast<std::size_t>(hash >> (64 - bits));
+  return static_cast<std::size_t>(hash >> (65 - bits)) * 2;
+}
+
+// Puts an outcome first in its pair, the one there moving second, so that two keys meeting
+// the same pair both stay; counts the slots newly taken.
+void placeResult(std::uint64_t* pair, const std::uint64_t* entry, std::size_t stride,
+                 std::size_t& held) {
+  if (pair[0] & SlotUsed) {
+    if (!(pair[stride] & SlotUsed)) ++held;
+    std::copy(pair, pair + stride, pair + stride);
+  } else {
+    ++held;
+  }
+  std::copy(entry, entry + stride, pair);
 }
 
 } // namespace
 
 void ExpressionEngine::growResults(KeptText& kept, unsigned bits) {
-  const std::size_t stride = kept.letters.size() + 2;
+  const std::size_t letters = kept.letters.size();
+  const std::size_t stride = letters + 2;
   std::vector<std::uint64_t> old;
   old.swap(kept.results);
   kept.results.assign((std::size_t{1} << bits) * stride, 0);
   kept.resultBits = bits;
   kept.resultsHeld = 0;
-  for (std::size_t at = 0; at + stride <= old.size(); at += stride) {
-    if (!(old[at] & SlotUsed)) continue;
-    std::uint64_t* slot =
-        &kept.results[resultSlot(&old[at + 2], kept.letters.size(), bits) * stride];
-    if (!(slot[0] & SlotUsed)) ++kept.resultsHeld;
-    std::copy(old.begin() + static_cast<std::ptrdiff_t>(at),
-              old.begin() + static_cast<std::ptrdiff_t>(at + stride), slot);
-  }
+  // The second of each old pair first, so that the first stays first where both meet again.
+  for (std::size_t at = stride; at < old.size(); at += 2 * stride)
+    for (const std::size_t entry : {at, at - stride})
+      if (old[entry] & SlotUsed)
+        placeResult(&kept.results[resultPair(&old[entry + 2], letters, bits) * stride], &old[entry],
+                    stride, kept.resultsHeld);
 }
 
 double ExpressionEngine::evaluateKept(KeptText& kept, const ExpressionVariables& vars) {
@@ -877,25 +905,28 @@ double ExpressionEngine::evaluateKept(KeptText& kept, const ExpressionVariables&
   ++kept.evaluations;
   if (letters > KeyLetters || kept.evaluations < 2) return replay(kept, vars);
   if (kept.resultBits == 0) growResults(kept, FirstResultBits);
-  std::uint64_t key[KeyLetters] = {};
+  // An entry: the flags, the value's bits, then the key.
+  std::uint64_t entry[KeyLetters + 2] = {};
+  std::uint64_t* const key = entry + 2;
   for (std::size_t i = 0; i < letters; ++i)
     key[i] = std::bit_cast<std::uint64_t>(rawLetterValue(kept.letters[i], vars));
   const std::size_t stride = letters + 2;
-  std::uint64_t* slot = &kept.results[resultSlot(key, letters, kept.resultBits) * stride];
-  if ((slot[0] & SlotUsed) && std::equal(key, key + letters, slot + 2)) {
-    SyntaxError = kept.syntaxError;
-    MathError = (slot[0] & SlotMathError) != 0;
-    if (slot[0] & SlotCut) CutFlag = true;
-    return std::bit_cast<double>(slot[1]);
+  std::uint64_t* const pair = &kept.results[resultPair(key, letters, kept.resultBits) * stride];
+  for (std::uint64_t* slot : {pair, pair + stride}) {
+    if ((slot[0] & SlotUsed) && std::equal(key, key + letters, slot + 2)) {
+      SyntaxError = kept.syntaxError;
+      MathError = (slot[0] & SlotMathError) != 0;
+      if (slot[0] & SlotCut) CutFlag = true;
+      return std::bit_cast<double>(slot[1]);
+    }
   }
   // Whether this evaluation meets a CUT of a negative argument is part of its outcome.
   const bool cutBefore = CutFlag;
   CutFlag = false;
   const double value = replay(kept, vars);
-  if (!(slot[0] & SlotUsed)) ++kept.resultsHeld;
-  slot[0] = SlotUsed | (MathError ? SlotMathError : 0) | (CutFlag ? SlotCut : 0);
-  slot[1] = std::bit_cast<std::uint64_t>(value);
-  std::copy(key, key + letters, slot + 2);
+  entry[0] = SlotUsed | (MathError ? SlotMathError : 0) | (CutFlag ? SlotCut : 0);
+  entry[1] = std::bit_cast<std::uint64_t>(value);
+  placeResult(pair, entry, stride, kept.resultsHeld);
   CutFlag = CutFlag || cutBefore;
   if (kept.resultBits < LastResultBits &&
       2 * kept.resultsHeld > (std::size_t{1} << kept.resultBits))

@@ -87,11 +87,11 @@ private:
   // the centre of a cell for its slopes, the grid points again for the listing); the outcome
   // is a function of those values alone. Texts that read more letters are not remembered.
   //
-  // The outcomes are direct-mapped by a hash of the letter values into one array of 64-bit
-  // words: a slot is the flags, the value's bits and one word per letter, so a text of x and
-  // y takes 32 bytes a slot. A text evaluated once (a dialog field) gets no table; the table
-  // starts small and doubles, keeping what it holds, whenever it is half full, up to a size
-  // that holds an 80 x 80 surface with its cell centres and slopes.
+  // The outcomes are kept in one array of 64-bit words, two slots per hash of the letter
+  // values, the newer first: a slot is the flags, the value's bits and one word per letter,
+  // so a text of x and y takes 32 bytes a slot. A text evaluated once (a dialog field) gets no
+  // table; the table starts small and doubles, keeping what it holds, whenever it is half full, up
+  // to a size that holds an 80 x 80 surface with its cell centres and slopes.
   static constexpr std::size_t KeyLetters = 4;
   static constexpr unsigned FirstResultBits = 8;
   static constexpr unsigned LastResultBits = 16;
@@ -106,6 +106,7 @@ private:
     unsigned resultBits = 0;     // the table has 2^resultBits slots, none while 0
     std::size_t resultsHeld = 0; // slots in use
     std::uint32_t evaluations = 0;
+    int next = 0; // the kept text asked for after this one, the last time
   };
   // A power or a function value remembered by the bits of its operands: base and exponent,
   // or argument and function number.

@@ -39,13 +39,29 @@ struct LevelTable {
   }
 };
 
-void indexRow(const QImage& rgb32, int y, std::vector<GifPixelType>& row) {
+GifPixelType paletteIndex(QRgb c) {
   static const LevelTable table;
-  const auto* line = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
-  for (std::size_t x = 0; x < row.size(); ++x) {
-    const QRgb c = line[x];
-    row[x] = static_cast<GifPixelType>(table.level[qRed(c)] * 36 + table.level[qGreen(c)] * 6 +
-                                       table.level[qBlue(c)]);
+  return static_cast<GifPixelType>(table.level[qRed(c)] * 36 + table.level[qGreen(c)] * 6 +
+                                   table.level[qBlue(c)]);
+}
+
+// The palette indices of a picture, row after row; runs of one colour are looked up once.
+void indexPixels(const QImage& frame, std::vector<GifPixelType>& indices) {
+  const QImage rgb32 = frame.convertToFormat(QImage::Format_RGB32);
+  const auto width = static_cast<std::size_t>(rgb32.width());
+  indices.resize(width * static_cast<std::size_t>(rgb32.height()));
+  GifPixelType* out = indices.data();
+  for (int y = 0; y < rgb32.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
+    QRgb seen = line[0];
+    GifPixelType index = paletteIndex(seen);
+    for (std::size_t x = 0; x < width; ++x, ++out) {
+      if (line[x] != seen) {
+        seen = line[x];
+        index = paletteIndex(seen);
+      }
+      *out = index;
+    }
   }
 }
 
@@ -67,16 +83,42 @@ bool putDelay(GifFileType* gif, int delayHundredths) {
   return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), bytes) == GIF_OK;
 }
 
-bool putFrame(GifFileType* gif, const QImage& frame) {
-  const QImage rgb32 = frame.convertToFormat(QImage::Format_RGB32);
-  if (EGifPutImageDesc(gif, 0, 0, rgb32.width(), rgb32.height(), false, nullptr) != GIF_OK)
+// The rectangle `area` of a picture `width` indices wide.
+bool putFrame(GifFileType* gif, const std::vector<GifPixelType>& indices, int width,
+              const QRect& area) {
+  if (EGifPutImageDesc(gif, area.left(), area.top(), area.width(), area.height(), false, nullptr) !=
+      GIF_OK)
     return false;
-  std::vector<GifPixelType> row(static_cast<std::size_t>(rgb32.width()));
-  for (int y = 0; y < rgb32.height(); ++y) {
-    indexRow(rgb32, y, row);
-    if (EGifPutLine(gif, row.data(), rgb32.width()) != GIF_OK) return false;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    auto* row = const_cast<GifPixelType*>(indices.data()) +
+                static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                static_cast<std::size_t>(area.left());
+    if (EGifPutLine(gif, row, area.width()) != GIF_OK) return false;
   }
   return true;
+}
+
+// The smallest rectangle holding every index that differs between two pictures of one size;
+// a single pixel when none does, since every frame needs a picture of its own.
+QRect changedArea(const std::vector<GifPixelType>& before, const std::vector<GifPixelType>& after,
+                  QSize size) {
+  const auto width = static_cast<std::size_t>(size.width());
+  int top = -1, bottom = -1;
+  std::size_t left = width, right = 0;
+  for (int y = 0; y < size.height(); ++y) {
+    const GifPixelType* a = before.data() + static_cast<std::size_t>(y) * width;
+    const GifPixelType* b = after.data() + static_cast<std::size_t>(y) * width;
+    if (std::memcmp(a, b, width) == 0) continue;
+    if (top < 0) top = y;
+    bottom = y;
+    std::size_t first = 0, last = width - 1;
+    while (a[first] == b[first]) ++first;
+    while (a[last] == b[last]) --last;
+    left = std::min(left, first);
+    right = std::max(right, last);
+  }
+  if (top < 0) return {0, 0, 1, 1};
+  return QRect(QPoint(static_cast<int>(left), top), QPoint(static_cast<int>(right), bottom));
 }
 
 struct Animation {
@@ -84,33 +126,93 @@ struct Animation {
   int loop = -1; // below 0: a single still picture, no extensions
 };
 
-FileResult encodeFrames(const std::vector<QImage>& frames, Animation animation,
-                        std::vector<unsigned char>& out) {
+} // namespace
+
+// giflib's writer over the output vector, the palette indices of the frame before, and the
+// first failure met.
+struct GifAnimationWriter::State {
+  GifFileType* gif = nullptr;
+  std::vector<unsigned char>* out = nullptr;
+  Animation animation;
+  QSize size;
+  int frames = 0;
+  std::vector<GifPixelType> before, now;
+  std::string failure;
+};
+
+GifAnimationWriter::GifAnimationWriter(std::vector<unsigned char>& out, int delayHundredths,
+                                       int loop)
+    : m_state(std::make_unique<State>()) {
+  m_state->out = &out;
+  m_state->animation = {delayHundredths, loop};
   out.clear();
-  if (frames.empty() || frames.front().isNull()) return Failed("the picture is empty");
-  const QSize size = frames.front().size();
-  for (const QImage& frame : frames)
-    if (frame.size() != size) return Failed("the frames differ in size");
-  int error = 0;
-  GifFileType* gif = EGifOpen(&out, appendBytes, &error);
-  if (!gif) return Failed(GifErrorString(error));
-  const bool animated = animation.loop >= 0;
-  EGifSetGifVersion(gif, animated);
-  ColorMapObject* map = makeWebColourMap();
-  bool written = map && EGifPutScreenDesc(gif, size.width(), size.height(), 8, 0, map) == GIF_OK;
-  GifFreeMapObject(map);
-  if (written && animated) written = putLoopExtension(gif, animation.loop);
-  for (std::size_t i = 0; written && i < frames.size(); ++i)
-    written = (!animated || putDelay(gif, animation.delay)) && putFrame(gif, frames[i]);
-  const int failure = gif->Error;
-  const bool closed = EGifCloseFile(gif, &error) == GIF_OK;
-  if (!written) error = failure;
-  if (!written || !closed) {
-    out.clear();
-    return Failed(std::string("the picture could not be encoded: ") + GifErrorString(error));
-  }
-  return {};
+  if (delayHundredths < 0 || delayHundredths > 0xFFFF || loop < -1 || loop > 0xFFFF)
+    fail("the delay and the loop count must lie between 0 and 65535");
 }
+
+GifAnimationWriter::~GifAnimationWriter() {
+  if (!m_state->gif) return;
+  int ignored = 0;
+  EGifCloseFile(m_state->gif, &ignored);
+}
+
+bool GifAnimationWriter::fail(std::string why) {
+  if (m_state->failure.empty()) m_state->failure = std::move(why);
+  return false;
+}
+
+bool GifAnimationWriter::failGif() {
+  return fail(std::string("the picture could not be encoded: ") +
+              GifErrorString(m_state->gif->Error));
+}
+
+bool GifAnimationWriter::start(QSize size) {
+  State& s = *m_state;
+  int error = 0;
+  s.gif = EGifOpen(s.out, appendBytes, &error);
+  if (!s.gif) return fail(GifErrorString(error));
+  s.size = size;
+  const bool animated = s.animation.loop >= 0;
+  EGifSetGifVersion(s.gif, animated);
+  ColorMapObject* map = makeWebColourMap();
+  const bool written =
+      map && EGifPutScreenDesc(s.gif, size.width(), size.height(), 8, 0, map) == GIF_OK;
+  GifFreeMapObject(map);
+  if (!written || (animated && !putLoopExtension(s.gif, s.animation.loop))) return failGif();
+  return true;
+}
+
+bool GifAnimationWriter::add(const QImage& frame) {
+  State& s = *m_state;
+  if (!s.failure.empty()) return false;
+  if (frame.isNull()) return fail("the picture is empty");
+  if (!s.gif && !start(frame.size())) return false;
+  if (frame.size() != s.size) return fail("the frames differ in size");
+  indexPixels(frame, s.now);
+  const QRect area =
+      s.frames == 0 ? QRect(QPoint(0, 0), s.size) : changedArea(s.before, s.now, s.size);
+  const bool animated = s.animation.loop >= 0;
+  if ((animated && !putDelay(s.gif, s.animation.delay)) ||
+      !putFrame(s.gif, s.now, s.size.width(), area))
+    return failGif();
+  s.before.swap(s.now);
+  ++s.frames;
+  return true;
+}
+
+FileResult GifAnimationWriter::finish() {
+  State& s = *m_state;
+  if (s.failure.empty() && s.frames == 0) fail("the picture is empty");
+  int error = 0;
+  const bool closed = !s.gif || EGifCloseFile(s.gif, &error) == GIF_OK;
+  s.gif = nullptr;
+  if (!closed) fail(std::string("the picture could not be encoded: ") + GifErrorString(error));
+  if (s.failure.empty()) return {};
+  s.out->clear();
+  return Failed(s.failure);
+}
+
+namespace {
 
 // ---- reading ----
 
@@ -212,14 +314,17 @@ QRgb WebPaletteColour(int index) {
 }
 
 FileResult EncodeGif(const QImage& picture, std::vector<unsigned char>& out) {
-  return encodeFrames({picture}, {}, out);
+  GifAnimationWriter writer(out, 0, -1);
+  writer.add(picture);
+  return writer.finish();
 }
 
 FileResult EncodeAnimatedGif(const std::vector<QImage>& frames, int delayHundredths, int loop,
                              std::vector<unsigned char>& out) {
-  if (delayHundredths < 0 || delayHundredths > 0xFFFF || loop < 0 || loop > 0xFFFF)
-    return Failed("the delay and the loop count must lie between 0 and 65535");
-  return encodeFrames(frames, {delayHundredths, loop}, out);
+  GifAnimationWriter writer(out, delayHundredths, loop);
+  for (const QImage& frame : frames)
+    if (!writer.add(frame)) break;
+  return writer.finish();
 }
 
 DecodedPicture DecodeGif(const unsigned char* data, std::size_t size) {

@@ -15,6 +15,7 @@ struct CellRecord {
   double Distance = 0;
   Color FillColor = 0;
   std::uint8_t PenStyle = 0;
+  friend bool operator==(const CellRecord&, const CellRecord&) = default;
 };
 
 // The largest regular grid, 80 by 80 cells; slot 0 comes on top.

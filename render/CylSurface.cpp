@@ -117,6 +117,7 @@ bool drawDegenerate(Cylinder& c) {
 
 void listValues(Cylinder& c) {
   Program& p = c.p;
+  if (p.SkipListing) return;
   const GraphState& g = p.graph;
   p.host->setBusyCursor(true);
   for (const double r : gridValues(g.RMin, c.dr, true, g.RMax)) {

@@ -34,9 +34,18 @@ void forEachLinePixel(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::in
   const std::int64_t minorStart = xMajor ? y0 : x0;
   const int minorStep = xMajor ? sy : sx;
   const std::int64_t minorLimit = xMajor ? height : width;
+  if (first > last) return;
+  // offset = (2 i minor + major) div (2 major): worked out once at the first step, then carried
+  // along, the remainder growing by 2 minor <= 2 major a step.
+  const Wide numerator = Wide{2} * first * minor + major;
+  const std::int64_t divisor = 2 * major;
+  std::int64_t offset = static_cast<std::int64_t>(numerator / divisor);
+  std::int64_t remainder = static_cast<std::int64_t>(numerator % divisor);
   for (std::int64_t i = first; i <= last; ++i) {
-    const std::int64_t offset =
-        static_cast<std::int64_t>((Wide{2} * i * minor + major) / (Wide{2} * major));
+    if (i > first) {
+      remainder += 2 * minor;
+      if (remainder >= divisor) remainder -= divisor, ++offset;
+    }
     const std::int64_t m = minorStart + minorStep * offset;
     if (m < 0 || m >= minorLimit) continue;
     const std::int64_t a = start + step * i;

@@ -88,11 +88,13 @@ void BuildMovieFrames(Program& p) {
   for (int k = 1; k <= frames; ++k) {
     p.host->processEvents();
     p.MovieFrameIndex = k;
+    p.SkipListing = k < frames;
     SetViewTransform(p.view, g.PlaneDistance, g.Rho, g.Theta, g.Phi);
     ClearGraphRect(p);
     DrawDriver(p);
     g.Theta += step;
   }
+  p.SkipListing = false;
   p.host->setBusyCursor(false);
   // A full turn later the eye is where it started; the rectangular renderer's far-to-near
   // order is chosen for a Theta in [0, 2 pi).
@@ -143,21 +145,23 @@ void PlayMovieFrames(Program& p, const std::function<void()>& afterPaint) {
   g.MovieMode = false;
 }
 
-std::vector<QImage> MovieFrameImages(Program& p, const std::function<void(int)>& progress) {
-  std::vector<QImage> images;
-  if (p.Picture.isNull()) return images;
+void PaintMovieFrames(Program& p, const std::function<void(const QImage&, int)>& visit) {
+  if (p.Picture.isNull()) return;
   Canvas* const saved = p.canvas;
   const int frames = std::clamp(p.graph.MovieFrameCount, 1, MaxFrames);
-  images.reserve(frames);
+  QImage image(p.Picture.size(), QImage::Format_RGB32);
+  ImageCanvas canvas(image);
+  p.canvas = &canvas;
   for (int slot = 1; slot <= frames; ++slot) {
-    QImage image(p.Picture.size(), QImage::Format_RGB32);
-    ImageCanvas canvas(image);
-    p.canvas = &canvas;
     PaintMovieFrame(p, slot);
-    images.push_back(std::move(image));
-    if (progress) progress(slot);
+    visit(image, slot);
   }
   p.canvas = saved;
+}
+
+std::vector<QImage> MovieFrameImages(Program& p) {
+  std::vector<QImage> images;
+  PaintMovieFrames(p, [&](const QImage& image, int) { images.push_back(image.copy()); });
   return images;
 }
 

@@ -37,9 +37,11 @@ void PaintMovieFrame(Program& p, int slot);
 // cleared at a poll; afterPaint runs after each frame is painted (the window shows it).
 // MovieMode is set while it plays and clear afterwards.
 void PlayMovieFrames(Program& p, const std::function<void()>& afterPaint);
-// Every frame painted as the player paints it, each into a picture of the picture's size;
-// progress is told the number of frames painted so far.
-std::vector<QImage> MovieFrameImages(Program& p, const std::function<void(int)>& progress = {});
+// Every frame painted as the player paints it, one after another into one picture of the
+// picture's size, which visit is shown with the frame's slot before the next is painted.
+void PaintMovieFrames(Program& p, const std::function<void(const QImage&, int)>& visit);
+// The same frames, each a picture of its own.
+std::vector<QImage> MovieFrameImages(Program& p);
 // A frame's display time in an animated GIF: the movie delay in hundredths of a second, at
 // least 2, since many viewers slow shorter delays down to a tenth of a second.
 int movieGifDelay(const GraphState& g);

@@ -50,6 +50,9 @@ struct Program : Session {
   // sets MovieFrameIndex before each frame.
   std::vector<std::vector<CellRecord>> FrameStore;
   int MovieFrameIndex = 0;
+  // Set while a movie builds any frame but its last: the listed values do not depend on the
+  // view, so only the last frame lists them.
+  bool SkipListing = false;
   // Frames recorded by the last movie build; 0 before any and after the movie is released.
   int MovieFramesBuilt = 0;
 

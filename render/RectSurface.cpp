@@ -145,6 +145,7 @@ bool drawDegenerate(Surface& s) {
 
 void listValues(Surface& s) {
   Program& p = s.p;
+  if (p.SkipListing) return;
   const GraphState& g = p.graph;
   p.host->setBusyCursor(true);
   for (const double x : gridValues(g.XMin, s.dx, true, g.XMax)) {

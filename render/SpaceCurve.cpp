@@ -45,6 +45,7 @@ template <typename Visit> bool forEachT(Program& p, Visit visit) {
 }
 
 void listValues(Program& p) {
+  if (p.SkipListing) return;
   forEachT(p, [&p] {
     const double t = p.graph.VarT;
     const CurvePoint at = pointAtT(p);

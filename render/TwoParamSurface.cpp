@@ -122,6 +122,7 @@ std::vector<double> steps(double min, double step, double bound) {
 
 void listValues(Patch& s) {
   Program& p = s.p;
+  if (p.SkipListing) return;
   const GraphState& g = p.graph;
   p.host->setBusyCursor(true);
   for (const double u : steps(g.UMin, s.du, g.UMax)) {

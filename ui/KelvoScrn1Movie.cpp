@@ -2,8 +2,7 @@
 // The main window's Movie menu: build, play, settings, and the movie as an animated GIF.
 #include "ui/KelvoScrn1.h"
 
-#include "io/Gif.h"
-#include "io/SafeWrite.h"
+#include "io/MovieGif.h"
 #include "render/Movie.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
@@ -106,16 +105,10 @@ bool TKelvoScrn1::saveMovieGif(const QString& path) {
   progress.setMinimumDuration(0);
   progress.setValue(0);
   DrawingScope scope(*this);
-  const std::vector<QImage> images = MovieFrameImages(p, [&](int done) {
+  FileResult result = SaveMovieGif(p, path.toStdString(), [&](int done) {
     progress.setValue(done);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   });
-  std::vector<unsigned char> bytes;
-  FileResult result = EncodeAnimatedGif(images, movieGifDelay(p.graph), 0, bytes);
-  if (result.ok)
-    result = WriteFileSafely(
-        path.toStdString(),
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   progress.setValue(frames + 1);
   if (!result.ok) result.message = path.toStdString() + ": " + result.message;
   return showFileResult(result);

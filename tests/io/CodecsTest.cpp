@@ -5,6 +5,7 @@
 #include "io/Jpeg.h"
 #include "io/PictureFiles.h"
 
+#include <gif_lib.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -209,6 +210,71 @@ TEST(GifWriting, AnimationHasLoopDelayAndEveryFrame) {
   EXPECT_EQ(first.picture.pixel(2, 2), qRgb(255, 0, 0));
   frames.back() = QImage(6, 4, QImage::Format_RGB32);
   EXPECT_FALSE(EncodeAnimatedGif(frames, 40, 0, bytes).ok);
+}
+
+// Every frame of an animation as a viewer shows it: each picture drawn over the screen as the
+// frame before left it.
+std::vector<QImage> playedFrames(const std::vector<unsigned char>& bytes) {
+  struct Source {
+    const std::vector<unsigned char>* bytes;
+    std::size_t at = 0;
+  } source{&bytes};
+  auto read = [](GifFileType* gif, GifByteType* into, int wanted) {
+    auto* from = static_cast<Source*>(gif->UserData);
+    const auto n = std::min(from->bytes->size() - from->at, static_cast<std::size_t>(wanted));
+    std::copy_n(from->bytes->data() + from->at, n, into);
+    from->at += n;
+    return static_cast<int>(n);
+  };
+  int error = 0;
+  GifFileType* gif = DGifOpen(&source, read, &error);
+  std::vector<QImage> played;
+  if (!gif) return played;
+  if (DGifSlurp(gif) == GIF_OK) {
+    QImage screen(gif->SWidth, gif->SHeight, QImage::Format_RGB32);
+    for (int i = 0; i < gif->ImageCount; ++i) {
+      const SavedImage& frame = gif->SavedImages[i];
+      const GifImageDesc& d = frame.ImageDesc;
+      const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
+      for (int y = 0; y < d.Height; ++y)
+        for (int x = 0; x < d.Width; ++x) {
+          const GifColorType c = map->Colors[frame.RasterBits[y * d.Width + x]];
+          screen.setPixel(d.Left + x, d.Top + y, qRgb(c.Red, c.Green, c.Blue));
+        }
+      played.push_back(screen.copy());
+    }
+  }
+  DGifCloseFile(gif, &error);
+  return played;
+}
+
+QImage inPalette(QImage image) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      image.setPixel(x, y, WebPaletteColour(WebPaletteIndex(image.pixel(x, y))));
+  return image;
+}
+
+// Later frames are written as the rectangle that changed; played back, every frame is the
+// picture given, whether it changed everywhere, in one corner pixel, not at all or back.
+TEST(GifWriting, AnimationFramesPlayBackAsGiven) {
+  std::vector<QImage> frames{samplePicture(31, 17, 1)};
+  frames.push_back(samplePicture(31, 17, 2));
+  frames.push_back(frames.back());
+  frames.push_back(frames.back());
+  frames.back().setPixel(30, 16, qRgb(255, 0, 0));
+  frames.push_back(frames.back());
+  frames.back().setPixel(0, 0, qRgb(0, 0, 255));
+  frames.back().setPixel(12, 9, qRgb(0, 255, 0));
+  frames.push_back(frames[0]);
+  std::vector<unsigned char> bytes;
+  ASSERT_TRUE(EncodeAnimatedGif(frames, 3, 0, bytes).ok);
+  const std::vector<QImage> played = playedFrames(bytes);
+  ASSERT_EQ(played.size(), frames.size());
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(played[i], inPalette(frames[i]));
+  }
 }
 
 TEST(Malformed, EveryFileIsRefusedWithAReason) {

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The picture canvas: the line rule, polygons, far-off coordinates, text; the primitives.
 #include "TestSupport.h"
+#include "render/LinePixels.h"
 #include "render/Primitives.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <random>
 
 namespace {
 
@@ -92,6 +94,42 @@ TEST(CanvasLines, FarOffEndsAreQuickAndExact) {
   for (int y = 0; y < 400; ++y) EXPECT_EQ(fromRgb32(image.pixel(300, y)), clRed);
   // The diagonal passes the picture along x = y.
   for (int d = 0; d < 400; d += 37) EXPECT_EQ(fromRgb32(image.pixel(d, d)), clRed);
+}
+
+// The minor coordinate is carried from step to step; it must stay the closed form's
+// (2 i minor + major) div (2 major) for every step, lines clipped at either end included.
+TEST(CanvasLines, CarriedStepsMatchTheClosedForm) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<std::int32_t> near(-90, 150), far(-2147483647, 2147483647);
+  for (int n = 0; n < 3000; ++n) {
+    auto pick = [&] { return n % 10 == 9 ? far(random) : near(random); };
+    const std::int32_t x0 = pick(), y0 = pick(), x1 = pick(), y1 = pick();
+    SCOPED_TRACE(testing::Message() << x0 << "," << y0 << " -> " << x1 << "," << y1);
+    const std::int64_t dx = std::int64_t{x1} - x0, dy = std::int64_t{y1} - y0;
+    const std::int64_t adx = std::abs(dx), ady = std::abs(dy);
+    const bool xMajor = adx >= ady;
+    const std::int64_t major = xMajor ? adx : ady, minor = xMajor ? ady : adx;
+    std::vector<Pixel> expected;
+    if (n % 10 != 9) {
+      for (std::int64_t i = 0; i < major; ++i) {
+        const std::int64_t offset = (2 * i * minor + major) / (2 * major);
+        const std::int64_t a = (xMajor ? x0 : y0) + ((xMajor ? dx : dy) < 0 ? -i : i);
+        const std::int64_t m = (xMajor ? y0 : x0) + ((xMajor ? dy : dx) < 0 ? -offset : offset);
+        const Pixel p{static_cast<std::int32_t>(xMajor ? a : m),
+                      static_cast<std::int32_t>(xMajor ? m : a)};
+        if (p.x >= 0 && p.x < 64 && p.y >= 0 && p.y < 48) expected.push_back(p);
+      }
+    }
+    std::vector<Pixel> drawn;
+    forEachLinePixel(x0, y0, x1, y1, 64, 48, [&](std::int32_t x, std::int32_t y) {
+      drawn.push_back({x, y});
+    });
+    if (n % 10 != 9) {
+      EXPECT_EQ(drawn, expected);
+    } else {
+      for (const Pixel& p : drawn) EXPECT_TRUE(p.x >= 0 && p.x < 64 && p.y >= 0 && p.y < 48);
+    }
+  }
 }
 
 TEST(CanvasPolygons, FillCoversPixelCentresInside) {

@@ -101,6 +101,52 @@ TEST(MovieBuild, EachFrameIsTheViewAtItsAngle) {
   }
 }
 
+// Only the last frame lists the values; the listing and the flags after a build are those a
+// listed draw at the last angle leaves, for surfaces that fail in part of the domain too.
+TEST(MovieBuild, TheListingAfterABuildIsThatOfTheLastFrame) {
+  struct Row {
+    char kind;
+    const char* x;
+    const char* y;
+    const char* z;
+  };
+  const Row rows[] = {
+      {'1', "", "", "sqrt(x+y+9)"},        {'1', "", "", "sqrt(x)"},
+      {'2', "", "", "ln(r)*cos(t)"},       {'4', "cos(u)*sqrt(v)", "sin(u)", "v"},
+      {'4', "cos(u)", "sin(u)", "cut(v)"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.z);
+    Program p, q;
+    for (Program* each : {&p, &q}) {
+      setUpProgram(*each, row.kind);
+      GraphState& g = each->graph;
+      g.FunctionText = g.FunctionTextZ = row.z;
+      g.FunctionTextX = row.x;
+      g.FunctionTextY = row.y;
+      g.XCurves = g.YCurves = 5;
+      DrawSequencePicture(*each);
+    }
+    p.graph.MovieFrameCount = 3;
+    BuildMovieFrames(p);
+    q.FrameStore.resize(2);
+    q.graph.MovieMode = true;
+    q.MovieFrameIndex = 1;
+    q.graph.Theta += 2 * (120 * Pi / 180);
+    SetViewTransform(q.view, q.graph.PlaneDistance, q.graph.Rho, q.graph.Theta, q.graph.Phi);
+    DrawDriver(q);
+    EXPECT_EQ(p.Values, q.Values);
+    // The cells of the last view; a draw that stopped early recorded none.
+    const auto& cells = q.FrameStore[1];
+    ASSERT_GE(p.FrameStore[3].size(), cells.size());
+    for (std::size_t i = 0; i < std::min<std::size_t>(cells.size(), 25); ++i)
+      EXPECT_EQ(p.FrameStore[3][i], cells[i]);
+    EXPECT_EQ(p.engine.MathError, q.engine.MathError);
+    EXPECT_EQ(p.engine.CutFlag, q.engine.CutFlag);
+    EXPECT_EQ(p.graph.EvalFailed, q.graph.EvalFailed);
+  }
+}
+
 TEST(MovieBuild, ACancelledFirstFrameStaysBlankAndTheOthersAreRecorded) {
   Program p;
   setUpProgram(p, '1');

@@ -80,9 +80,10 @@ SvgShapes parseSvg(const QByteArray& svg) {
     if (!xml.isStartElement()) continue;
     const auto attributes = xml.attributes();
     const QString own = attributes.value("fill").toString();
-    if (xml.name() == QLatin1String("g")) fill.push(own.isEmpty() ? fill.top() : own);
-    if (xml.name() == QLatin1String("path") && fill.top() != QLatin1String("none"))
-      shapes.fills.push_back(svgColor(fill.top()));
+    const QString inherited = own.isEmpty() ? fill.top() : own;
+    if (xml.name() == QLatin1String("g")) fill.push(inherited);
+    if (xml.name() == QLatin1String("path") && inherited != QLatin1String("none"))
+      shapes.fills.push_back(svgColor(inherited));
     if (xml.name() == QLatin1String("image")) ++shapes.images;
     if (xml.name() == QLatin1String("text"))
       shapes.letters.push_back(xml.readElementText().toStdString());
@@ -92,13 +93,10 @@ SvgShapes parseSvg(const QByteArray& svg) {
 }
 
 QByteArray encode(PictureFormat format, const Program& p) {
-  std::vector<unsigned char> bytes;
-  const FileResult r = EncodeVectorDocument(
-      format, p.PictureCopy.size(),
-      [&](QPainter& painter) { PaintVectorPicture(painter, p.PictureCopy, p.pictureRecorder); },
-      bytes);
+  std::string bytes;
+  const FileResult r = EncodeVectorPicture(format, p.PictureCopy, p.pictureRecorder, bytes);
   EXPECT_TRUE(r.ok) << r.message;
-  return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+  return QByteArray::fromStdString(bytes);
 }
 
 // Pixels whose colour differs from the reference's by more than a quarter in some channel.

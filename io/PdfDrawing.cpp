@@ -7,6 +7,9 @@
 
 #include <zlib.h>
 
+#include <cstdio>
+#include <string_view>
+
 namespace {
 
 void appendComponents(std::string& out, Color c) {
@@ -33,10 +36,12 @@ void appendPdfString(std::string& out, const QString& text) {
   out += ')';
 }
 
-bool deflateInto(std::string& out, const unsigned char* data, std::size_t size) {
-  uLongf length = compressBound(uLong(size));
+// The fastest level: the page's text is long and repetitive, and packs well even so.
+bool deflateInto(std::string& out, std::string_view data) {
+  uLongf length = compressBound(uLong(data.size()));
   std::string packed(length, '\0');
-  if (compress2(reinterpret_cast<Bytef*>(packed.data()), &length, data, uLong(size),
+  if (compress2(reinterpret_cast<Bytef*>(packed.data()), &length,
+                reinterpret_cast<const Bytef*>(data.data()), uLong(data.size()),
                 Z_BEST_SPEED) != Z_OK)
     return false;
   packed.resize(length);
@@ -98,6 +103,18 @@ private:
   std::string m_out;
   std::vector<std::size_t> m_offsets{0};
 };
+
+// The page with its resources: the stroke adjustment, the font and the images from object 7 on.
+std::string pageDictionary(QSize size, std::size_t images) {
+  std::string named;
+  for (std::size_t i = 0; i < images; ++i)
+    named += " /Im" + std::to_string(i) + ' ' + std::to_string(7 + i) + " 0 R";
+  return "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + std::to_string(size.width()) + ' ' +
+         std::to_string(size.height()) +
+         "] /Resources << /ExtGState << /GS1 << /SA true /SM 0.02 >> >> /Font << /F1 5 0 R >> "
+         "/XObject <<" +
+         named + " >> >> /Contents 4 0 R >>";
+}
 
 } // namespace
 
@@ -182,26 +199,16 @@ FileResult PdfDrawing::finish(std::string& out) {
   // Objects: 1 catalogue, 2 page tree, 3 page, 4 content, 5 font, 6 information, 7... images.
   PdfFile file;
   std::string packed;
-  if (!deflateInto(packed, reinterpret_cast<const unsigned char*>(m_content.data()),
-                   m_content.size()))
-    return Failed("the PDF page could not be compressed");
+  if (!deflateInto(packed, m_content)) return Failed("the PDF page could not be compressed");
   file.object(1, "<< /Type /Catalog /Pages 2 0 R >>");
   file.object(2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>");
-  std::string images;
-  for (std::size_t i = 0; i < m_images.size(); ++i)
-    images += " /Im" + std::to_string(i) + ' ' + std::to_string(7 + i) + " 0 R";
-  file.object(3, "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + std::to_string(size().width()) +
-                     ' ' + std::to_string(size().height()) +
-                     "] /Resources << /ExtGState << /GS1 << /SA true /SM 0.02 >> >> "
-                     "/Font << /F1 5 0 R >> /XObject <<" +
-                     images + " >> >> /Contents 4 0 R >>");
+  file.object(3, pageDictionary(size(), m_images.size()));
   file.stream(4, "", packed);
   file.object(5, "<< /Type /Font /Subtype /Type1 /BaseFont /Times-Roman "
                  "/Encoding /WinAnsiEncoding >>");
   file.object(6, "<< /Title (Kelvo graph) /Creator (Kelvo) /Producer (Kelvo) >>");
   for (std::size_t i = 0; i < m_images.size(); ++i) {
-    const std::string rows = rgbRows(m_images[i]);
-    if (!deflateInto(packed, reinterpret_cast<const unsigned char*>(rows.data()), rows.size()))
+    if (!deflateInto(packed, rgbRows(m_images[i])))
       return Failed("the picture could not be compressed for the PDF page");
     file.stream(int(7 + i),
                 "/Type /XObject /Subtype /Image /Width " + std::to_string(m_images[i].width()) +

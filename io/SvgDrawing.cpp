@@ -18,6 +18,23 @@ void appendColor(std::string& out, Color c) {
   }
 }
 
+// ` name="value"`, the value a number or a colour.
+void appendAttribute(std::string& out, const char* name, double value) {
+  out += ' ';
+  out += name;
+  out += "=\"";
+  AppendNumber(out, value);
+  out += '"';
+}
+
+void appendColorAttribute(std::string& out, const char* name, Color color) {
+  out += ' ';
+  out += name;
+  out += "=\"";
+  appendColor(out, color);
+  out += '"';
+}
+
 // Text as XML character data or an attribute value: the markup characters escaped, and the
 // control characters XML does not allow left out.
 void appendEscaped(std::string& out, const QString& text) {
@@ -64,17 +81,13 @@ void SvgDrawing::appendPoint(QPointF p) {
 
 void SvgDrawing::paintRect(const QRectF& rect, Color color) {
   useStroke(Stroke::None, clNone);
-  m_body += "<rect x=\"";
-  AppendNumber(m_body, rect.x());
-  m_body += "\" y=\"";
-  AppendNumber(m_body, rect.y());
-  m_body += "\" width=\"";
-  AppendNumber(m_body, rect.width());
-  m_body += "\" height=\"";
-  AppendNumber(m_body, rect.height());
-  m_body += "\" fill=\"";
-  appendColor(m_body, color);
-  m_body += "\"/>\n";
+  m_body += "<rect";
+  appendAttribute(m_body, "x", rect.x());
+  appendAttribute(m_body, "y", rect.y());
+  appendAttribute(m_body, "width", rect.width());
+  appendAttribute(m_body, "height", rect.height());
+  appendColorAttribute(m_body, "fill", color);
+  m_body += "/>\n";
 }
 
 void SvgDrawing::paintLine(QPointF a, QPointF b, Color color) {
@@ -105,17 +118,15 @@ void SvgDrawing::paintPolygon(const QPolygonF& shape, std::optional<Color> fill,
 void SvgDrawing::paintText(QPointF origin, const QString& text, Color color) {
   useStroke(Stroke::None, clNone);
   const QFont font = PictureFont();
-  m_body += "<text x=\"";
-  AppendNumber(m_body, origin.x());
-  m_body += "\" y=\"";
-  AppendNumber(m_body, origin.y());
-  m_body += "\" fill=\"";
-  appendColor(m_body, color);
-  m_body += "\" font-family=\"";
+  m_body += "<text";
+  appendAttribute(m_body, "x", origin.x());
+  appendAttribute(m_body, "y", origin.y());
+  appendColorAttribute(m_body, "fill", color);
+  m_body += " font-family=\"";
   appendEscaped(m_body, font.family());
-  m_body += "\" font-size=\"";
-  AppendInteger(m_body, font.pixelSize());
-  m_body += "\" xml:space=\"preserve\">";
+  m_body += '"';
+  appendAttribute(m_body, "font-size", font.pixelSize());
+  m_body += " xml:space=\"preserve\">";
   appendEscaped(m_body, text);
   m_body += "</text>\n";
 }
@@ -129,11 +140,10 @@ void SvgDrawing::drawImage(const QImage& image) {
     m_failed = true;
     return;
   }
-  m_body += "<image x=\"0\" y=\"0\" width=\"";
-  AppendInteger(m_body, size().width());
-  m_body += "\" height=\"";
-  AppendInteger(m_body, size().height());
-  m_body += "\" preserveAspectRatio=\"none\" xlink:href=\"data:image/png;base64,";
+  m_body += "<image x=\"0\" y=\"0\"";
+  appendAttribute(m_body, "width", size().width());
+  appendAttribute(m_body, "height", size().height());
+  m_body += " preserveAspectRatio=\"none\" xlink:href=\"data:image/png;base64,";
   m_body += png.toBase64().toStdString();
   m_body += "\"/>\n";
 }
@@ -141,11 +151,10 @@ void SvgDrawing::drawImage(const QImage& image) {
 FileResult SvgDrawing::finish(std::string& out) {
   if (m_failed) return Failed("the picture could not be encoded for the SVG drawing");
   useStroke(Stroke::None, clNone);
-  out = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg width=\"";
-  AppendInteger(out, size().width());
-  out += "\" height=\"";
-  AppendInteger(out, size().height());
-  out += "\" viewBox=\"0 0 ";
+  out = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg";
+  appendAttribute(out, "width", size().width());
+  appendAttribute(out, "height", size().height());
+  out += " viewBox=\"0 0 ";
   AppendInteger(out, size().width());
   out += ' ';
   AppendInteger(out, size().height());

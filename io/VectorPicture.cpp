@@ -135,15 +135,6 @@ FileResult drawPicture(const QImage& picture, const PictureRecorder& recorder, s
 
 } // namespace
 
-FileResult EncodeVectorDocument(PictureFormat format, QSize size,
-                                const std::function<void(QPainter&)>& paint,
-                                std::vector<unsigned char>& out) {
-  QByteArray bytes;
-  const FileResult result = encodeDocument(format, size, paint, bytes);
-  out.assign(bytes.begin(), bytes.end());
-  return result;
-}
-
 FileResult EncodeVectorPicture(PictureFormat format, const QImage& picture,
                                const PictureRecorder& recorder, std::string& out) {
   out.clear();

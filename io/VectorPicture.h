@@ -10,9 +10,7 @@
 
 #include <QImage>
 
-#include <functional>
 #include <string>
-#include <vector>
 
 class QPainter;
 
@@ -23,11 +21,6 @@ bool RecordMatchesPicture(const PictureRecorder& recorder, const QImage& picture
 // Paints the picture at the painter's origin: the recorded shapes, lines and letters when the
 // record matches it, the picture as an image otherwise.
 void PaintVectorPicture(QPainter& painter, const QImage& picture, const PictureRecorder& recorder);
-
-// An SVG or PDF document of the given size in pixels (points, for the PDF) painted by `paint`.
-FileResult EncodeVectorDocument(PictureFormat format, QSize size,
-                                const std::function<void(QPainter&)>& paint,
-                                std::vector<unsigned char>& out);
 
 // The SVG or PDF document of the picture alone: its record drawn as shapes, lines and letters
 // when the record matches it, the picture as an image otherwise.

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// SVG and PDF documents of the picture, painted through the same canvas operations as the
+// SVG and PDF documents of the picture, drawn through the same canvas operations as the
 // picture itself.
 #include "io/VectorPicture.h"
 
+#include "io/PdfDrawing.h"
 #include "io/SafeWrite.h"
+#include "io/SvgDrawing.h"
 #include "render/PainterCanvas.h"
 
 #include <QBuffer>
@@ -117,21 +119,37 @@ FileResult writeDocument(const std::string& path, PictureFormat format, QSize si
   return WriteFileSafely(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
+// The recorded shapes, lines and letters when the record matches the picture, the picture as
+// an image otherwise, written by the drawing of the format.
+template <typename Drawing>
+FileResult drawPicture(const QImage& picture, const PictureRecorder& recorder, std::string& out) {
+  Drawing drawing(picture.size());
+  if (!RecordMatchesPicture(recorder, picture)) {
+    drawing.drawImage(picture);
+  } else {
+    if (!recorder.base().isNull()) drawing.drawImage(recorder.base());
+    recorder.replay(drawing);
+  }
+  return drawing.finish(out);
+}
+
 } // namespace
 
-FileResult EncodeVectorDocument(PictureFormat format, QSize size,
-                                const std::function<void(QPainter&)>& paint,
-                                std::vector<unsigned char>& out) {
-  QByteArray bytes;
-  const FileResult result = encodeDocument(format, size, paint, bytes);
-  out.assign(bytes.begin(), bytes.end());
-  return result;
+FileResult EncodeVectorPicture(PictureFormat format, const QImage& picture,
+                               const PictureRecorder& recorder, std::string& out) {
+  out.clear();
+  if (picture.isNull() || picture.size().isEmpty()) return Failed("the picture is empty");
+  if (format == PictureFormat::Svg) return drawPicture<SvgDrawing>(picture, recorder, out);
+  if (format == PictureFormat::Pdf) return drawPicture<PdfDrawing>(picture, recorder, out);
+  return Failed("unsupported picture format");
 }
 
 FileResult SaveVectorPicture(const std::string& path, PictureFormat format, const QImage& picture,
                              const PictureRecorder& recorder) {
-  return writeDocument(path, format, picture.size(),
-                       [&](QPainter& painter) { PaintVectorPicture(painter, picture, recorder); });
+  std::string bytes;
+  const FileResult encoded = EncodeVectorPicture(format, picture, recorder, bytes);
+  if (!encoded.ok) return encoded;
+  return WriteFileSafely(path, bytes);
 }
 
 FileResult SaveVectorFullGraph(const std::string& path, PictureFormat format, const Program& p,

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The picture as a vector drawing: SVG through Qt's SVG generator, PDF through its PDF writer.
+// The picture as a vector drawing: the picture alone written straight as SVG or PDF, the full
+// graph with its labels painted through Qt's SVG generator or PDF writer.
 #pragma once
 
 #include "io/Codec.h"
@@ -9,9 +10,7 @@
 
 #include <QImage>
 
-#include <functional>
 #include <string>
-#include <vector>
 
 class QPainter;
 
@@ -23,10 +22,10 @@ bool RecordMatchesPicture(const PictureRecorder& recorder, const QImage& picture
 // record matches it, the picture as an image otherwise.
 void PaintVectorPicture(QPainter& painter, const QImage& picture, const PictureRecorder& recorder);
 
-// An SVG or PDF document of the given size in pixels (points, for the PDF) painted by `paint`.
-FileResult EncodeVectorDocument(PictureFormat format, QSize size,
-                                const std::function<void(QPainter&)>& paint,
-                                std::vector<unsigned char>& out);
+// The SVG or PDF document of the picture alone: its record drawn as shapes, lines and letters
+// when the record matches it, the picture as an image otherwise.
+FileResult EncodeVectorPicture(PictureFormat format, const QImage& picture,
+                               const PictureRecorder& recorder, std::string& out);
 
 // Writes the picture (Save Only inside rectangle), or the full graph with its title and
 // labels, as an SVG or PDF file through WriteFileSafely: the whole file or none.

@@ -495,13 +495,15 @@ void applyMovieSettings(Program& p, const RenderOptions& o) {
 }
 
 int writeMovie(Program& p, const std::string& path) {
-  // The frames are painted when they are written; the build need not show them.
+  // The frames are painted when they are written, each on the writer's thread while the next
+  // one is built; the build need not show them.
   NullCanvas unseen;
   Canvas* const shown = p.canvas;
   p.canvas = &unseen;
-  BuildMovieFrames(p);
+  MovieGifStream stream(p);
+  BuildMovieFrames(p, [&](int slot) { stream.add(p.FrameStore[static_cast<std::size_t>(slot)]); });
   p.canvas = shown;
-  const FileResult r = SaveMovieGif(p, path);
+  const FileResult r = stream.finish(path);
   if (r.ok) return ExitOk;
   std::cerr << "kelvo: cannot write " << path << ": " << r.message << '\n';
   return ExitWrite;

@@ -22,8 +22,11 @@ void SwapCells(CellRecord& a, CellRecord& b) {
 }
 
 void paintCell(Program& p, const CellRecord& cell) {
-  Canvas& c = *p.canvas;
-  c.setPenColor(p.graph.GridColor);
+  paintCell(*p.canvas, p.graph.GridColor, cell);
+}
+
+void paintCell(Canvas& c, Color grid, const CellRecord& cell) {
+  c.setPenColor(grid);
   c.setPenStyle(cell.PenStyle);
   c.setBrushColor(cell.FillColor);
   c.polygon(cell.Corners);

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 struct Program;
+class Canvas;
 
 struct CellRecord {
   std::array<Pixel, 4> Corners = {};
@@ -31,6 +32,7 @@ void PaintCellList(Program& p, int count);
 void SwapCells(CellRecord& a, CellRecord& b);
 
 // The grid colour's pen and the record's brush, then back to a solid pen.
+void paintCell(Canvas& canvas, Color grid, const CellRecord& cell);
 void paintCell(Program& p, const CellRecord& cell);
 
 void ShadeColor(Color base, Color& out, double intensity);

@@ -75,7 +75,7 @@ int movieDelayOf(MovieSpeed speed) {
   return 500;
 }
 
-void BuildMovieFrames(Program& p) {
+void BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone) {
   GraphState& g = p.graph;
   g.PictureCopyValid = false;
   g.GraphShown = false;
@@ -92,6 +92,7 @@ void BuildMovieFrames(Program& p) {
     SetViewTransform(p.view, g.PlaneDistance, g.Rho, g.Theta, g.Phi);
     ClearGraphRect(p);
     DrawDriver(p);
+    if (frameDone) frameDone(k);
     g.Theta += step;
   }
   p.SkipListing = false;
@@ -124,8 +125,15 @@ void PaintMovieFrame(Program& p, int slot) {
   } else {
     std::fill(list.begin() + 1, list.begin() + 1 + records, CellRecord{});
   }
-  ClearGraphRect(p);
-  for (int i = 1; i <= records; ++i) paintCell(p, list[i]);
+  PaintFrameRecords(
+      *p.canvas, p.graph.BackgroundColor, p.graph.GridColor,
+      std::span<const CellRecord>(list).subspan(1, static_cast<std::size_t>(records)));
+}
+
+void PaintFrameRecords(Canvas& canvas, Color background, Color grid,
+                       std::span<const CellRecord> records) {
+  canvas.fill(background);
+  for (const CellRecord& cell : records) paintCell(canvas, grid, cell);
 }
 
 void PlayMovieFrames(Program& p, const std::function<void()>& afterPaint) {

@@ -3,9 +3,13 @@
 // and replayed.
 #pragma once
 
+#include "render/Canvas.h"
+#include "render/CellList.h"
+
 #include <QImage>
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,13 +30,20 @@ int movieDelayOf(MovieSpeed speed);
 // Records MovieFrameCount frames, turning Theta by a full turn over them. Each frame is also
 // painted on the picture as it is recorded. Theta comes back in [0, 2 pi) afterwards, where
 // the direct rectangular renderer expects it. MovieMode is clear again at the end.
-void BuildMovieFrames(Program& p);
+// frameDone, when given, is told each frame's slot as soon as the frame is recorded; the
+// frame stays as it is from then on.
+void BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone = {});
 // Blanks the frames in use, as at the end of a run.
 void ReleaseMovie(Program& p);
 // Paints frame slot (1-based) as the player does: the background, then the first B records
 // of the frame. Records past what the frame holds come from the cell list as it stands; a
 // slot never recorded replays empty records. Nothing is read past a stored frame.
 void PaintMovieFrame(Program& p, int slot);
+// What PaintMovieFrame paints once the frame's records are chosen: the background, then each
+// record with the grid colour's outline. It reads nothing else, so a frame may be painted
+// apart from the program, on another thread.
+void PaintFrameRecords(Canvas& canvas, Color background, Color grid,
+                       std::span<const CellRecord> records);
 // The player: frames 1..N in a loop with MovieDelay between them, until DrawContinue is
 // cleared at a poll; afterPaint runs after each frame is painted (the window shows it).
 // MovieMode is set while it plays and clear afterwards.

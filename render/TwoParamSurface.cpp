@@ -40,26 +40,30 @@ Vec pointAt(Program& p, double u, double v) {
 
 using PatchFunction = double (*)(Session&);
 
-// One forward difference at the centre: the function at the offset point, then at the
-// centre again.
-double difference(Program& p, PatchFunction f, double uc, double vc, double du, double dv) {
+// One forward difference at the centre: the function at the offset point, then at the centre
+// again. A patch function fails only on a syntax error, that is everywhere, so after a
+// successful offset evaluation the centre gives the value it gave before, which is taken;
+// after a failed one it is evaluated again, failing (and beeping) as it always did.
+double difference(Program& p, PatchFunction f, double atCentre, double uc, double vc, double du,
+                  double dv) {
   p.graph.VarU = uc + du;
   p.graph.VarV = vc + dv;
   const double ahead = f(p);
   p.graph.VarU = uc;
   p.graph.VarV = vc;
-  return (ahead - f(p)) / DerivStep;
+  return (ahead - (p.graph.EvalFailed ? f(p) : atCentre)) / DerivStep;
 }
 
 // The tangents along u and v at the centre, in the order Xu, Yu, Zu, Xv, Yv, Zv; false when
 // an evaluation failed.
-bool tangents(Program& p, double uc, double vc, Vec& tu, Vec& tv) {
+bool tangents(Program& p, const Vec& centre, double uc, double vc, Vec& tu, Vec& tv) {
   const PatchFunction functions[3] = {EvalPatchX, EvalPatchY, EvalPatchZ};
+  const double atCentre[3] = {centre.x, centre.y, centre.z};
   double* targets[6] = {&tu.x, &tu.y, &tu.z, &tv.x, &tv.y, &tv.z};
   for (int i = 0; i < 6; ++i) {
     const bool alongU = i < 3;
-    *targets[i] =
-        difference(p, functions[i % 3], uc, vc, alongU ? DerivStep : 0, alongU ? 0 : DerivStep);
+    *targets[i] = difference(p, functions[i % 3], atCentre[i % 3], uc, vc, alongU ? DerivStep : 0,
+                             alongU ? 0 : DerivStep);
     if (p.graph.EvalFailed) return false;
   }
   return true;
@@ -111,7 +115,7 @@ CellResult makeCell(Patch& s, double u, double v, CellRecord& cell) {
   // A cell of zero width keeps the colour and pen of the cell before it.
   if (s.du * s.dv == 0) return CellResult::Ready;
   Vec tu, tv;
-  if (!tangents(p, uc, vc, tu, tv)) return CellResult::Stop;
+  if (!tangents(p, centre, uc, vc, tu, tv)) return CellResult::Stop;
   return colourCell(s, tu, tv, cell);
 }
 

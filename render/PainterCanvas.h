@@ -9,7 +9,8 @@
 
 class PainterCanvas final : public ShapeCanvas {
 public:
-  PainterCanvas(QPainter& painter, QSize size) : ShapeCanvas(size), m_painter(painter) {}
+  // Nothing is drawn past the picture's edges, whether or not the painter clips.
+  PainterCanvas(QPainter& painter, QSize size) : ShapeCanvas(size, true), m_painter(painter) {}
 
 protected:
   void paintRect(const QRectF& rect, Color color) override;

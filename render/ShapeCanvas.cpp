@@ -88,9 +88,12 @@ QPolygonF ClipPolygon(const QPolygonF& polygon, const QRectF& bounds) {
       [&](const QPointF& a, const QPointF& b) { return atY(a, b, btm); });
 }
 
-ShapeCanvas::ShapeCanvas(QSize size)
-    : m_size(size), m_bounds(-ClipMargin, -ClipMargin, size.width() + 2 * ClipMargin,
-                             size.height() + 2 * ClipMargin) {}
+ShapeCanvas::ShapeCanvas(QSize size, bool clipToPicture)
+    : m_size(size),
+      m_bounds(clipToPicture ? QRectF(QPointF(0, 0), QSizeF(size))
+                             : QRectF(-ClipMargin, -ClipMargin, size.width() + 2 * ClipMargin,
+                                      size.height() + 2 * ClipMargin)),
+      m_clipToPicture(clipToPicture) {}
 
 void ShapeCanvas::fill(Color color) {
   paintRect(QRectF(QPointF(0, 0), QSizeF(m_size)), color);
@@ -128,6 +131,17 @@ void ShapeCanvas::polygon(std::span<const Pixel> points) {
   QPolygonF shape;
   shape.reserve(qsizetype(points.size()));
   for (const Pixel& p : points) shape << QPointF(p.x + shift, p.y + shift);
+  if (m_clipToPicture && outlined && !allInside(shape, m_bounds)) {
+    // The cut edges along the picture's border are no part of the outline: the fill is cut,
+    // and each edge of the outline on its own, as a closed stroke there and back.
+    const QPolygonF inside = filled ? ClipPolygon(shape, m_bounds) : QPolygonF();
+    if (!inside.isEmpty()) paintPolygon(inside, m_brush, std::nullopt);
+    for (qsizetype i = 0; i < shape.size(); ++i) {
+      QPointF a = shape[i], b = shape[(i + 1) % shape.size()];
+      if (ClipSegment(a, b, m_bounds)) paintPolygon(QPolygonF({a, b}), std::nullopt, m_pen);
+    }
+    return;
+  }
   if (!allInside(shape, m_bounds)) shape = ClipPolygon(shape, m_bounds);
   if (shape.isEmpty()) return;
   paintPolygon(shape, filled ? std::optional<Color>(m_brush) : std::nullopt,

@@ -19,7 +19,9 @@
 // shapes (a QPainter, an SVG or PDF writer) implements the paint functions.
 class ShapeCanvas : public Canvas {
 public:
-  explicit ShapeCanvas(QSize size);
+  // With clipToPicture, nothing reaches past the picture's edges: for a painter that cannot
+  // clip (Qt's SVG generator), where the picture stands inside a larger drawing.
+  explicit ShapeCanvas(QSize size, bool clipToPicture = false);
   ShapeCanvas(const ShapeCanvas&) = delete;
   ShapeCanvas& operator=(const ShapeCanvas&) = delete;
 
@@ -52,7 +54,8 @@ protected:
 
 private:
   QSize m_size;
-  QRectF m_bounds; // the picture with its clipping margin
+  QRectF m_bounds; // the picture with its clipping margin, or the picture itself
+  bool m_clipToPicture;
   Color m_pen = clBlack;
   Color m_brush = clWhite;
   Color m_font = clBlack;

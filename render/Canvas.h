@@ -42,22 +42,35 @@ public:
   virtual Color pixel(std::int32_t x, std::int32_t y) = 0;
 };
 
+// A canvas that keeps the pen, brush and font colours, the pen style and the pen position as
+// they are set; how it paints is its own.
+class PenStateCanvas : public Canvas {
+public:
+  void setPenColor(Color color) override { m_pen = color; }
+  void setPenStyle(std::uint8_t style) override { m_penStyle = style; }
+  void setBrushColor(Color color) override { m_brush = color; }
+  void setFontColor(Color color) override { m_font = color; }
+  void moveTo(std::int32_t x, std::int32_t y) override { m_penX = x, m_penY = y; }
+
+protected:
+  Color m_pen = clBlack;
+  Color m_brush = clWhite;
+  Color m_font = clBlack;
+  std::uint8_t m_penStyle = PenSolid;
+  std::int32_t m_penX = 0, m_penY = 0;
+};
+
 // Paints into a QImage of Format_RGB32, pixel by pixel for lines and polygons, so that nothing
 // holds a painter open across the cancel poll: a command that runs from inside the poll can
 // draw on the same image. Only text takes a QPainter, for the length of one call, and needs a
 // QGuiApplication (without one, text is neither drawn nor measured).
-class ImageCanvas final : public Canvas {
+class ImageCanvas final : public PenStateCanvas {
 public:
   explicit ImageCanvas(QImage& image) : m_image(image) {}
   ImageCanvas(const ImageCanvas&) = delete;
   ImageCanvas& operator=(const ImageCanvas&) = delete;
 
-  void setPenColor(Color color) override { m_pen = color; }
-  void setPenStyle(std::uint8_t style) override { m_penStyle = style; }
-  void setBrushColor(Color color) override { m_brush = color; }
-  void setFontColor(Color color) override { m_font = color; }
   void fill(Color color) override;
-  void moveTo(std::int32_t x, std::int32_t y) override { m_penX = x, m_penY = y; }
   void lineTo(std::int32_t x, std::int32_t y) override;
   void polygon(std::span<const Pixel> points) override;
   void textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) override;
@@ -69,11 +82,6 @@ private:
                 std::uint32_t rgb);
 
   QImage& m_image;
-  Color m_pen = clBlack;
-  Color m_brush = clWhite;
-  Color m_font = clBlack;
-  std::uint8_t m_penStyle = PenSolid;
-  std::int32_t m_penX = 0, m_penY = 0;
 };
 
 // Draws nothing: for work whose drawing nobody will see, such as the frames of a movie that

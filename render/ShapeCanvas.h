@@ -17,7 +17,7 @@
 // point. Coordinates far outside the picture are clipped to a margin around it first, so that
 // a point near the eye plane never reaches a viewer as an enormous number. What paints the
 // shapes (a QPainter, an SVG or PDF writer) implements the paint functions.
-class ShapeCanvas : public Canvas {
+class ShapeCanvas : public PenStateCanvas {
 public:
   // With clipToPicture, nothing reaches past the picture's edges: for a painter that cannot
   // clip (Qt's SVG generator), where the picture stands inside a larger drawing.
@@ -25,12 +25,7 @@ public:
   ShapeCanvas(const ShapeCanvas&) = delete;
   ShapeCanvas& operator=(const ShapeCanvas&) = delete;
 
-  void setPenColor(Color color) override { m_pen = color; }
-  void setPenStyle(std::uint8_t style) override { m_penStyle = style; }
-  void setBrushColor(Color color) override { m_brush = color; }
-  void setFontColor(Color color) override { m_font = color; }
   void fill(Color color) override;
-  void moveTo(std::int32_t x, std::int32_t y) override { m_penX = x, m_penY = y; }
   void lineTo(std::int32_t x, std::int32_t y) override;
   void polygon(std::span<const Pixel> points) override;
   void textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) override;
@@ -56,11 +51,6 @@ private:
   QSize m_size;
   QRectF m_bounds; // the picture with its clipping margin, or the picture itself
   bool m_clipToPicture;
-  Color m_pen = clBlack;
-  Color m_brush = clWhite;
-  Color m_font = clBlack;
-  std::uint8_t m_penStyle = PenSolid;
-  std::int32_t m_penX = 0, m_penY = 0;
 };
 
 // The part of the segment a-b inside the rectangle; false when none of it is.

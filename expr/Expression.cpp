@@ -954,7 +954,7 @@ double ExpressionEngine::evaluateKept(KeptText& kept, const ExpressionVariables&
   placeResult(pair, entry, stride, kept.resultsHeld);
   CutFlag = CutFlag || cutBefore;
   if (kept.resultBits < LastResultBits &&
-      2 * kept.resultsHeld > (std::size_t{1} << kept.resultBits))
+      4 * kept.resultsHeld > (std::size_t{1} << kept.resultBits))
     growResults(kept, kept.resultBits + 1);
   return value;
 }

@@ -90,8 +90,9 @@ private:
   // The outcomes are kept in one array of 64-bit words, two slots per hash of the letter
   // values, the newer first: a slot is the flags, the value's bits and one word per letter,
   // so a text of x and y takes 32 bytes a slot. A text evaluated once (a dialog field) gets no
-  // table; the table starts small and doubles, keeping what it holds, whenever it is half full, up
-  // to a size that holds an 80 x 80 surface with its cell centres and slopes.
+  // table; the table starts small and doubles, keeping what it holds, whenever a quarter of it
+  // is in use (at that load few points find both slots of their hash taken), up to a size that
+  // holds an 80 x 80 surface with its cell centres and slopes.
   static constexpr std::size_t KeyLetters = 4;
   static constexpr unsigned FirstResultBits = 8;
   static constexpr unsigned LastResultBits = 16;

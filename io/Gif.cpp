@@ -319,14 +319,6 @@ FileResult EncodeGif(const QImage& picture, std::vector<unsigned char>& out) {
   return writer.finish();
 }
 
-FileResult EncodeAnimatedGif(const std::vector<QImage>& frames, int delayHundredths, int loop,
-                             std::vector<unsigned char>& out) {
-  GifAnimationWriter writer(out, delayHundredths, loop);
-  for (const QImage& frame : frames)
-    if (!writer.add(frame)) break;
-  return writer.finish();
-}
-
 DecodedPicture DecodeGif(const unsigned char* data, std::size_t size) {
   Source source{data, size};
   int error = 0;

@@ -44,10 +44,6 @@ private:
 
 // One frame reduced to the palette, without dithering.
 FileResult EncodeGif(const QImage& picture, std::vector<unsigned char>& out);
-// Frames of one size, each shown for delayHundredths of a second, played loop times more
-// (0: for ever) through the NETSCAPE2.0 extension.
-FileResult EncodeAnimatedGif(const std::vector<QImage>& frames, int delayHundredths, int loop,
-                             std::vector<unsigned char>& out);
 // The first frame on its logical screen (white where the frame leaves it uncovered or is
 // transparent); the parts of a frame outside the screen are dropped.
 DecodedPicture DecodeGif(const unsigned char* data, std::size_t size);

@@ -45,9 +45,8 @@ QPointF atY(const QPointF& a, const QPointF& b, double y) {
   return {a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y};
 }
 
-} // namespace
-
-bool ClipSegment(QPointF& a, QPointF& b, const QRectF& bounds) {
+// The part of the segment a-b inside the rectangle; false when none of it is.
+bool clipSegment(QPointF& a, QPointF& b, const QRectF& bounds) {
   const double dx = b.x() - a.x(), dy = b.y() - a.y();
   double t0 = 0, t1 = 1;
   const double p[4] = {-dx, dx, -dy, dy};
@@ -71,7 +70,9 @@ bool ClipSegment(QPointF& a, QPointF& b, const QRectF& bounds) {
   return true;
 }
 
-QPolygonF ClipPolygon(const QPolygonF& polygon, const QRectF& bounds) {
+// The polygon cut to the rectangle (each edge of it a half-plane in turn). Inside the
+// rectangle the even-odd fill of the result is that of the polygon.
+QPolygonF clipPolygon(const QPolygonF& polygon, const QRectF& bounds) {
   const double l = bounds.left(), r = bounds.right(), t = bounds.top(), btm = bounds.bottom();
   QPolygonF out = polygon;
   out = clipAgainst(
@@ -87,6 +88,8 @@ QPolygonF ClipPolygon(const QPolygonF& polygon, const QRectF& bounds) {
       out, [&](const QPointF& p) { return p.y() <= btm; },
       [&](const QPointF& a, const QPointF& b) { return atY(a, b, btm); });
 }
+
+} // namespace
 
 ShapeCanvas::ShapeCanvas(QSize size, bool clipToPicture)
     : m_size(size),
@@ -111,7 +114,7 @@ void ShapeCanvas::lineTo(std::int32_t x, std::int32_t y) {
   const QPointF back(0.5 * dx / major, 0.5 * dy / major);
   QPointF a = QPointF(fromX + 0.5, fromY + 0.5) - back;
   QPointF b = QPointF(x + 0.5, y + 0.5) - back;
-  if (ClipSegment(a, b, m_bounds)) paintLine(a, b, m_pen);
+  if (clipSegment(a, b, m_bounds)) paintLine(a, b, m_pen);
 }
 
 // The pixel canvas fills the pixels whose centres lie inside the corners and outlines
@@ -134,15 +137,15 @@ void ShapeCanvas::polygon(std::span<const Pixel> points) {
   if (m_clipToPicture && outlined && !allInside(shape, m_bounds)) {
     // The cut edges along the picture's border are no part of the outline: the fill is cut,
     // and each edge of the outline on its own, as a closed stroke there and back.
-    const QPolygonF inside = filled ? ClipPolygon(shape, m_bounds) : QPolygonF();
+    const QPolygonF inside = filled ? clipPolygon(shape, m_bounds) : QPolygonF();
     if (!inside.isEmpty()) paintPolygon(inside, m_brush, std::nullopt);
     for (qsizetype i = 0; i < shape.size(); ++i) {
       QPointF a = shape[i], b = shape[(i + 1) % shape.size()];
-      if (ClipSegment(a, b, m_bounds)) paintPolygon(QPolygonF({a, b}), std::nullopt, m_pen);
+      if (clipSegment(a, b, m_bounds)) paintPolygon(QPolygonF({a, b}), std::nullopt, m_pen);
     }
     return;
   }
-  if (!allInside(shape, m_bounds)) shape = ClipPolygon(shape, m_bounds);
+  if (!allInside(shape, m_bounds)) shape = clipPolygon(shape, m_bounds);
   if (shape.isEmpty()) return;
   paintPolygon(shape, filled ? std::optional<Color>(m_brush) : std::nullopt,
                outlined ? std::optional<Color>(m_pen) : std::nullopt);

@@ -52,9 +52,3 @@ private:
   QRectF m_bounds; // the picture with its clipping margin, or the picture itself
   bool m_clipToPicture;
 };
-
-// The part of the segment a-b inside the rectangle; false when none of it is.
-bool ClipSegment(QPointF& a, QPointF& b, const QRectF& bounds);
-// The polygon cut to the rectangle (each edge of it a half-plane in turn). Inside the
-// rectangle the even-odd fill of the result is that of the polygon.
-QPolygonF ClipPolygon(const QPolygonF& polygon, const QRectF& bounds);

@@ -187,6 +187,14 @@ TEST(GifReading, IndicesPastASmallTableLeaveTheScreen) {
   EXPECT_EQ(back.picture.pixel(1, 0), qRgb(255, 255, 255));
 }
 
+// Frames added to a writer that plays them for ever.
+FileResult encodeAnimation(const std::vector<QImage>& frames, int delay, int loop,
+                           std::vector<unsigned char>& bytes) {
+  GifAnimationWriter writer(bytes, delay, loop);
+  for (const QImage& frame : frames) writer.add(frame);
+  return writer.finish();
+}
+
 TEST(GifWriting, AnimationHasLoopDelayAndEveryFrame) {
   std::vector<QImage> frames;
   for (const QRgb c : {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}) {
@@ -194,7 +202,7 @@ TEST(GifWriting, AnimationHasLoopDelayAndEveryFrame) {
     frames.back().fill(c);
   }
   std::vector<unsigned char> bytes;
-  ASSERT_TRUE(EncodeAnimatedGif(frames, 40, 0, bytes).ok);
+  ASSERT_TRUE(encodeAnimation(frames, 40, 0, bytes).ok);
   const std::string text(bytes.begin(), bytes.end());
   EXPECT_EQ(text.substr(0, 6), "GIF89a");
   EXPECT_NE(text.find("NETSCAPE2.0\x03\x01\x00\x00", 0, 16), std::string::npos);
@@ -209,7 +217,16 @@ TEST(GifWriting, AnimationHasLoopDelayAndEveryFrame) {
   ASSERT_TRUE(first.result.ok);
   EXPECT_EQ(first.picture.pixel(2, 2), qRgb(255, 0, 0));
   frames.back() = QImage(6, 4, QImage::Format_RGB32);
-  EXPECT_FALSE(EncodeAnimatedGif(frames, 40, 0, bytes).ok);
+  EXPECT_FALSE(encodeAnimation(frames, 40, 0, bytes).ok);
+  EXPECT_TRUE(bytes.empty());
+  // A delay or loop count the extensions cannot hold is refused, not cut to 16 bits.
+  frames.pop_back();
+  for (const auto& [delay, loop] : {std::pair{65536, 0}, {-1, 0}, {40, 65536}, {40, -2}}) {
+    const FileResult r = encodeAnimation(frames, delay, loop, bytes);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message, "the delay and the loop count must lie between 0 and 65535");
+    EXPECT_TRUE(bytes.empty());
+  }
 }
 
 // Every frame of an animation as a viewer shows it: each picture drawn over the screen as the
@@ -268,7 +285,7 @@ TEST(GifWriting, AnimationFramesPlayBackAsGiven) {
   frames.back().setPixel(12, 9, qRgb(0, 255, 0));
   frames.push_back(frames[0]);
   std::vector<unsigned char> bytes;
-  ASSERT_TRUE(EncodeAnimatedGif(frames, 3, 0, bytes).ok);
+  ASSERT_TRUE(encodeAnimation(frames, 3, 0, bytes).ok);
   const std::vector<QImage> played = playedFrames(bytes);
   ASSERT_EQ(played.size(), frames.size());
   for (std::size_t i = 0; i < frames.size(); ++i) {

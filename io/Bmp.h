@@ -9,6 +9,6 @@
 
 // A 24-bit bitmap of the picture's colours.
 FileResult EncodeBmp(const QImage& picture, std::vector<unsigned char>& out);
-// Only a bitmap is read (a GIF under a .bmp name is refused), and only one whose header
-// declares a size the readers accept and whose pixel rows the data holds.
+// Only a bitmap is read (a GIF under a .bmp name is refused), and only one that defines every
+// pixel of a size the readers accept.
 DecodedPicture DecodeBmp(const unsigned char* data, std::size_t size);

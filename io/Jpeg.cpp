@@ -9,6 +9,7 @@
 
 #include <csetjmp>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -27,13 +28,47 @@ struct ErrorManager {
   std::longjmp(errors->back, 1);
 }
 
-// Warnings are not printed; a file that ends before its picture does is an error, since the
-// rest would be invented grey.
+[[noreturn]] void refuse(j_common_ptr info, const char* message) {
+  auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+  std::snprintf(errors->message, sizeof errors->message, "%s", message);
+  std::longjmp(errors->back, 1);
+}
+
+// Warnings are not printed. Every warning about the data is an error: libjpeg goes on past
+// damage by inventing grey or garbage for what it could not read. Only the warnings about
+// labels that do not touch the pixels (a newer JFIF version, an unknown Adobe transform, a
+// damaged colour profile) let the picture through.
 void noteMessage(j_common_ptr info, int level) {
-  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) {
-    auto* errors = reinterpret_cast<ErrorManager*>(info->err);
-    std::snprintf(errors->message, sizeof errors->message, "the file is truncated");
-    std::longjmp(errors->back, 1);
+  if (level >= 0) return;
+  const int code = info->err->msg_code;
+  if (code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM || code == JWRN_BOGUS_ICC) return;
+  if (code == JWRN_JPEG_EOF) refuse(info, "the file is truncated");
+  // Leaves by longjmp, so nothing here may own memory.
+  char text[JMSG_LENGTH_MAX];
+  info->err->format_message(info, text);
+  const char* reason = text;
+  constexpr char Prefix[] = "Corrupt JPEG data: ";
+  if (std::strncmp(reason, Prefix, sizeof Prefix - 1) == 0) reason += sizeof Prefix - 1;
+  char message[JMSG_LENGTH_MAX + 32];
+  std::snprintf(message, sizeof message, "the JPEG data are damaged: %s", reason);
+  refuse(info, message);
+}
+
+// libjpeg decodes a Huffman-coded scan whose tables the file never defined with the standard
+// tables of Motion JPEG, which for a still picture gives garbage.
+void requireHuffmanTables(j_decompress_ptr decoder) {
+  if (decoder->arith_code) return;
+  const bool progressive = decoder->progressive_mode;
+  for (int i = 0; i < decoder->comps_in_scan; ++i) {
+    const jpeg_component_info* component = decoder->cur_comp_info[i];
+    if (!component) continue;
+    // A refinement of DC values carries raw bits, not Huffman codes.
+    const bool dc = !progressive || (decoder->Ss == 0 && decoder->Ah == 0);
+    const bool ac = !progressive || decoder->Ss != 0;
+    if ((dc && !decoder->dc_huff_tbl_ptrs[component->dc_tbl_no]) ||
+        (ac && !decoder->ac_huff_tbl_ptrs[component->ac_tbl_no]))
+      refuse(reinterpret_cast<j_common_ptr>(decoder),
+             "the JPEG file lacks the Huffman tables of its data");
   }
 }
 
@@ -46,11 +81,11 @@ void installErrors(ErrorManager& errors) {
 void countScans(j_common_ptr info) {
   auto* decoder = reinterpret_cast<j_decompress_ptr>(info);
   if (decoder->input_scan_number > MaxJpegScans) {
-    auto* errors = reinterpret_cast<ErrorManager*>(info->err);
-    std::snprintf(errors->message, sizeof errors->message, "the JPEG file has more than %d scans",
-                  MaxJpegScans);
-    std::longjmp(errors->back, 1);
+    char message[64];
+    std::snprintf(message, sizeof message, "the JPEG file has more than %d scans", MaxJpegScans);
+    refuse(info, message);
   }
+  requireHuffmanTables(decoder);
 }
 
 // Adobe's CMYK files store the inks inverted, which is how libjpeg hands them over.
@@ -138,6 +173,7 @@ DecodedPicture DecodeJpeg(const unsigned char* data, std::size_t size) {
   info.mem->max_memory_to_use = 1L << 30;
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
+  requireHuffmanTables(&info);
   const std::string problem = PictureSizeProblem(info.image_width, info.image_height);
   if (!problem.empty()) {
     jpeg_destroy_decompress(&info);

@@ -5,13 +5,8 @@
 #include "io/Bmp.h"
 #include "io/Gif.h"
 #include "io/Jpeg.h"
+#include "io/SafeRead.h"
 #include "io/SafeWrite.h"
-
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <png.h>
 #include <zlib.h>
@@ -133,37 +128,6 @@ std::vector<unsigned char> EncodePng(const QImage& picture) {
   return out;
 }
 
-namespace {
-
-// The whole file, refusing more than any picture the readers accept can take.
-FileResult readWholeFile(const std::string& path, std::vector<unsigned char>& bytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return Failed(std::strerror(errno));
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-    ::close(fd);
-    return Failed(std::strerror(EISDIR));
-  }
-  bytes.clear();
-  unsigned char chunk[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd, chunk, sizeof chunk);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      const int error = n < 0 ? errno : 0;
-      ::close(fd);
-      return error ? Failed(std::strerror(error)) : FileResult{};
-    }
-    if (bytes.size() + static_cast<std::size_t>(n) > MaxPictureFileBytes) {
-      ::close(fd);
-      return Failed("the file is too large to be a picture");
-    }
-    bytes.insert(bytes.end(), chunk, chunk + n);
-  }
-}
-
-} // namespace
-
 FileResult EncodePicture(const QImage& picture, PictureFormat format, int jpegQuality,
                          std::vector<unsigned char>& out) {
   out.clear();
@@ -212,7 +176,8 @@ DecodedPicture DecodePicture(PictureFormat format, const unsigned char* data, st
 
 DecodedPicture ReadPictureFile(const std::string& path, PictureFormat format) {
   std::vector<unsigned char> bytes;
-  const FileResult read = readWholeFile(path, bytes);
+  const FileResult read =
+      ReadFileSafely(path, MaxPictureFileBytes, bytes, "the file is too large to be a picture");
   if (!read.ok) return {{}, read};
   return DecodePicture(format, bytes.data(), bytes.size());
 }

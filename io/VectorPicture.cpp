@@ -9,6 +9,7 @@
 #include "render/PainterCanvas.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -92,6 +93,26 @@ void PaintVectorPicture(QPainter& painter, const QImage& picture, const PictureR
 
 namespace {
 
+// Qt's PDF writer puts the time of writing into the document, so that no two files of the same
+// picture were alike. The date goes (its place blanked, which keeps every offset of the file),
+// or becomes the one SOURCE_DATE_EPOCH names, as reproducible builds set it.
+void removeCreationDate(QByteArray& pdf) {
+  const QByteArray key = "/CreationDate (";
+  const qsizetype start = pdf.indexOf(key);
+  const qsizetype end = start < 0 ? -1 : pdf.indexOf(')', start + key.size());
+  if (end < 0) return;
+  const qsizetype length = end + 1 - start;
+  QByteArray replacement;
+  bool fixed = false;
+  const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&fixed);
+  if (fixed && epoch >= 0) {
+    const QDateTime when = QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC);
+    replacement = key + "D:" + when.toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z)";
+  }
+  if (replacement.size() > length) replacement.clear();
+  pdf.replace(start, length, replacement.leftJustified(length, ' '));
+}
+
 FileResult encodeDocument(PictureFormat format, QSize size,
                           const std::function<void(QPainter&)>& paint, QByteArray& bytes) {
   bytes.clear();
@@ -108,6 +129,7 @@ FileResult encodeDocument(PictureFormat format, QSize size,
   buffer.close();
   if (!result.ok) return result;
   if (format == PictureFormat::Svg) measureInPixels(bytes, size);
+  if (format == PictureFormat::Pdf) removeCreationDate(bytes);
   return {};
 }
 

@@ -309,7 +309,52 @@ TEST(Malformed, EveryFileIsRefusedWithAReason) {
     EXPECT_TRUE(r.picture.isNull());
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
   }
-  EXPECT_GE(files, 14);
+  EXPECT_GE(files, 100);
+}
+
+// tests/data/malformed/make_bitmaps.py writes one 16 x 12 picture as a bitmap of every header
+// size, depth and compression the reader takes: each one opens as that picture.
+TEST(Bitmaps, EveryKindOpensAsTheSamePicture) {
+  const auto colour = [](int x, int y) {
+    const int i = (x * 3 + y * 5 + (x * y) / 7) % 16;
+    return qRgb((i * 53) % 256, (i * 101) % 256, (255 - i * 16) % 256);
+  };
+  int files = 0;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(KELVO_TEST_DATA) / "bitmaps")) {
+    SCOPED_TRACE(entry.path().filename().string());
+    ++files;
+    const DecodedPicture r = ReadPictureFile(entry.path().string(), PictureFormat::Bmp);
+    ASSERT_TRUE(r.result.ok) << r.result.message;
+    ASSERT_EQ(r.picture.size(), QSize(16, 12));
+    int wrong = 0;
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 16; ++x) wrong += r.picture.pixel(x, y) != colour(x, y);
+    EXPECT_EQ(wrong, 0);
+  }
+  EXPECT_GE(files, 19);
+}
+
+// Whole files of every coding libjpeg reads open as the same picture (made from baseline.jpg by
+// cjpeg -progressive and -arithmetic): refusing damaged data must not refuse these.
+TEST(JpegCodings, ProgressiveAndArithmeticFilesOpen) {
+  const auto path = [](const char* name) {
+    return (std::filesystem::path(KELVO_TEST_DATA) / name).string();
+  };
+  const DecodedPicture baseline = ReadPictureFile(path("baseline.jpg"), PictureFormat::Jpeg);
+  ASSERT_TRUE(baseline.result.ok) << baseline.result.message;
+  for (const char* name : {"progressive.jpg", "arithmetic.jpg"}) {
+    SCOPED_TRACE(name);
+    const DecodedPicture r = ReadPictureFile(path(name), PictureFormat::Jpeg);
+    ASSERT_TRUE(r.result.ok) << r.result.message;
+    ASSERT_EQ(r.picture.size(), baseline.picture.size());
+    long long difference = 0;
+    for (int y = 0; y < r.picture.height(); ++y)
+      for (int x = 0; x < r.picture.width(); ++x)
+        difference +=
+            std::abs(qGreen(r.picture.pixel(x, y)) - qGreen(baseline.picture.pixel(x, y)));
+    EXPECT_LT(difference / (r.picture.width() * r.picture.height()), 8);
+  }
 }
 
 TEST(Malformed, ReasonsNameTheFault) {
@@ -324,7 +369,17 @@ TEST(Malformed, ReasonsNameTheFault) {
       {"gif-named.bmp", PictureFormat::Bmp, "not a bitmap"},
       {"huge.jpg", PictureFormat::Jpeg, "too large"},
       {"truncated.jpg", PictureFormat::Jpeg, "truncated"},
-      {"many-scans.jpg", PictureFormat::Jpeg, "scans"},
+      {"many-scans.jpg", PictureFormat::Jpeg, "damaged"},
+      {"os2-cut.bmp", PictureFormat::Bmp, "truncated"},
+      {"scan-cut-50.jpg", PictureFormat::Jpeg, "damaged"},
+      {"frame-larger-than-data.jpg", PictureFormat::Jpeg, "damaged"},
+      {"relabelled-arithmetic.jpg", PictureFormat::Jpeg, "damaged"},
+      {"no-huffman-tables.jpg", PictureFormat::Jpeg, "Huffman tables"},
+      {"cut-h40-rle8-pixels50.bmp", PictureFormat::Bmp, "undefined"},
+      {"rle-delta-skips.bmp", PictureFormat::Bmp, "undefined"},
+      {"rle-run-past-row.bmp", PictureFormat::Bmp, "end of its row"},
+      {"rle-index-past-palette.bmp", PictureFormat::Bmp, "palette"},
+      {"rle-wrong-depth.bmp", PictureFormat::Bmp, "not supported"},
       {"huge.gif", PictureFormat::Gif, "too large"},
       {"no-colour-table.gif", PictureFormat::Gif, "colour table"},
       {"no-picture.gif", PictureFormat::Gif, "no picture"},

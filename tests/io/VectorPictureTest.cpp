@@ -302,6 +302,33 @@ TEST(VectorFiles, TheFullGraphKeepsThePictureInsideItsFrame) {
     }
 }
 
+// The full graph as PDF carries no time of writing, so the same picture gives the same bytes;
+// SOURCE_DATE_EPOCH names the date where a build wants one.
+TEST(VectorFiles, TheFullGraphPdfIsTheSameBytesEachTime) {
+  Program p;
+  drawSample(p, 8);
+  FullGraphLabels labels;
+  QTemporaryDir dir;
+  const auto bytesOf = [&](const char* name) {
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(SaveVectorFullGraph(path.toStdString(), PictureFormat::Pdf, p, labels).ok);
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+  };
+  qunsetenv("SOURCE_DATE_EPOCH");
+  const QByteArray first = bytesOf("a.pdf");
+  EXPECT_FALSE(first.contains("/CreationDate"));
+  EXPECT_FALSE(first.contains("D:20"));
+  qputenv("SOURCE_DATE_EPOCH", "86399");
+  const QByteArray dated = bytesOf("b.pdf");
+  qunsetenv("SOURCE_DATE_EPOCH");
+  EXPECT_TRUE(dated.contains("/CreationDate (D:19700101235959Z)"));
+  // The date takes the place the blanks kept, so both files are alike in length and offsets.
+  EXPECT_EQ(dated.size(), first.size());
+  EXPECT_EQ(dated.indexOf("startxref"), first.indexOf("startxref"));
+}
+
 TEST(VectorFiles, AnUnwritableTargetFailsAndLeavesNoFile) {
   Program p;
   drawSample(p, 8);

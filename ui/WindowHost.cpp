@@ -5,9 +5,14 @@
 #include <QApplication>
 #include <QCursor>
 
+// The cancel poll comes once per cell, thousands of times a frame; the window needs its input
+// and a repaint only at the display's pace, and a repaint of the whole picture per cell was
+// most of the time a Draw took.
 void WindowHost::processEvents() {
+  if (m_sincePump.isValid() && m_sincePump.elapsed() < PumpIntervalMilliseconds) return;
   if (m_beforeEvents) m_beforeEvents();
   QCoreApplication::processEvents();
+  m_sincePump.start();
 }
 
 void WindowHost::beep() {

@@ -4,10 +4,15 @@
 
 #include "graph/Host.h"
 
+#include <QElapsedTimer>
+
 #include <functional>
 
 class WindowHost : public Host {
 public:
+  // Input is taken and the picture repainted at most this often while the engine polls.
+  static constexpr int PumpIntervalMilliseconds = 16;
+
   void processEvents() override;
   void beep() override;
   void setBusyCursor(bool busy) override;
@@ -17,5 +22,6 @@ public:
 
 private:
   std::function<void()> m_beforeEvents;
+  QElapsedTimer m_sincePump;
   bool m_busy = false;
 };

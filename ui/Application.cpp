@@ -4,7 +4,7 @@
 
 #include "render/Program.h"
 #include "ui/Forms.h"
-#include "ui/KelvoScrn1.h"
+#include "ui/mainwindow/KelvoScrn1.h"
 #include "ui/MainMenu.h"
 #include "ui/WindowHost.h"
 
@@ -56,12 +56,12 @@ void startSmokeRun(Forms& forms) {
     forms.program.graph.FunctionText = "(2*x^2+3*y^2)*Exp(1-x^2-y^2)";
     // The draw runs to its end inside trigger(), however slow the build; a timer of its own
     // could fire from the draw's event polls and find it unfinished.
-    forms.kelvoScrn1->Draw1->trigger();
+    forms.kelvoScrn1->controls().item("Draw1")->trigger();
     const Program& p = forms.program;
     const bool drawn = p.graph.PictureCopyValid && !p.PictureCopy.isNull() &&
                        forms.kelvoScrn1->isVisible() && !p.graph.EvalFailed;
     QTimer::singleShot(Pause, [&forms, drawn] {
-      forms.kelvoScrn1->Exit1->trigger();
+      forms.kelvoScrn1->controls().item("Exit1")->trigger();
       const bool backAtStart = forms.mainMenu->isVisible() && !forms.kelvoScrn1->isVisible();
       forms.mainMenu->button(5)->click();
       if (!drawn || !backAtStart) QCoreApplication::exit(1);

@@ -8,7 +8,7 @@
 #include "render/Sequences.h"
 #include "ui/ColorFm.h"
 #include "ui/Forms.h"
-#include "ui/KelvoScrn1.h"
+#include "ui/mainwindow/KelvoScrn1.h"
 #include "ui/Looks.h"
 
 #include <QColorDialog>

@@ -12,7 +12,7 @@
 #include "ui/ColorFm2.h"
 #include "ui/FuncVals.h"
 #include "ui/JPG1.h"
-#include "ui/KelvoScrn1.h"
+#include "ui/mainwindow/KelvoScrn1.h"
 #include "ui/MainMenu.h"
 #include "ui/Moviefm.h"
 #include "ui/Param1.h"

@@ -5,7 +5,7 @@
 #include "io/Printing.h"
 #include "render/Program.h"
 #include "ui/Forms.h"
-#include "ui/KelvoScrn1.h"
+#include "ui/mainwindow/KelvoScrn1.h"
 
 #include <QClipboard>
 #include <QFileDialog>

@@ -6,7 +6,7 @@
 
 #include "render/Sequences.h"
 #include "ui/Forms.h"
-#include "ui/KelvoScrn1.h"
+#include "ui/mainwindow/KelvoScrn1.h"
 
 #include <QCoreApplication>
 #include <QFrame>

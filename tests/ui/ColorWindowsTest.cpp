@@ -97,7 +97,7 @@ TEST_F(ColorsTest, ShowingTheMainWindowSelectsTheDefaultsAndExitSelectsBlue) {
   choose(1);
   surface().aboveGroup->button(1)->click();
   surface().gridGroup->button(6)->click();
-  window().Exit1Click();
+  item("Exit1").trigger();
   EXPECT_EQ(g().AboveColor, clBlue);
   EXPECT_TRUE(surface().aboveGroup->button(0)->isChecked());
   choose(2);
@@ -172,13 +172,13 @@ TEST_F(ColorsTest, FontColourRewritesTheTitleLine) {
   g().GraphTitle = "Saddle";
   answerColor(QColor(200, 0, 0), Ok);
   drawing().fontButton->click();
-  EXPECT_EQ(window().Panel2->text(), "Saddle");
-  EXPECT_EQ(window().Panel2->palette().color(QPalette::WindowText), QColor(200, 0, 0));
+  EXPECT_EQ(controls().Panel2->text(), "Saddle");
+  EXPECT_EQ(controls().Panel2->palette().color(QPalette::WindowText), QColor(200, 0, 0));
 }
 
 TEST_F(ColorsTest, BackgroundReplacesExactlyTheOldBackgroundInThePicture) {
   drawSurface();
-  window().Colors2Click();
+  item("Colors2").trigger();
   const QImage before = p.Picture;
   answerColor(QColor(0, 0, 0), Ok);
   drawing().backgroundButton->click();
@@ -202,7 +202,7 @@ TEST_F(ColorsTest, BackgroundReplacesExactlyTheOldBackgroundInThePicture) {
 
 TEST_F(ColorsTest, TheSameBackgroundAgainPaintsNothing) {
   drawSurface();
-  window().Colors2Click();
+  item("Colors2").trigger();
   // A mark on the picture that the copy does not have shows whether the copy was drawn.
   p.Picture.setPixel(3, 3, qRgb(1, 2, 3));
   answerColor(QColor(255, 255, 255), Ok);
@@ -217,8 +217,8 @@ TEST_F(ColorsTest, TheSameBackgroundAgainPaintsNothing) {
 // may bring it back.
 TEST_F(ColorsTest, AClearedPictureStaysClearedUnderTheColourWindow) {
   drawSurface();
-  window().Colors2Click();
-  window().ClearScreen1Click();
+  item("Colors2").trigger();
+  item("ClearScreen1").trigger();
   const QImage cleared = p.Picture;
   const int whiteCleared = countPixels(cleared, qRgb(255, 255, 255));
 
@@ -227,7 +227,7 @@ TEST_F(ColorsTest, AClearedPictureStaysClearedUnderTheColourWindow) {
   EXPECT_EQ(countPixels(p.Picture, qRgb(0, 0, 0)), whiteCleared);
   EXPECT_EQ(p.PictureCopy, p.Picture);
 
-  window().ClearScreen1Click();
+  item("ClearScreen1").trigger();
   const QImage clearedAgain = p.Picture;
   drawing().CloseClick();
   EXPECT_FALSE(drawing().isVisible());

@@ -38,7 +38,7 @@ TEST_F(WindowTest, DomainStartAboveEndMovesTheEnd) {
       forms.domainDlg->field(1)->setText(row.end);
       return Ok;
     };
-    window().Domain1Click();
+    item("Domain1").trigger();
     EXPECT_EQ(g().XMin, row.xMin);
     EXPECT_EQ(g().XMax, row.xMax);
   }
@@ -55,7 +55,7 @@ TEST_F(WindowTest, DomainShowsOnlyTheTFieldsForSpaceCurvesAndComesBack) {
     EXPECT_EQ(dialog.field(1)->text(), " 5.00000");
     return Cancel;
   };
-  window().Domain1Click();
+  item("Domain1").trigger();
   EXPECT_TRUE(twoRows);
   EXPECT_TRUE(dialog.field(2)->isVisibleTo(&dialog));
   EXPECT_EQ(dialog.height(), fourRowHeight);
@@ -67,7 +67,7 @@ TEST_F(WindowTest, AnUntouchedDomainFieldKeepsItsExactValue) {
     EXPECT_EQ(forms.domainDlg->field(0)->text(), "-3.14159");
     return Ok;
   };
-  window().Domain1Click();
+  item("Domain1").trigger();
   EXPECT_EQ(g().UMin, -Pi);
   EXPECT_EQ(g().VMax, Pi);
 }
@@ -82,7 +82,7 @@ TEST_F(WindowTest, AxesChangeClearsThePictureAndEmptyRangesWiden) {
     forms.axesDlg->field(5)->setText("5");
     return Ok;
   };
-  window().ChangeAxes1Click();
+  item("ChangeAxes1").trigger();
   EXPECT_TRUE(g().AxesChanged);
   EXPECT_EQ(g().AxisZMax, 6);
   EXPECT_FALSE(g().GraphShown);
@@ -98,7 +98,7 @@ TEST_F(WindowTest, AxesOkWithoutChangeOrCancelLeavesThePicture) {
       if (result == Cancel) forms.axesDlg->field(0)->setText("-1");
       return result;
     };
-    window().ChangeAxes1Click();
+    item("ChangeAxes1").trigger();
     EXPECT_FALSE(g().AxesChanged);
     EXPECT_TRUE(g().PictureCopyValid);
     EXPECT_EQ(p.Picture, picture);
@@ -110,7 +110,7 @@ TEST_F(WindowTest, AxesCancelStillCorrectsStoredRanges) {
   choose(1);
   g().AxisZMin = g().AxisZMax = 5;
   answer = [](QDialog&) { return Cancel; };
-  window().ChangeAxes1Click();
+  item("ChangeAxes1").trigger();
   EXPECT_EQ(g().AxisZMax, 6);
   EXPECT_EQ(forms.axesDlg->label(4)->text(), "Min z=");
 }
@@ -135,9 +135,9 @@ TEST_F(WindowTest, ViewWrapsThetaClampsPhiAndMendsRho) {
       forms.viewDlg->Edit3->setText(row.rho);
       return Ok;
     };
-    window().View1Click();
-    EXPECT_EQ(window().Edit4->text(), row.thetaShown);
-    EXPECT_EQ(window().Edit5->text(), row.phiShown);
+    item("View1").trigger();
+    EXPECT_EQ(controls().Panel3->Edit4->text(), row.thetaShown);
+    EXPECT_EQ(controls().Panel3->Edit5->text(), row.phiShown);
     EXPECT_EQ(g().Rho, row.rhoAfter);
   }
 }
@@ -145,9 +145,10 @@ TEST_F(WindowTest, ViewWrapsThetaClampsPhiAndMendsRho) {
 TEST_F(WindowTest, ViewChangeClearsThePictureButAnUntouchedOkDoesNot) {
   choose(1);
   drawFunction("x*y");
-  window().BitBtn1->click(); // Theta now a sum that 40.00 degrees does not give back exactly
+  controls()
+      .Panel3->BitBtn1->click(); // Theta now a sum that 40.00 degrees does not give back exactly
   answer = [&](QDialog&) { return Ok; };
-  window().View1Click();
+  item("View1").trigger();
   EXPECT_FALSE(g().ViewChanged);
   EXPECT_TRUE(g().PictureCopyValid);
 
@@ -155,7 +156,7 @@ TEST_F(WindowTest, ViewChangeClearsThePictureButAnUntouchedOkDoesNot) {
     forms.viewDlg->Edit2->setText("60");
     return Ok;
   };
-  window().View1Click();
+  item("View1").trigger();
   EXPECT_TRUE(g().ViewChanged);
   EXPECT_FALSE(g().GraphShown);
   EXPECT_FALSE(g().PictureCopyValid);
@@ -165,7 +166,7 @@ TEST_F(WindowTest, ViewCancelStillReplacesABadRho) {
   choose(1);
   g().Rho = -5;
   answer = [](QDialog&) { return Cancel; };
-  window().View1Click();
+  item("View1").trigger();
   EXPECT_EQ(g().Rho, 200);
 }
 
@@ -175,9 +176,9 @@ TEST_F(WindowTest, ThetaOf345StepsToMinusFive) {
     forms.viewDlg->Edit1->setText("345");
     return Ok;
   };
-  window().View1Click();
-  window().BitBtn1->click();
-  EXPECT_EQ(window().Edit4->text(), " -5.0");
+  item("View1").trigger();
+  controls().Panel3->BitBtn1->click();
+  EXPECT_EQ(controls().Panel3->Edit4->text(), " -5.0");
 }
 
 // ---- Curves, step and title: the shared small dialog -------------------------------------
@@ -197,7 +198,7 @@ TEST_F(WindowTest, CurvesRoundToEvenAndStayWithinEighty) {
       forms.change1Dlg->Edit1->setText(row.typed);
       return Ok;
     };
-    window().Curves1Click();
+    item("Curves1").trigger();
     EXPECT_EQ(g().XCurves, row.count);
     EXPECT_EQ(g().YCurves, 15);
   }
@@ -220,7 +221,7 @@ TEST_F(WindowTest, StepIsMadePositiveAndTheFormNarrowsAgain) {
       forms.change1Dlg->Edit1->setText(row.typed);
       return Ok;
     };
-    window().Step1Click();
+    item("Step1").trigger();
     EXPECT_DOUBLE_EQ(g().TStep, row.step);
     EXPECT_EQ(widthWhileOpen, TChange1Dlg::StepWidth);
     EXPECT_EQ(forms.change1Dlg->width(), TChange1Dlg::DesignWidth);
@@ -250,7 +251,7 @@ TEST_F(WindowTest, StepGivingTooManyPointsIsRefused) {
       message = forms.change1Dlg->Label1->text();
       return Ok;
     };
-    window().Step1Click();
+    item("Step1").trigger();
     EXPECT_EQ(acceptedByOk, row.accepted);
     EXPECT_EQ(message.contains("5.000E-06"), !row.accepted) << message.toStdString();
     EXPECT_DOUBLE_EQ(g().TStep, row.step);
@@ -264,24 +265,31 @@ TEST_F(WindowTest, TitleIsCutToFiftyCharactersAndShown) {
     forms.change1Dlg->Edit1->setText(QString::fromStdString(typed));
     return Ok;
   };
-  window().GraphTitle1Click();
+  item("GraphTitle1").trigger();
   EXPECT_EQ(g().GraphTitle, typed.substr(0, 50));
-  EXPECT_EQ(window().Panel2->text().toStdString(), typed.substr(0, 50));
+  EXPECT_EQ(controls().Panel2->text().toStdString(), typed.substr(0, 50));
 
   answer = [&](QDialog&) {
     forms.change1Dlg->Edit1->setText("2*p");
     return Cancel;
   };
-  window().GraphTitle1Click();
+  item("GraphTitle1").trigger();
   EXPECT_EQ(g().GraphTitle, typed.substr(0, 50));
 
   // The curves dialog after the title dialog shows both fields again.
+  opened.clear();
+  bool bothFields = false;
+  QString caption;
   answer = [&](QDialog&) {
-    EXPECT_TRUE(forms.change1Dlg->Edit2->isVisibleTo(forms.change1Dlg.get()));
-    EXPECT_EQ(forms.change1Dlg->Label2->text(), "X-Curves ");
+    bothFields = forms.change1Dlg->Edit2->isVisibleTo(forms.change1Dlg.get());
+    caption = forms.change1Dlg->Label2->text();
     return Cancel;
   };
-  window().Curves1Click();
+  item("Curves1").trigger();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], forms.change1Dlg.get());
+  EXPECT_TRUE(bothFields);
+  EXPECT_EQ(caption, "X-Curves ");
 }
 
 // ---- Parameters --------------------------------------------------------------------------
@@ -295,11 +303,11 @@ TEST_F(WindowTest, ParametersRewriteOnlyChangedCaptions) {
     forms.paramDlg->field(5)->setText("12345678");
     return Ok;
   };
-  window().Parameters1Click();
-  EXPECT_EQ(window().parameterLabels[0]->text(), "a=   3.142");
-  EXPECT_EQ(window().parameterLabels[1]->text(), "");
-  EXPECT_EQ(window().parameterLabels[2]->text(), "c=5.000E-04");
-  EXPECT_EQ(window().parameterLabels[5]->text(), "f =1.235E+07");
+  item("Parameters1").trigger();
+  EXPECT_EQ(controls().parameterLabels[0]->text(), "a=   3.142");
+  EXPECT_EQ(controls().parameterLabels[1]->text(), "");
+  EXPECT_EQ(controls().parameterLabels[2]->text(), "c=5.000E-04");
+  EXPECT_EQ(controls().parameterLabels[5]->text(), "f =1.235E+07");
   EXPECT_EQ(g().ParamA, Pi);
 }
 
@@ -311,10 +319,10 @@ TEST_F(WindowTest, ParametersCancelKeepsValuesButRefreshesTheEvaluator) {
     forms.paramDlg->field(1)->setText("7");
     return Cancel;
   };
-  window().Parameters1Click();
+  item("Parameters1").trigger();
   EXPECT_EQ(g().ParamValues[1], 2.5);
   EXPECT_EQ(g().ParamB, 2.5);
-  EXPECT_EQ(window().parameterLabels[1]->text(), "");
+  EXPECT_EQ(controls().parameterLabels[1]->text(), "");
 }
 
 // ---- Function editor ---------------------------------------------------------------------
@@ -328,10 +336,10 @@ TEST_F(WindowTest, FunctionEditorStoresZeroForAnEmptyField) {
     return Ok;
   };
   g().FunctionText = "x";
-  window().Function1Click();
+  item("Function1").trigger();
   EXPECT_EQ(g().FunctionText, "0");
   EXPECT_TRUE(g().FunctionReady);
-  EXPECT_EQ(window().Label1->text(), "Z= 0");
+  EXPECT_EQ(controls().Label1->text(), "Z= 0");
 }
 
 TEST_F(WindowTest, FunctionEditorCancelKeepsTextsButRewritesCaptions) {
@@ -341,10 +349,10 @@ TEST_F(WindowTest, FunctionEditorCancelKeepsTextsButRewritesCaptions) {
     forms.eqnDlg->Edit1->setText("changed");
     return Cancel;
   };
-  window().Function1Click();
+  item("Function1").trigger();
   EXPECT_EQ(g().FunctionText, "r*t");
   EXPECT_FALSE(g().FunctionReady);
-  EXPECT_EQ(window().Label1->text(), "Z= r*t");
+  EXPECT_EQ(controls().Label1->text(), "Z= r*t");
 }
 
 TEST_F(WindowTest, FunctionEditorForCurvesKeepsThreeTexts) {
@@ -359,26 +367,32 @@ TEST_F(WindowTest, FunctionEditorForCurvesKeepsThreeTexts) {
     d.Edit3->setText("T");
     return Ok;
   };
-  window().Function1Click();
+  item("Function1").trigger();
   EXPECT_EQ(g().FunctionTextX, "cos(t)");
   EXPECT_EQ(g().FunctionTextY, "0");
   EXPECT_EQ(g().FunctionTextZ, "T");
-  EXPECT_EQ(window().Label1->text(), "X= cos(t) ;    Y= 0");
-  EXPECT_EQ(window().Label11->text(), "Z= T");
+  EXPECT_EQ(controls().Label1->text(), "X= cos(t) ;    Y= 0");
+  EXPECT_EQ(controls().Label11->text(), "Z= T");
 }
 
+// The editor comes back after a draw that failed to evaluate.
 TEST_F(WindowTest, EditorAfterAnErrorLeavesFunctionReadyAndUsesItsOwnCaptions) {
   choose(4);
-  g().FunctionReady = false;
+  g().FunctionTextZ = "u+";
+  QString heading;
   answer = [&](QDialog&) {
-    EXPECT_EQ(forms.eqnDlg->Label1->text(), TEqnDlg::ErrorHeading);
+    heading = forms.eqnDlg->Label1->text();
+    // The draw made the function ready; the editor's answer must leave that as it finds it.
+    g().FunctionReady = false;
     forms.eqnDlg->Edit3->setText("u+v");
     return Ok;
   };
-  window().EditFunctionsAfterError();
+  item("Draw1").trigger();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(heading, TEqnDlg::ErrorHeading);
   EXPECT_FALSE(g().FunctionReady);
   EXPECT_EQ(g().FunctionTextZ, "u+v");
-  EXPECT_EQ(window().Label11->text(), "Z = u+v");
+  EXPECT_EQ(controls().Label11->text(), "Z = u+v");
 }
 
 } // namespace

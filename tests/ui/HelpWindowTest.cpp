@@ -23,7 +23,7 @@ bool namesWord(const QString& text, const QString& word) {
 
 TEST_F(WindowTest, HelpShowsNotModalAndCloseKeepsThePlace) {
   choose(1);
-  window().Help1Click();
+  item("Help1").trigger();
   THelpDlg& help = *forms.helpDlg;
   ASSERT_TRUE(help.isVisible());
   EXPECT_FALSE(help.isModal());
@@ -34,7 +34,7 @@ TEST_F(WindowTest, HelpShowsNotModalAndCloseKeepsThePlace) {
   bar->setValue(100);
   help.CloseBtn->click();
   EXPECT_FALSE(help.isVisible());
-  window().Help1Click();
+  item("Help1").trigger();
   EXPECT_TRUE(help.isVisible());
   EXPECT_EQ(bar->value(), 100);
 }

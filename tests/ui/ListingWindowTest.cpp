@@ -55,7 +55,7 @@ protected:
     choose(kind);
     g().XCurves = g().YCurves = 4;
     drawFunction("x*y");
-    window().ListFunctionvalues1Click();
+    item("ListFunctionvalues1").trigger();
   }
   // Answers the save dialog with a file of the scratch folder.
   void answerSaveWith(const QString& name) {
@@ -91,12 +91,12 @@ TEST_F(ListingTest, HeaderFollowsTheKindAndTheListIsTheLastDraws) {
     choose(row.kind);
     p.Values = {"first", "second"};
     g().PictureCopyValid = false;
-    window().ListFunctionvalues1Click();
+    item("ListFunctionvalues1").trigger();
     EXPECT_EQ(listing().Label1->text(), row.header);
     EXPECT_EQ(listing().lines(), p.Values);
     EXPECT_TRUE(listing().isVisible());
     EXPECT_TRUE(g().PictureCopyValid);
-    window().Exit1Click();
+    item("Exit1").trigger();
   }
 }
 
@@ -130,7 +130,7 @@ TEST_F(ListingTest, FirstSaveAsksThenWritesWithoutAskingAndTheCaptionNamesTheFil
   EXPECT_EQ(listing().lines().size(), 24u);
 
   // Shown again: the caption stays, but the next Save asks for a name once more.
-  window().ListFunctionvalues1Click();
+  item("ListFunctionvalues1").trigger();
   EXPECT_EQ(listing().windowTitle(), " Function Values  values.txt");
   EXPECT_EQ(listing().ListFileName, "NoTitle");
   answer = nullptr;
@@ -149,7 +149,7 @@ TEST_F(ListingTest, CancelledSaveAsChangesNothing) {
 
 TEST_F(ListingTest, NothingIsSavedOrPrintedBeforeAFunctionWasGiven) {
   choose(1);
-  window().ListFunctionvalues1Click();
+  item("ListFunctionvalues1").trigger();
   ASSERT_FALSE(g().FunctionReady);
   listing().Save1Click();
   listing().SaveAs1Click();
@@ -181,7 +181,7 @@ TEST_F(ListingTest, PrintWritesTheHeaderDashesAndEveryLineOverPages) {
   choose(1);
   g().XCurves = g().YCurves = 12; // 169 lines, more than one page
   drawFunction("x*y");
-  window().ListFunctionvalues1Click();
+  item("ListFunctionvalues1").trigger();
   const QString pdf = folder.filePath("list.pdf");
   answer = [&](QDialog& dialog) {
     auto* print = qobject_cast<QPrintDialog*>(&dialog);
@@ -243,7 +243,7 @@ TEST_F(ListingTest, CopyPutsTheSelectionOnTheClipboardAndCutRemovesIt) {
   EXPECT_EQ(listing().lines()[1], all[3]);
   EXPECT_TRUE(listing().Values->isReadOnly());
   // The list itself lost the lines: showing it again does not bring them back.
-  window().ListFunctionvalues1Click();
+  item("ListFunctionvalues1").trigger();
   EXPECT_EQ(listing().lines().size(), 23u);
 }
 

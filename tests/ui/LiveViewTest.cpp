@@ -4,7 +4,7 @@
 #include "WindowFixture.h"
 
 #include "io/GraphImage.h"
-#include "ui/PictureBox.h"
+#include "ui/mainwindow/PictureBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +23,7 @@ constexpr double Degree = GraphState::Pi / 180;
 
 class LiveViewTest : public WindowTest {
 protected:
-  PictureBox* box() { return window().PaintBox1; }
+  PictureBox* box() { return controls().PaintBox1; }
   void mouse(QEvent::Type type, QPoint at, Qt::MouseButtons held,
              Qt::MouseButton button = Qt::LeftButton) {
     QMouseEvent event(type, QPointF(at), box()->mapToGlobal(QPointF(at)), button, held,
@@ -40,8 +40,8 @@ protected:
   }
   // The picture a Draw gives at the current settings on a cleared screen.
   QImage plainDraw() {
-    window().ClearScreen1Click();
-    window().Draw1Click();
+    item("ClearScreen1").trigger();
+    item("Draw1").trigger();
     return p.Picture.copy();
   }
   int fullDrawPolls() {
@@ -60,7 +60,7 @@ TEST_F(LiveViewTest, ADragAcrossAQuarterOfThePictureTurnsAQuarterTurn) {
   moveTo({100 + quarter / 2, 100});
   moveTo({100 + quarter, 100});
   EXPECT_NEAR(g().Theta / Degree, 30 - 360.0 * quarter / box()->width() + 360, 1e-9);
-  EXPECT_EQ(window().Edit4->text(), QString::fromStdString(g().ThetaText));
+  EXPECT_EQ(controls().Panel3->Edit4->text(), QString::fromStdString(g().ThetaText));
   moveTo({100 + quarter, 100 - quarter / 2});
   EXPECT_NEAR(g().Phi / Degree, 80 + 360.0 * (quarter / 2) / box()->width(), 1e-9);
   release({100 + quarter, 100 - quarter / 2});
@@ -101,9 +101,9 @@ TEST_F(LiveViewTest, ANewerViewAbandonsTheFrameAndTheLastFrameIsAPlainDraw) {
   host.polls = 0;
   host.onPoll = [&](int n) {
     if (n == 5) {
-      moveTo({130, 90});         // abandons the first frame
-      window().BitBtn1->click(); // a command while a frame is drawn: ignored
-      window().Draw1->trigger();
+      moveTo({130, 90});                   // abandons the first frame
+      controls().Panel3->BitBtn1->click(); // a command while a frame is drawn: ignored
+      item("Draw1").trigger();
     }
     if (n == 5 + 7) wheel(120); // abandons the second one
   };
@@ -144,9 +144,9 @@ TEST_F(LiveViewTest, AQuickFramePastItsHalfIsFinishedFirst) {
     p.host = &clock;
     choose(1);
     g().FunctionText = "x*y";
-    window().Draw1Click();
+    item("Draw1").trigger();
     clock.polls = 0;
-    window().Draw1Click();
+    item("Draw1").trigger();
     const int full = clock.polls;
     press({100, 100});
     clock.polls = 0;
@@ -161,7 +161,7 @@ TEST_F(LiveViewTest, AQuickFramePastItsHalfIsFinishedFirst) {
     moveTo({120, 100});
     EXPECT_EQ(clock.polls, c.abandoned ? 5 + full : 2 * full);
     release({130, 100});
-    window().Exit1Click();
+    item("Exit1").trigger();
     p.host = &host;
   }
 }
@@ -203,12 +203,12 @@ TEST_F(LiveViewTest, PlusMinusAndResetZoomFromTheViewMenu) {
   EXPECT_EQ(g().Zoom, std::exp2(0.5));
   QTest::keyClick(box(), Qt::Key_Minus);
   EXPECT_EQ(g().Zoom, std::exp2(0.25));
-  window().ResetZoom1->trigger();
+  item("ResetZoom1").trigger();
   EXPECT_EQ(g().Zoom, 1);
-  EXPECT_TRUE(window().viewMenu->actions().contains(window().ResetZoom1));
-  EXPECT_EQ(window().View1->text(), "&Eye Position...");
+  EXPECT_TRUE(menu("viewMenu").actions().contains(&item("ResetZoom1")));
+  EXPECT_EQ(item("View1").text(), "&Eye Position...");
   QTest::keyClick(box(), Qt::Key_Plus);
-  window().Exit1->trigger();
+  item("Exit1").trigger();
   choose(4);
   EXPECT_EQ(g().Zoom, 1);
 }
@@ -226,8 +226,8 @@ TEST_F(LiveViewTest, ArrowKeysOnThePictureDoWhatTheArrowButtonsDo) {
   for (const auto& k : keys) {
     SCOPED_TRACE(k.theta);
     QTest::keyClick(box(), k.key);
-    EXPECT_EQ(window().Edit4->text(), k.theta);
-    EXPECT_EQ(window().Edit5->text(), k.phi);
+    EXPECT_EQ(controls().Panel3->Edit4->text(), k.theta);
+    EXPECT_EQ(controls().Panel3->Edit5->text(), k.phi);
   }
 }
 
@@ -251,7 +251,7 @@ TEST_F(LiveViewTest, TypedAnglesTakeTheViewDialogsCorrections) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
-    QLineEdit* field = c.theta ? window().Edit4 : window().Edit5;
+    QLineEdit* field = c.theta ? controls().Panel3->Edit4 : controls().Panel3->Edit5;
     field->setFocus();
     field->setText(c.typed);
     host.polls = 0;
@@ -263,19 +263,19 @@ TEST_F(LiveViewTest, TypedAnglesTakeTheViewDialogsCorrections) {
     EXPECT_TRUE(std::isfinite(g().Theta));
     EXPECT_GE(g().Theta, 0);
     EXPECT_LT(g().Theta, 2 * GraphState::Pi);
-    EXPECT_EQ(window().Edit4->text(), QString::fromStdString(g().ThetaText));
+    EXPECT_EQ(controls().Panel3->Edit4->text(), QString::fromStdString(g().ThetaText));
   }
 }
 
 TEST_F(LiveViewTest, LeavingAFieldWithoutEnterShowsTheAngleInEffect) {
   choose(1);
   QApplication::setActiveWindow(&window());
-  window().Edit4->setFocus();
-  window().Edit4->selectAll();
-  QTest::keyClicks(window().Edit4, "123");
-  EXPECT_EQ(window().Edit4->text(), "123");
+  controls().Panel3->Edit4->setFocus();
+  controls().Panel3->Edit4->selectAll();
+  QTest::keyClicks(controls().Panel3->Edit4, "123");
+  EXPECT_EQ(controls().Panel3->Edit4->text(), "123");
   box()->setFocus();
-  EXPECT_EQ(window().Edit4->text(), "30");
+  EXPECT_EQ(controls().Panel3->Edit4->text(), "30");
   EXPECT_EQ(g().Theta, 30 * Degree);
 }
 
@@ -309,7 +309,7 @@ TEST_F(LiveViewTest, PicturesWithoutAGraphKeepTheirResizeBehaviour) {
   window().redrawAfterResize();
   EXPECT_EQ(host.polls, 0);
 
-  window().ClearScreen1Click(); // the bare axes
+  item("ClearScreen1").trigger(); // the bare axes
   window().resize(window().width() + 100, window().height() + 60);
   QCoreApplication::processEvents();
   EXPECT_FALSE(window().resizeRedrawWaiting());
@@ -328,7 +328,7 @@ TEST_F(LiveViewTest, ATinyWindowRedrawsWithoutHarm) {
   release({3, 2});
   EXPECT_FALSE(p.DrawInProgress);
   if (!p.Picture.isNull()) {
-    EXPECT_EQ(window().PaintBox1->size(), p.Picture.size());
+    EXPECT_EQ(controls().PaintBox1->size(), p.Picture.size());
   }
 }
 

@@ -3,7 +3,7 @@
 #include "WindowFixture.h"
 
 #include "ui/Eqn1Dlg.h"
-#include "ui/PictureBox.h"
+#include "ui/mainwindow/PictureBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,9 +36,9 @@ TEST_P(KindTest, ChoosingAKindShowsItsWindowWithDefaults) {
   EXPECT_FALSE(forms.mainMenu->isVisible());
   ASSERT_TRUE(window().isVisible());
   EXPECT_EQ(window().windowTitle().toStdString(), c.caption);
-  EXPECT_EQ(window().Step1->isVisible(), c.stepShown);
-  EXPECT_EQ(window().Edit4->text(), "30");
-  EXPECT_EQ(window().Edit5->text(), "80");
+  EXPECT_EQ(item("Step1").isVisible(), c.stepShown);
+  EXPECT_EQ(controls().Panel3->Edit4->text(), "30");
+  EXPECT_EQ(controls().Panel3->Edit5->text(), "80");
   EXPECT_EQ(g().FunctionText, "0");
   EXPECT_EQ(g().AxisZMin, -10);
   EXPECT_EQ(g().AxisZMax, 10);
@@ -46,13 +46,13 @@ TEST_P(KindTest, ChoosingAKindShowsItsWindowWithDefaults) {
   EXPECT_FALSE(g().PictureCopyValid);
   // The picture box lies one pixel inside the graphing rectangle of the client area.
   EXPECT_EQ(p.ClientWidth, window().centralWidget()->width());
-  EXPECT_EQ(window().PaintBox1->x(), p.view.GraphLeft + 1);
-  EXPECT_EQ(window().PaintBox1->width(), p.view.GraphRight - p.view.GraphLeft - 2);
-  EXPECT_EQ(window().PaintBox1->size(), p.Picture.size());
+  EXPECT_EQ(controls().PaintBox1->x(), p.view.GraphLeft + 1);
+  EXPECT_EQ(controls().PaintBox1->width(), p.view.GraphRight - p.view.GraphLeft - 2);
+  EXPECT_EQ(controls().PaintBox1->size(), p.Picture.size());
   if (c.titleLineFollowsPicture) {
-    EXPECT_EQ(window().Panel2->width(), window().PaintBox1->width());
+    EXPECT_EQ(controls().Panel2->width(), controls().PaintBox1->width());
   }
-  EXPECT_FALSE(window().DrawBtn->isVisible());
+  EXPECT_FALSE(controls().DrawBtn->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -84,15 +84,15 @@ TEST_F(WindowTest, TheStartUpFormShowsARenderedSurface) {
 TEST_F(WindowTest, DrawPaintsCapturesAndLabels) {
   choose(1);
   bool buttonShownWhileDrawing = false;
-  host.onPoll = [&](int) { buttonShownWhileDrawing = window().DrawBtn->isVisible(); };
+  host.onPoll = [&](int) { buttonShownWhileDrawing = controls().DrawBtn->isVisible(); };
   drawFunction("x*y");
   EXPECT_TRUE(buttonShownWhileDrawing);
-  EXPECT_FALSE(window().DrawBtn->isVisible());
+  EXPECT_FALSE(controls().DrawBtn->isVisible());
   EXPECT_GT(host.polls, 100);
   EXPECT_TRUE(g().GraphShown);
   EXPECT_TRUE(g().PictureCopyValid);
   EXPECT_EQ(p.PictureCopy, p.Picture);
-  EXPECT_EQ(window().Label1->text(), "Z= x*y");
+  EXPECT_EQ(controls().Label1->text(), "Z= x*y");
   EXPECT_FALSE(p.Values.empty());
   EXPECT_TRUE(opened.empty());
   EXPECT_EQ(host.beeps, 0);
@@ -104,9 +104,9 @@ TEST_F(WindowTest, ThreeFunctionKindsLabelBothLines) {
   g().FunctionTextX = "cos(t)";
   g().FunctionTextY = "sin(t)";
   g().FunctionTextZ = "t";
-  window().Draw1Click();
-  EXPECT_EQ(window().Label1->text(), "X= cos(t) ;    Y= sin(t)");
-  EXPECT_EQ(window().Label11->text(), "Z= t");
+  item("Draw1").trigger();
+  EXPECT_EQ(controls().Label1->text(), "X= cos(t) ;    Y= sin(t)");
+  EXPECT_EQ(controls().Label11->text(), "Z= t");
 }
 
 TEST_F(WindowTest, CancelDrawAtAPollStopsTheDrawing) {
@@ -114,7 +114,7 @@ TEST_F(WindowTest, CancelDrawAtAPollStopsTheDrawing) {
   drawFunction("x*y");
   const int fullDraw = host.polls;
   host.onPoll = [&](int n) {
-    if (n == 5) window().DrawBtn->click();
+    if (n == 5) controls().DrawBtn->click();
   };
   drawFunction("x*x-y");
   EXPECT_LT(host.polls, 10);
@@ -122,7 +122,7 @@ TEST_F(WindowTest, CancelDrawAtAPollStopsTheDrawing) {
   EXPECT_EQ(g().DrawContinue, 1);
   // A cancelled picture is captured like a finished one.
   EXPECT_TRUE(g().PictureCopyValid);
-  EXPECT_FALSE(window().DrawBtn->isVisible());
+  EXPECT_FALSE(controls().DrawBtn->isVisible());
 }
 
 TEST_F(WindowTest, CancelPressedTwiceBeforeAPollLetsTheDrawGoOn) {
@@ -131,8 +131,8 @@ TEST_F(WindowTest, CancelPressedTwiceBeforeAPollLetsTheDrawGoOn) {
   const int fullDraw = host.polls;
   host.onPoll = [&](int n) {
     if (n != 5) return;
-    window().DrawBtn->click();
-    window().DrawBtn->click();
+    controls().DrawBtn->click();
+    controls().DrawBtn->click();
   };
   drawFunction("x*y");
   EXPECT_EQ(host.polls, fullDraw);
@@ -160,7 +160,7 @@ TEST_F(WindowTest, EscapeCancelsOnItsFirstPressWhileTheMenuBarIsActive) {
     if (n != 5) return;
     // Keyboard navigation in the menu bar, as after starting Draw from it with the keys.
     QTest::keyClick(bar, Qt::Key_Alt);
-    bar->setActiveAction(window().Draw1);
+    bar->setActiveAction(&item("Draw1"));
     QTest::keyClick(bar, Qt::Key_Escape);
   };
   drawFunction("x*y");
@@ -171,37 +171,37 @@ TEST_F(WindowTest, EscapeCancelsOnItsFirstPressWhileTheMenuBarIsActive) {
 
 TEST_F(WindowTest, RightArrowWrapsThetaAtThreeHundredSixty) {
   choose(1);
-  for (int i = 0; i < 32; ++i) window().BitBtn1->click();
-  EXPECT_EQ(window().Edit4->text(), "350.0");
-  window().BitBtn1->click();
+  for (int i = 0; i < 32; ++i) controls().Panel3->BitBtn1->click();
+  EXPECT_EQ(controls().Panel3->Edit4->text(), "350.0");
+  controls().Panel3->BitBtn1->click();
   EXPECT_NEAR(g().Theta, 0, 1e-9);
-  EXPECT_EQ(std::fabs(window().Edit4->text().toDouble()), 0.0);
-  window().BitBtn2->click();
-  EXPECT_EQ(window().Edit4->text(), "350.0");
+  EXPECT_EQ(std::fabs(controls().Panel3->Edit4->text().toDouble()), 0.0);
+  controls().Panel3->BitBtn2->click();
+  EXPECT_EQ(controls().Panel3->Edit4->text(), "350.0");
   EXPECT_FALSE(g().Rotating);
   EXPECT_TRUE(g().PictureCopyValid);
 }
 
 TEST_F(WindowTest, PhiStopsAtBothPoles) {
   choose(1);
-  for (int i = 0; i < 8; ++i) window().BitBtn4->click();
-  EXPECT_EQ(window().Edit5->text(), "  0.0");
-  for (int i = 0; i < 3; ++i) window().BitBtn4->click();
+  for (int i = 0; i < 8; ++i) controls().Panel3->BitBtn4->click();
+  EXPECT_EQ(controls().Panel3->Edit5->text(), "  0.0");
+  for (int i = 0; i < 3; ++i) controls().Panel3->BitBtn4->click();
   EXPECT_EQ(g().Phi, 0);
-  for (int i = 0; i < 18; ++i) window().BitBtn3->click();
-  EXPECT_EQ(window().Edit5->text(), "180.0");
-  window().BitBtn3->click();
+  for (int i = 0; i < 18; ++i) controls().Panel3->BitBtn3->click();
+  EXPECT_EQ(controls().Panel3->Edit5->text(), "180.0");
+  controls().Panel3->BitBtn3->click();
   EXPECT_EQ(g().Phi, Pi);
 }
 
 TEST_F(WindowTest, ArrowsRedrawTheGraphOnlyAfterAFunctionWasDrawn) {
   choose(1);
   host.polls = 0;
-  window().BitBtn1->click();
+  controls().Panel3->BitBtn1->click();
   EXPECT_EQ(host.polls, 0);
   drawFunction("x*y");
   host.polls = 0;
-  window().BitBtn1->click();
+  controls().Panel3->BitBtn1->click();
   EXPECT_GT(host.polls, 100);
 }
 
@@ -212,28 +212,28 @@ TEST_F(WindowTest, CommandsDuringADrawAreIgnored) {
   drawFunction("x*y");
   const int fullDraw = host.polls;
   const QImage undisturbed = p.PictureCopy;
-  window().ClearScreen1Click();
+  item("ClearScreen1").trigger();
   host.onPoll = [&](int n) {
     if (n != 3) return;
-    window().Draw1->trigger();
-    window().BitBtn1->click();
-    window().BitBtn4->click();
-    window().ClearScreen1->trigger();
-    window().DrawAxes1->trigger();
-    window().ChangeAxes1->trigger();
-    window().View1->trigger();
-    window().Function1->trigger();
-    window().Parameters1->trigger();
-    window().Domain1->trigger();
-    window().Curves1->trigger();
-    window().GraphTitle1->trigger();
-    window().Exit1->trigger();
+    item("Draw1").trigger();
+    controls().Panel3->BitBtn1->click();
+    controls().Panel3->BitBtn4->click();
+    item("ClearScreen1").trigger();
+    item("DrawAxes1").trigger();
+    item("ChangeAxes1").trigger();
+    item("View1").trigger();
+    item("Function1").trigger();
+    item("Parameters1").trigger();
+    item("Domain1").trigger();
+    item("Curves1").trigger();
+    item("GraphTitle1").trigger();
+    item("Exit1").trigger();
     window().close();
   };
   drawFunction("x*y");
   EXPECT_EQ(host.polls, fullDraw);
   EXPECT_TRUE(opened.empty());
-  EXPECT_EQ(window().Edit4->text(), "30");
+  EXPECT_EQ(controls().Panel3->Edit4->text(), "30");
   EXPECT_TRUE(window().isVisible());
   EXPECT_FALSE(forms.mainMenu->isVisible());
   EXPECT_EQ(p.PictureCopy, undisturbed);
@@ -251,7 +251,7 @@ TEST_F(WindowTest, AResizeDuringADrawWaitsForItsEnd) {
   EXPECT_TRUE(pictureKeptItsSize);
   EXPECT_EQ(p.ClientWidth, window().centralWidget()->width());
   EXPECT_NE(p.Picture.size(), before);
-  EXPECT_EQ(window().PaintBox1->size(), p.Picture.size());
+  EXPECT_EQ(controls().PaintBox1->size(), p.Picture.size());
 }
 
 // ---- A failed draw reopens the function editor -------------------------------------------
@@ -270,7 +270,7 @@ TEST_F(WindowTest, FailedDrawBeepsTenTimesAndReopensTheEditor) {
   EXPECT_EQ(heading, "ERROR...Check your Functions");
   EXPECT_GE(host.beeps, 11);
   EXPECT_EQ(g().FunctionText, "x*y");
-  EXPECT_EQ(window().Label1->text(), "Z = x*y");
+  EXPECT_EQ(controls().Label1->text(), "Z = x*y");
 }
 
 // ---- Exit and a new kind -----------------------------------------------------------------
@@ -279,11 +279,11 @@ TEST_F(WindowTest, ExitAndANewKindRestoreEveryDefault) {
   choose(2);
   g().AxisZMax = 50;
   g().GraphTitle = "old";
-  window().Panel2->setText("old");
-  window().parameterLabels[0]->setText("a=   1.000");
+  controls().Panel2->setText("old");
+  controls().parameterLabels[0]->setText("a=   1.000");
   drawFunction("r");
-  window().BitBtn1->click();
-  window().Exit1->trigger();
+  controls().Panel3->BitBtn1->click();
+  item("Exit1").trigger();
   EXPECT_TRUE(forms.mainMenu->isVisible());
   EXPECT_FALSE(window().isVisible());
   EXPECT_TRUE(p.PictureCopy.isNull());
@@ -293,10 +293,10 @@ TEST_F(WindowTest, ExitAndANewKindRestoreEveryDefault) {
   EXPECT_EQ(g().AxisZMax, 10);
   EXPECT_EQ(g().RMax, 5);
   EXPECT_EQ(g().GraphTitle, "");
-  EXPECT_EQ(window().Panel2->text(), "");
-  EXPECT_EQ(window().parameterLabels[0]->text(), "");
-  EXPECT_EQ(window().Label1->text(), "");
-  EXPECT_EQ(window().Edit4->text(), "30");
+  EXPECT_EQ(controls().Panel2->text(), "");
+  EXPECT_EQ(controls().parameterLabels[0]->text(), "");
+  EXPECT_EQ(controls().Label1->text(), "");
+  EXPECT_EQ(controls().Panel3->Edit4->text(), "30");
   EXPECT_FALSE(g().GraphShown);
   EXPECT_FALSE(g().PictureCopyValid);
 }
@@ -313,23 +313,23 @@ TEST_F(WindowTest, ClosingTheMainWindowReturnsToTheStartUpForm) {
 TEST_F(WindowTest, AnUnaskedRepaintRestoresThePictureFromItsCopy) {
   choose(1);
   drawFunction("x*y");
-  window().PaintBox1->repaint(); // shows the new picture the program asked for
+  controls().PaintBox1->repaint(); // shows the new picture the program asked for
   // What a covering window would have destroyed on screen.
   p.Picture.fill(Qt::green);
-  window().PaintBox1->repaint();
+  controls().PaintBox1->repaint();
   EXPECT_EQ(p.Picture, p.PictureCopy);
 }
 
 TEST_F(WindowTest, DrawAxesIsShownButNotCaptured) {
   choose(1);
   drawFunction("x*y");
-  window().ClearScreen1->trigger();
+  item("ClearScreen1").trigger();
   g().PictureCopyValid = true; // the copy still holds the surface
   const QImage surface = p.PictureCopy;
-  window().DrawAxes1->trigger();
-  window().PaintBox1->repaint();
+  item("DrawAxes1").trigger();
+  controls().PaintBox1->repaint();
   EXPECT_NE(p.Picture, surface) << "the picture the program asked to show stays";
-  window().PaintBox1->repaint();
+  controls().PaintBox1->repaint();
   EXPECT_EQ(p.Picture, surface) << "the next repaint comes from the copy";
 }
 
@@ -337,14 +337,14 @@ TEST_F(WindowTest, ARepaintDuringADrawKeepsTheDrawingInProgress) {
   choose(1);
   drawFunction("x*y");
   const QImage first = p.PictureCopy;
-  window().ClearScreen1->trigger();
+  item("ClearScreen1").trigger();
   g().PictureCopyValid = true;
   bool restoredMidway = false;
   bool reachedPoll60 = false;
   host.onPoll = [&](int n) {
     if (n != 60) return;
     reachedPoll60 = true;
-    window().PaintBox1->repaint();
+    controls().PaintBox1->repaint();
     restoredMidway = p.Picture == first;
   };
   drawFunction("-x*y");

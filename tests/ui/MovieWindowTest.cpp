@@ -31,7 +31,7 @@ TEST_F(WindowTest, MovieDialogReadsTheCountAndItsButtonsSetTheDelayAtOnce) {
     dialog.speedButtons[3]->click();
     return int(QDialog::Rejected);
   };
-  window().Edit7Click();
+  item("Edit7").trigger();
   EXPECT_EQ(shown, "  16");
   // Cancel keeps the count but not the delay, which the button set when clicked.
   EXPECT_EQ(g().MovieFrameCount, 16);
@@ -41,7 +41,7 @@ TEST_F(WindowTest, MovieDialogReadsTheCountAndItsButtonsSetTheDelayAtOnce) {
     dialog.speedButtons[0]->click();
     return int(QDialog::Accepted);
   };
-  window().Edit7Click();
+  item("Edit7").trigger();
   EXPECT_EQ(g().MovieFrameCount, 32);
   EXPECT_EQ(g().MovieDelay, 800);
 }
@@ -55,12 +55,12 @@ TEST_F(WindowTest, CreateRecordsTheFramesAndSaysSo) {
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) said = box->text();
     return int(QDialog::Accepted);
   };
-  window().Create1Click();
+  item("Create1").trigger();
   EXPECT_EQ(opened.size(), 1u);
   EXPECT_EQ(said, "Movie Created..");
   EXPECT_TRUE(MovieBuilt(p));
   EXPECT_FALSE(g().MovieMode);
-  EXPECT_FALSE(window().buildingLabel->isVisible());
+  EXPECT_FALSE(controls().buildingLabel->isVisible());
 }
 
 TEST_F(WindowTest, StopMovieEndsThePlayAndRestoresTheButton) {
@@ -68,18 +68,18 @@ TEST_F(WindowTest, StopMovieEndsThePlayAndRestoresTheButton) {
   drawFunction("x*y");
   g().MovieFrameCount = 2;
   g().MovieDelay = 0;
-  window().Create1Click();
+  item("Create1").trigger();
   QString caption;
   host.polls = 0;
   host.onPoll = [&](int n) {
     if (n < 5) return;
-    caption = window().DrawBtn->text();
-    window().DrawBtn->click();
+    caption = controls().DrawBtn->text();
+    controls().DrawBtn->click();
   };
-  window().Play1Click();
+  item("Play1").trigger();
   EXPECT_EQ(caption, "Stop Movie");
-  EXPECT_EQ(window().DrawBtn->text(), "Cancel Draw");
-  EXPECT_TRUE(window().DrawBtn->isHidden());
+  EXPECT_EQ(controls().DrawBtn->text(), "Cancel Draw");
+  EXPECT_TRUE(controls().DrawBtn->isHidden());
   EXPECT_FALSE(g().MovieMode);
   EXPECT_EQ(host.polls, 5);
 }
@@ -89,12 +89,12 @@ TEST_F(WindowTest, ExitWhileAMoviePlaysStopsItThenExits) {
   drawFunction("x*y");
   g().MovieFrameCount = 2;
   g().MovieDelay = 0;
-  window().Create1Click();
+  item("Create1").trigger();
   host.polls = 0;
   host.onPoll = [&](int n) {
-    if (n == 3) window().Exit1->trigger();
+    if (n == 3) item("Exit1").trigger();
   };
-  window().Play1Click();
+  item("Play1").trigger();
   EXPECT_FALSE(g().MovieMode);
   EXPECT_FALSE(MovieBuilt(p));
   EXPECT_FALSE(window().isVisible());
@@ -112,7 +112,7 @@ TEST_F(WindowTest, TheMovieSavesAsALoopingAnimatedGif) {
   choose(1);
   drawFunction("x*x-y");
   g().MovieFrameCount = 5;
-  window().Create1Click();
+  item("Create1").trigger();
   QTemporaryDir folder;
   const std::vector<QImage> frames = MovieFrameImages(p);
   for (const auto& [delay, hundredths] : {std::pair{400, 40}, {0, 2}, {150, 15}}) {
@@ -123,7 +123,7 @@ TEST_F(WindowTest, TheMovieSavesAsALoopingAnimatedGif) {
       qobject_cast<QFileDialog*>(&dialog)->selectFile(path);
       return int(QDialog::Accepted);
     };
-    window().SaveMovieGif1->trigger();
+    item("SaveMovieGif1").trigger();
     const std::vector<unsigned char> bytes = fileBytes(path);
     const std::string text(bytes.begin(), bytes.end());
     EXPECT_NE(text.find("NETSCAPE2.0\x03\x01\x00\x00", 0, 16), std::string::npos);
@@ -148,7 +148,7 @@ TEST_F(WindowTest, AMovieThatCannotBeWrittenSaysWhyAndLeavesNoFile) {
   choose(1);
   drawFunction("x*y");
   g().MovieFrameCount = 2;
-  window().Create1Click();
+  item("Create1").trigger();
   QString said;
   answer = [&](QDialog& dialog) {
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) said = box->text();
@@ -165,8 +165,8 @@ TEST_F(WindowTest, TheMovieMenuIsShownForSurfacesOnly) {
   for (int kind : {1, 2, 3, 4}) {
     SCOPED_TRACE(kind);
     choose(kind);
-    EXPECT_EQ(window().movieMenu->menuAction()->isVisible(), kind != 3);
-    window().Exit1Click();
+    EXPECT_EQ(menu("movieMenu").menuAction()->isVisible(), kind != 3);
+    item("Exit1").trigger();
   }
 }
 

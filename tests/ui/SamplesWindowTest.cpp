@@ -3,7 +3,7 @@
 // graph as the command line's --sample.
 #include "WindowFixture.h"
 
-#include "ui/RotationPanel.h"
+#include "ui/mainwindow/RotationPanel.h"
 #include "ui/SampleList.h"
 
 #include <QLabel>
@@ -40,7 +40,7 @@ class SamplesKindTest : public SamplesTest, public ::testing::WithParamInterface
 TEST_P(SamplesKindTest, ShowsTheKindsSamplesBesideThePicture) {
   const KindCase& c = GetParam();
   choose(c.kind);
-  window().Samples1Click();
+  item("Samples1").trigger();
   ASSERT_TRUE(samples().isVisible());
   EXPECT_TRUE(opened.empty());
   EXPECT_EQ(samples().windowModality(), Qt::NonModal);
@@ -49,16 +49,16 @@ TEST_P(SamplesKindTest, ShowsTheKindsSamplesBesideThePicture) {
   EXPECT_EQ(samples().radioButton(1)->text().toStdString(), c.firstLabel);
   EXPECT_EQ(samples().radioButton(c.shown)->text().toStdString(), c.lastLabel);
   // Ten pixels right of the graphing rectangle, 35 below the rotation panel.
-  const QWidget* panel = window().Panel3;
+  const QWidget* panel = controls().Panel3;
   const QPoint corner = window().centralWidget()->mapToGlobal(
       QPoint(p.view.GraphRight + 10, panel->y() + panel->height() + 35));
   EXPECT_EQ(samples().pos(), corner);
   EXPECT_TRUE(g().PictureCopyValid);
   if (c.kind <= 2) {
-    EXPECT_EQ(window().Label1->text(), "Z= 0");
+    EXPECT_EQ(controls().Label1->text(), "Z= 0");
   } else {
-    EXPECT_EQ(window().Label1->text(), "X= 0 ;    Y= 0");
-    EXPECT_EQ(window().Label11->text(), "Z= 0");
+    EXPECT_EQ(controls().Label1->text(), "X= 0 ;    Y= 0");
+    EXPECT_EQ(controls().Label11->text(), "Z= 0");
   }
 }
 
@@ -80,18 +80,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SamplesTest, AKindWithFewerSamplesHidesTheRest) {
   // A kind with ten samples first, so that the buttons were all shown before.
   choose(4);
-  window().Samples1Click();
-  window().Exit1Click();
+  item("Samples1").trigger();
+  item("Exit1").trigger();
   EXPECT_FALSE(samples().isVisible());
   choose(3);
-  window().Samples1Click();
+  item("Samples1").trigger();
   EXPECT_EQ(visibleButtons(), 2);
   EXPECT_FALSE(samples().radioButton(3)->isVisible());
 }
 
 TEST_F(SamplesTest, AChoiceSetsTheTextsAndClosingShowsThem) {
   choose(3);
-  window().Samples1Click();
+  item("Samples1").trigger();
   samples().radioButton(2)->click();
   samples().radioButton(1)->click();
   EXPECT_TRUE(samples().isVisible());
@@ -100,31 +100,31 @@ TEST_F(SamplesTest, AChoiceSetsTheTextsAndClosingShowsThem) {
   EXPECT_EQ(g().FunctionTextZ, "t/10");
   // Nothing is drawn and the captions wait for Close.
   EXPECT_FALSE(g().GraphShown);
-  EXPECT_EQ(window().Label11->text(), "Z= 0");
+  EXPECT_EQ(controls().Label11->text(), "Z= 0");
   samples().Close1->click();
   EXPECT_FALSE(samples().isVisible());
-  EXPECT_EQ(window().Label1->text(), "X= 3*Cos(t) ;    Y= 2*Sin(t)");
-  EXPECT_EQ(window().Label11->text(), "Z= t/10");
+  EXPECT_EQ(controls().Label1->text(), "X= 3*Cos(t) ;    Y= 2*Sin(t)");
+  EXPECT_EQ(controls().Label11->text(), "Z= t/10");
   // Opened again, the window marks the example the texts still hold.
-  window().Samples1Click();
+  item("Samples1").trigger();
   EXPECT_TRUE(samples().radioButton(1)->isChecked());
 }
 
 TEST_F(SamplesTest, TheCloseBoxClosesAsCloseDoes) {
   choose(1);
-  window().Samples1Click();
+  item("Samples1").trigger();
   EXPECT_FALSE(g().FunctionReady);
   samples().close();
   EXPECT_FALSE(samples().isVisible());
   EXPECT_TRUE(g().FunctionReady);
-  EXPECT_EQ(window().Label1->text(), "Z= 0");
+  EXPECT_EQ(controls().Label1->text(), "Z= 0");
 }
 
 // The picture and the listing of a draw come from one function: a click while the draw
 // polls must not change the text under it.
 TEST_F(SamplesTest, AChoiceDuringADrawIsRefused) {
   choose(1);
-  window().Samples1Click();
+  item("Samples1").trigger();
   host.onPoll = [this](int poll) {
     if (poll == 1) samples().radioButton(9)->click();
   };
@@ -154,17 +154,17 @@ TEST_F(SamplesTest, TheWindowAndTheCommandLineDrawTheSameSample) {
   for (int n : {1, 5, 10}) {
     SCOPED_TRACE(n);
     choose(1);
-    window().Samples1Click();
+    item("Samples1").trigger();
     samples().radioButton(n)->click();
     samples().Close1->click();
-    window().Draw1Click();
+    item("Draw1").trigger();
     std::filesystem::remove(file);
     ASSERT_EQ(
         runKelvo("render --sample " + std::to_string(n) + " --values '" + file.string() + "'"), 0);
     const std::vector<std::string> listed = linesOf(file);
     EXPECT_EQ(listed.size(), 256u);
     EXPECT_EQ(listed, p.Values);
-    window().Exit1Click();
+    item("Exit1").trigger();
   }
 }
 

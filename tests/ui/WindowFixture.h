@@ -5,16 +5,21 @@
 
 #include "render/Program.h"
 #include "ui/Forms.h"
-#include "ui/KelvoScrn1.h"
+#include "ui/mainwindow/KelvoScrn1.h"
+#include "ui/mainwindow/PictureBox.h"
+#include "ui/mainwindow/RotationPanel.h"
 #include "ui/MainMenu.h"
 #include "ui/WindowHost.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QMenu>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 // Counts the cancel polls and beeps; onPoll runs at each poll, before the events.
@@ -46,13 +51,22 @@ protected:
   ~WindowTest() override { p.host = &silentHost(); }
 
   TKelvoScrn1& window() { return *forms.kelvoScrn1; }
+  const MainWindowControls& controls() { return window().controls(); }
+  // A menu item or a menu by the name its menu gave it; a name no menu has fails the test.
+  QAction& item(const char* name) { return found(controls().item(name), name); }
+  QMenu& menu(const char* name) { return found(controls().menu(name), name); }
   GraphState& g() { return p.graph; }
   void choose(int kind) { forms.mainMenu->button(kind)->click(); }
   // Draws with the given function text (kinds 1 and 2) and forgets the polls before.
   void drawFunction(const char* text) {
     g().FunctionText = text;
     host.polls = 0;
-    window().Draw1Click();
+    item("Draw1").trigger();
+  }
+
+  template <class T> static T& found(T* control, const char* name) {
+    if (!control) throw std::invalid_argument(std::string("the window has no ") + name);
+    return *control;
   }
 
   Program p;

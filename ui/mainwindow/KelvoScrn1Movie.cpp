@@ -1,43 +1,37 @@
 // SPDX-License-Identifier: MIT
 // The main window's Movie menu: build, play, settings, and the movie as an animated GIF.
-#include "ui/KelvoScrn1.h"
+#include "ui/mainwindow/KelvoScrn1.h"
 
 #include "io/MovieGif.h"
 #include "render/Movie.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
 #include "ui/Forms.h"
-#include "ui/Looks.h"
 #include "ui/Moviefm.h"
-#include "ui/PictureBox.h"
+#include "ui/mainwindow/PictureBox.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 
 #include <algorithm>
 
-void TKelvoScrn1::createMovieMenu() {
-  movieMenu = menuBar()->addMenu(tr("&Movie"));
-  Create1 = addItem(movieMenu, tr("&Create"), &TKelvoScrn1::Create1Click);
-  Play1 = addItem(movieMenu, tr("&Play"), &TKelvoScrn1::Play1Click);
-  Edit7 = addItem(movieMenu, tr("&Edit"), &TKelvoScrn1::Edit7Click);
-  movieMenu->addSeparator();
-  SaveMovieGif1 =
-      addItem(movieMenu, tr("Save Movie as &Animated GIF..."), &TKelvoScrn1::SaveMovieGif1Click);
-  connect(movieMenu, &QMenu::aboutToShow, this,
-          [this] { SaveMovieGif1->setEnabled(MovieBuilt(p)); });
-
-  buildingLabel = new QLabel(tr("Building Frames"), centralWidget());
-  buildingLabel->setFont(pixelFont("Times New Roman", 15));
-  setColors(buildingLabel, QColor(), Qt::red);
-  buildingLabel->adjustSize();
-  buildingLabel->hide();
+QAction* TKelvoScrn1::createMovieMenu() {
+  using W = TKelvoScrn1;
+  QAction* entry =
+      buildMenu("movieMenu", tr("&Movie"),
+                {
+                    {"Create1", tr("&Create"), &W::Create1Click},
+                    {"Play1", tr("&Play"), &W::Play1Click},
+                    {"Edit7", tr("&Edit"), &W::Edit7Click},
+                    separator(),
+                    {"SaveMovieGif1", tr("Save Movie as &Animated GIF..."), &W::SaveMovieGif1Click},
+                });
+  connect(menu("movieMenu"), &QMenu::aboutToShow, this,
+          [this] { item("SaveMovieGif1")->setEnabled(MovieBuilt(p)); });
+  return entry;
 }
 
 void TKelvoScrn1::Create1Click() {
@@ -51,9 +45,7 @@ void TKelvoScrn1::Create1Click() {
     buildingLabel->hide();
     PaintBox1->showPicture();
   }
-  QMessageBox done(QMessageBox::Information, windowTitle(), tr("Movie Created.."), QMessageBox::Ok,
-                   this);
-  runModal(done);
+  showInformation(tr("Movie Created.."));
 }
 
 void TKelvoScrn1::Play1Click() {
@@ -83,19 +75,14 @@ void TKelvoScrn1::Play1Click() {
 }
 
 void TKelvoScrn1::Edit7Click() {
-  if (drawing()) return;
-  CapturePicture(p);
-  openSettings(*m_forms.movieDlg);
+  openSettingsAfter(CapturePicture, *m_forms.movieDlg);
 }
 
 void TKelvoScrn1::SaveMovieGif1Click() {
   if (drawing() || !MovieBuilt(p)) return;
-  QFileDialog dialog(this, tr("Save Movie as Animated GIF"), QString(),
-                     tr("GIF Image File (*.gif)"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix("gif");
-  if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  saveMovieGif(dialog.selectedFiles().constFirst());
+  const QString chosen =
+      askSaveFile(tr("Save Movie as Animated GIF"), tr("GIF Image File (*.gif)"), "gif").path;
+  if (!chosen.isEmpty()) saveMovieGif(chosen);
 }
 
 bool TKelvoScrn1::saveMovieGif(const QString& path) {
@@ -105,11 +92,10 @@ bool TKelvoScrn1::saveMovieGif(const QString& path) {
   progress.setMinimumDuration(0);
   progress.setValue(0);
   DrawingScope scope(*this);
-  FileResult result = SaveMovieGif(p, path.toStdString(), [&](int done) {
+  const FileResult result = SaveMovieGif(p, path.toStdString(), [&](int done) {
     progress.setValue(done);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   });
   progress.setValue(frames + 1);
-  if (!result.ok) result.message = path.toStdString() + ": " + result.message;
-  return showFileResult(result);
+  return showFileResult(result, path);
 }

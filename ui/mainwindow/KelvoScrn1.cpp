@@ -1,29 +1,26 @@
 // SPDX-License-Identifier: MIT
 // The main window: construction, layout, Draw and rotation.
-#include "ui/KelvoScrn1.h"
+#include "ui/mainwindow/KelvoScrn1.h"
 
 #include "ui/Looks.h"
 
 #include "graph/Corrections.h"
-#include "io/Codec.h"
 #include "render/Axes.h"
 #include "render/Sequences.h"
 #include "ui/ColorFm.h"
 #include "ui/Forms.h"
-#include "ui/PictureBox.h"
-#include "ui/RotationPanel.h"
+#include "ui/mainwindow/PictureBox.h"
+#include "ui/mainwindow/RotationPanel.h"
 
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QMenuBar>
-#include <QMessageBox>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QTimer>
-#include <QToolButton>
 
 #include <algorithm>
 #include <functional>
@@ -129,18 +126,7 @@ TKelvoScrn1::TKelvoScrn1(Forms& forms)
   setFont(pixelFont("Times New Roman", 15));
   setCentralWidget(m_area);
   createControls();
-  createFileMenu();
-  createVectorItems();
-  createEditMenu();
-  createFunctionMenu();
-  createDrawMenu();
-  createAxesMenu();
-  createViewMenu();
-  createAdditionMenus();
-  createMovieMenu();
-  createSamplesMenu();
-  createHelpMenu();
-  assignShortcuts();
+  createMenus();
   createLiveView();
   QCoreApplication::instance()->installEventFilter(new EscapeCancels(*this));
   resize(1000, 720);
@@ -169,76 +155,36 @@ void TKelvoScrn1::createControls() {
   for (int i = 0; i < 6; ++i) parameterLabels[i] = childLabel(panel10, 96 * i, 5, 94);
 
   Panel3 = new RotationPanel(m_area, [this](Arrow arrow) { rotate(arrow); });
-  Edit4 = Panel3->Edit4;
-  Edit5 = Panel3->Edit5;
-  BitBtn1 = Panel3->BitBtn1;
-  BitBtn2 = Panel3->BitBtn2;
-  BitBtn3 = Panel3->BitBtn3;
-  BitBtn4 = Panel3->BitBtn4;
 
   DrawBtn = new QPushButton(tr("Cancel Draw"), m_area);
   DrawBtn->resize(97, 25);
   DrawBtn->setFocusPolicy(Qt::NoFocus);
   DrawBtn->hide();
   connect(DrawBtn, &QPushButton::clicked, this, &TKelvoScrn1::DrawBtnClick);
-}
 
-QAction* TKelvoScrn1::addItem(QMenu* menu, const QString& text, void (TKelvoScrn1::*handler)()) {
-  QAction* action = menu->addAction(text);
-  connect(action, &QAction::triggered, this, handler);
-  return action;
-}
+  buildingLabel = new QLabel(tr("Building Frames"), m_area);
+  buildingLabel->setFont(pixelFont("Times New Roman", 15));
+  setColors(buildingLabel, QColor(), Qt::red);
+  buildingLabel->adjustSize();
+  buildingLabel->hide();
 
-QAction* TKelvoScrn1::addTopItem(const QString& text, void (TKelvoScrn1::*handler)()) {
-  QAction* action = menuBar()->addAction(text);
-  connect(action, &QAction::triggered, this, handler);
-  return action;
-}
-
-// The keys a desktop program has in its usual places; the menus show them beside the items.
-void TKelvoScrn1::assignShortcuts() {
-  const std::pair<QAction*, QKeySequence> keys[] = {
-      {Draw1, QKeySequence(Qt::Key_F5)},
-      {SaveOnlyinsiderectangle1, QKeySequence(Qt::CTRL | Qt::Key_S)},
-      {Savefullgraph1, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-      {OpenGraph1, QKeySequence(Qt::CTRL | Qt::Key_O)},
-      {CopyGraph1, QKeySequence(Qt::CTRL | Qt::Key_C)},
-      {PasteGraph1, QKeySequence(Qt::CTRL | Qt::Key_V)},
-      {PrintGraph1, QKeySequence(Qt::CTRL | Qt::Key_P)},
-      {ListFunctionvalues1, QKeySequence(Qt::CTRL | Qt::Key_L)},
-      {Help1, QKeySequence(Qt::Key_F1)},
-      {Exit1, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+  // The plane and line routines say through this that their data are missing.
+  p.showMessage = [this](const std::string& message) {
+    showInformation(QString::fromStdString(message));
   };
-  for (const auto& [action, key] : keys) action->setShortcut(key);
 }
 
-void TKelvoScrn1::createDrawMenu() {
-  Draw1 = addTopItem(tr("&Draw"), &TKelvoScrn1::Draw1Click);
-}
-
-bool TKelvoScrn1::drawing() const {
-  return p.DrawInProgress;
-}
-
-int TKelvoScrn1::runModal(QDialog& dialog) {
-  return m_forms.runModal(dialog);
-}
-
-bool TKelvoScrn1::showFileResult(const FileResult& result) {
-  if (result.ok) return true;
-  QMessageBox box(QMessageBox::Warning, windowTitle(), QString::fromStdString(result.message),
-                  QMessageBox::Ok, this);
-  runModal(box);
-  return false;
+QAction* TKelvoScrn1::createDrawMenu() {
+  return buildTopItem({"Draw1", tr("&Draw"), &TKelvoScrn1::Draw1Click, Qt::Key_F5});
 }
 
 void TKelvoScrn1::updateMenusForKind() {
   const char kind = p.graph.GraphKind;
   setWindowTitle(captionFor(kind));
-  Step1->setVisible(kind == '3');
-  planeMenu->menuAction()->setVisible(kind == '1');
-  contoursMenu->menuAction()->setVisible(kind == '1' || kind == '2');
-  movieMenu->menuAction()->setVisible(kind != '3');
+  item("Step1")->setVisible(kind == '3');
+  menu("planeMenu")->menuAction()->setVisible(kind == '1');
+  menu("contoursMenu")->menuAction()->setVisible(kind == '1' || kind == '2');
+  menu("movieMenu")->menuAction()->setVisible(kind != '3');
   // Kinds with a wide rectangle keep a title line of fixed width until the next layout.
   if (kind == '1' || kind == '4') Panel2->resize(393, Panel2->height());
 }
@@ -330,13 +276,11 @@ void TKelvoScrn1::Draw1Click() {
   if (p.DrawInProgress) return;
   {
     DrawingScope scope(*this);
-    m_pictureWithoutGraph = false;
     DrawBtn->show();
     DrawSequencePicture(p);
     DrawBtn->hide();
     setFunctionCaptions();
-    CapturePicture(p);
-    PaintBox1->showPicture();
+    captureAndShow();
     refreshValueListing();
   }
   if (p.graph.EvalFailed) {
@@ -358,20 +302,6 @@ void TKelvoScrn1::rotate(Arrow arrow) {
   DrawBtn->hide();
   refreshAngleFields();
   placeControls();
-  CapturePicture(p);
-  PaintBox1->showPicture();
+  captureAndShow();
   refreshValueListing();
-}
-
-void TKelvoScrn1::BitBtn1Click() {
-  rotate(Arrow::Right);
-}
-void TKelvoScrn1::BitBtn2Click() {
-  rotate(Arrow::Left);
-}
-void TKelvoScrn1::BitBtn3Click() {
-  rotate(Arrow::Down);
-}
-void TKelvoScrn1::BitBtn4Click() {
-  rotate(Arrow::Up);
 }

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The main window's live view: dragging and zooming the picture, its arrow keys, typed angles
 // and the redraw of a graph once a resize has paused.
-#include "ui/KelvoScrn1.h"
+#include "ui/mainwindow/KelvoScrn1.h"
 
 #include "graph/Corrections.h"
 #include "render/Sequences.h"
-#include "ui/PictureBox.h"
-#include "ui/RotationPanel.h"
+#include "ui/mainwindow/PictureBox.h"
+#include "ui/mainwindow/RotationPanel.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,10 +78,6 @@ void TKelvoScrn1::zoomBy(int notches) {
   askZoom(SteppedZoom(m_pending.zoom.value_or(p.graph.Zoom), notches));
 }
 
-void TKelvoScrn1::ResetZoom1Click() {
-  askZoom(1);
-}
-
 void TKelvoScrn1::askZoom(double zoom) {
   if (liveInputRefused() || zoom == m_pending.zoom.value_or(p.graph.Zoom)) return;
   m_pending.zoom = zoom;
@@ -103,14 +99,15 @@ bool TKelvoScrn1::resizeRedrawWaiting() const {
   return m_resizeTimer->isActive();
 }
 
-// An angle typed into Edit4 or Edit5 takes the view dialog's reading and corrections; an
-// unreadable text leaves the angle as it was, and the field shows the angle in effect.
+// An angle typed into Edit4 or Edit5 of the rotation panel takes the view dialog's reading
+// and corrections; an unreadable text leaves the angle as it was, and the field shows the
+// angle in effect.
 void TKelvoScrn1::angleEntered(QLineEdit* edit) {
   GraphState& g = p.graph;
   const double theta = g.Theta, phi = g.Phi;
   if (!drawing()) {
     const std::string text = edit->text().toStdString();
-    StoreViewFields(p, edit == Edit4 ? text : "", edit == Edit5 ? text : "", "");
+    StoreViewFields(p, edit == Panel3->Edit4 ? text : "", edit == Panel3->Edit5 ? text : "", "");
     FinishViewDialog(g);
   }
   refreshAngleFields();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The rotation panel of the main window.
-#include "ui/RotationPanel.h"
+#include "ui/mainwindow/RotationPanel.h"
 
 #include "graph/Corrections.h"
 #include "ui/Looks.h"

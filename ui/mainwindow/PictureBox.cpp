@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // PaintBox1: the picture, and the mouse and keys that turn and zoom it.
-#include "ui/PictureBox.h"
+#include "ui/mainwindow/PictureBox.h"
 
 #include "graph/Corrections.h"
 #include "render/Program.h"

@@ -1,26 +1,19 @@
 // SPDX-License-Identifier: MIT
-// The main window's Samples and Help commands.
-#include "ui/KelvoScrn1.h"
+// The main window's Samples command: the window of sample functions beside the picture.
+#include "ui/mainwindow/KelvoScrn1.h"
 
-#include "render/Sequences.h"
+#include "render/Program.h"
 #include "ui/Forms.h"
-#include "ui/Helpunit.h"
-#include "ui/PictureBox.h"
-#include "ui/RotationPanel.h"
 #include "ui/SampleList.h"
+#include "ui/mainwindow/RotationPanel.h"
 
-void TKelvoScrn1::createSamplesMenu() {
-  Samples1 = addTopItem(tr("&Samples"), &TKelvoScrn1::Samples1Click);
-}
-
-void TKelvoScrn1::createHelpMenu() {
-  Help1 = addTopItem(tr("&Help"), &TKelvoScrn1::Help1Click);
+QAction* TKelvoScrn1::createSamplesMenu() {
+  return buildTopItem({"Samples1", tr("&Samples"), &TKelvoScrn1::Samples1Click});
 }
 
 void TKelvoScrn1::Samples1Click() {
   if (drawing()) return;
-  CapturePicture(p);
-  PaintBox1->showPicture();
+  captureAndShow();
   TSampleFm& samples = *m_forms.sampleFm;
   connect(&samples, &TSampleFm::samplesClosed, this, &TKelvoScrn1::samplesClosed,
           Qt::UniqueConnection);
@@ -32,12 +25,4 @@ void TKelvoScrn1::Samples1Click() {
 
 void TKelvoScrn1::samplesClosed() {
   setFunctionCaptions();
-}
-
-void TKelvoScrn1::Help1Click() {
-  if (drawing()) return;
-  THelpDlg& help = *m_forms.helpDlg;
-  help.show();
-  help.raise();
-  help.activateWindow();
 }

@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: MIT
+// The main window's File menu: the value listing, picture files, vector drawings, printing
+// and Exit.
+#include "ui/mainwindow/KelvoScrn1.h"
+
+#include "io/GraphImage.h"
+#include "io/PictureFiles.h"
+#include "io/Printing.h"
+#include "io/VectorPicture.h"
+#include "render/Movie.h"
+#include "render/Program.h"
+#include "render/Sequences.h"
+#include "ui/ColorFm.h"
+#include "ui/Forms.h"
+#include "ui/FuncVals.h"
+#include "ui/JPG1.h"
+#include "ui/MainMenu.h"
+#include "ui/SampleList.h"
+#include "ui/Zlevels.h"
+#include "ui/mainwindow/PictureBox.h"
+#include "ui/mainwindow/RotationPanel.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+const char* const PictureFilter = "Bitmaps (*.bmp);;JPEG Image File (*.jpg);;GIF Image File "
+                                  "(*.gif);;All (*.bmp *.jpg *.gif)";
+const char* const SvgFilter = "SVG Drawing (*.svg)";
+const char* const PdfFilter = "PDF Document (*.pdf)";
+
+bool isVectorFormat(PictureFormat format) {
+  return format == PictureFormat::Svg || format == PictureFormat::Pdf;
+}
+
+// The name as chosen when it ends in .svg or .pdf (any case), else with the chosen type's.
+QString vectorPath(const QString& chosen, const QString& filter) {
+  if (isVectorFormat(pictureFormatOf(chosen.toStdString()))) return chosen;
+  return chosen + (filter == QLatin1String(PdfFilter) ? ".pdf" : ".svg");
+}
+
+} // namespace
+
+QAction* TKelvoScrn1::createFileMenu() {
+  using W = TKelvoScrn1;
+  return buildMenu(
+      "fileMenu", tr("&File"),
+      {
+          {"ListFunctionvalues1", tr("&List Function values"), &W::ListFunctionvalues1Click,
+           Qt::CTRL | Qt::Key_L},
+          separator(),
+          {"OpenGraph1", tr("&Open Graph"), &W::OpenGraph1Click, Qt::CTRL | Qt::Key_O},
+          submenu("saveGraphMenu", tr("&Save Graph"),
+                  {
+                      {"Savefullgraph1", tr("Save full graph"), &W::Savefullgraph1Click,
+                       Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+                      {"SaveOnlyinsiderectangle1", tr("Save Only inside rectangle"),
+                       &W::SaveOnlyinsiderectangle1Click, Qt::CTRL | Qt::Key_S},
+                      {"SaveVectorGraph1", tr("Save as SVG or PDF..."), &W::SaveVectorGraph1Click},
+                  }),
+          separator(),
+          {"PrintGraph1", tr("P&rint Graph"), &W::PrintGraph1Click, Qt::CTRL | Qt::Key_P},
+          {"PrinterSetUp1", tr("&Printer Set Up"), &W::PrinterSetUp1Click},
+          {"Exit1", tr("&Exit"), &W::Exit1Click, Qt::CTRL | Qt::Key_Q},
+      });
+}
+
+void TKelvoScrn1::ListFunctionvalues1Click() {
+  if (drawing()) return;
+  captureAndShow();
+  m_forms.funcList->load();
+  bringForward(*m_forms.funcList);
+}
+
+void TKelvoScrn1::refreshValueListing() {
+  if (m_forms.funcList->isVisible()) m_forms.funcList->showValues();
+}
+
+void TKelvoScrn1::OpenGraph1Click() {
+  if (drawing()) return;
+  QFileDialog dialog(this, tr("Open Graph"), QString(), tr(PictureFilter));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  const QString chosen = chosenFile(dialog);
+  if (!chosen.isEmpty()) openPictureFile(chosen);
+}
+
+bool TKelvoScrn1::openPictureFile(const QString& path) {
+  const PictureFormat format = openFormatOf(path.toStdString());
+  if (format == PictureFormat::Unknown) {
+    showInformation(QString::fromUtf8(OpenRefusal).replace('\r', '\n'));
+    return false;
+  }
+  const DecodedPicture opened = ReadPictureFile(path.toStdString(), format);
+  if (!showFileResult(opened.result, path)) return false;
+  ShowPictureInBox(p, opened.picture);
+  showCommandPicture();
+  return true;
+}
+
+void TKelvoScrn1::Savefullgraph1Click() {
+  savePicture(true);
+}
+
+void TKelvoScrn1::SaveOnlyinsiderectangle1Click() {
+  savePicture(false);
+}
+
+void TKelvoScrn1::savePicture(bool full) {
+  if (drawing()) return;
+  captureAndShow();
+  const QString chosen = askSaveFile(tr("Save Graph"), tr(PictureFilter)).path;
+  if (!chosen.isEmpty()) savePictureAs(chosen, full);
+}
+
+bool TKelvoScrn1::savePictureAs(const QString& chosen, bool full) {
+  const SaveTarget target = saveTargetOf(chosen.toStdString());
+  // Every JPEG save shows the quality window; the file takes the quality already in force.
+  if (target.format == PictureFormat::Jpeg) m_forms.jpgDlg->show();
+  const QImage picture = full ? ComposeFullGraph(p, windowLabels()) : p.PictureCopy;
+  return showFileResult(WritePicture(picture, target.format, target.path, p.graph.JpegQuality),
+                        QString::fromStdString(target.path));
+}
+
+void TKelvoScrn1::SaveVectorGraph1Click() {
+  if (drawing()) return;
+  // The dialog opens over the picture.
+  CapturePicture(p);
+  const SaveChoice chosen = askSaveFile(tr("Save Graph as SVG or PDF"),
+                                        QStringLiteral("%1;;%2").arg(SvgFilter, PdfFilter));
+  if (!chosen.path.isEmpty()) saveVectorGraph(vectorPath(chosen.path, chosen.filter));
+}
+
+bool TKelvoScrn1::saveVectorGraph(const QString& path) {
+  const std::string name = path.toStdString();
+  const PictureFormat format = pictureFormatOf(name);
+  return showFileResult(isVectorFormat(format)
+                            ? SaveVectorPicture(name, format, p.PictureCopy, p.pictureRecorder)
+                            : Failed("the name must end in .svg or .pdf"),
+                        path);
+}
+
+FullGraphLabels TKelvoScrn1::windowLabels() const {
+  FullGraphLabels labels;
+  labels.title = Panel2->text().toStdString();
+  labels.functionLine = Label1->text().toStdString();
+  labels.functionLine2 = Label11->text().toStdString();
+  for (int i = 0; i < 6; ++i) labels.parameters[i] = parameterLabels[i]->text().toStdString();
+  return labels;
+}
+
+QPrinter& TKelvoScrn1::printer() {
+  if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *m_printer;
+}
+
+void TKelvoScrn1::PrintGraph1Click() {
+  if (drawing()) return;
+  QPrintDialog dialog(&printer(), this);
+  if (runModal(dialog) == QDialog::Accepted) printPicture(printer());
+}
+
+bool TKelvoScrn1::printPicture(QPagedPaintDevice& device) {
+  captureAndShow();
+  p.host->setBusyCursor(true);
+  // The printout holds the picture with its title and labels, without the rotation panel.
+  Panel3->hide();
+  const QImage client = centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  Panel3->show();
+  const FileResult printed = PrintPicture(device, client, frameGeometry().size());
+  p.host->setBusyCursor(false);
+  if (!printed.ok) {
+    // A failed job is abandoned with a beep, and says nothing more.
+    p.host->beep();
+    if (auto* job = dynamic_cast<QPrinter*>(&device)) job->abort();
+  }
+  return printed.ok;
+}
+
+void TKelvoScrn1::PrinterSetUp1Click() {
+  if (drawing()) return;
+  captureAndShow();
+  QPageSetupDialog dialog(&printer(), this);
+  runModal(dialog);
+}
+
+void TKelvoScrn1::Exit1Click() {
+  // A playing movie stops first; the player comes back here when it has.
+  if (m_moviePlaying) {
+    m_exitAfterMovie = true;
+    p.graph.DrawContinue = 0;
+    return;
+  }
+  if (drawing()) return;
+  m_forms.zlevelsFm->close();
+  m_forms.sampleFm->hide();
+  GraphState& g = p.graph;
+  m_forms.colorForm->selectFirstAbove();
+  p.PictureCopy = QImage();
+  g.DrawContinue = 0;
+  ReleaseMovie(p);
+  g.MovieMode = false;
+  g.PictureCopyValid = false;
+  g.GraphShown = false;
+  g.FunctionReady = false;
+  if (g.GraphKind >= '1' && g.GraphKind <= '4') {
+    ScreenSetUpPicture(p);
+    showCommandPicture();
+  }
+  hide();
+  m_forms.mainMenu->showStartUp();
+}
+
+void TKelvoScrn1::closeEvent(QCloseEvent* event) {
+  // Closing the window is Exit: the start-up form comes back, and only its Quit ends the
+  // program.
+  event->ignore();
+  Exit1Click();
+}

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+// The main window's Function command: the function editor, its reopening after a failed
+// draw, and the captions under the picture that show the functions.
+#include "ui/mainwindow/KelvoScrn1.h"
+
+#include "render/Program.h"
+#include "ui/Eqn1Dlg.h"
+#include "ui/Forms.h"
+
+#include <QLabel>
+
+QAction* TKelvoScrn1::createFunctionMenu() {
+  return buildTopItem({"Function1", tr("F&unction"), &TKelvoScrn1::Function1Click});
+}
+
+void TKelvoScrn1::Function1Click() {
+  if (openSettings(*m_forms.eqnDlg, TEqnDlg::Mode::Edit)) setFunctionCaptions();
+}
+
+void TKelvoScrn1::EditFunctionsAfterError() {
+  if (drawing()) return;
+  TEqnDlg& dialog = *m_forms.eqnDlg;
+  dialog.load(TEqnDlg::Mode::AfterError);
+  if (dialog.apply(runModal(dialog))) setFunctionCaptions(true);
+}
+
+// The captions under the picture: after a Draw, and with a blank before "=" for Z after the
+// function editor reopened on a failure.
+void TKelvoScrn1::setFunctionCaptions(bool afterError) {
+  const GraphState& g = p.graph;
+  const std::string z = afterError ? "Z = " : "Z= ";
+  if (g.GraphKind == '3' || g.GraphKind == '4') {
+    Label1->setText(
+        QString::fromStdString("X= " + g.FunctionTextX + " ;    Y= " + g.FunctionTextY));
+    Label11->setText(QString::fromStdString(z + g.FunctionTextZ));
+  } else {
+    Label1->setText(QString::fromStdString(z + g.FunctionText));
+  }
+}

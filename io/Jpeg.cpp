@@ -65,8 +65,11 @@ void requireHuffmanTables(j_decompress_ptr decoder) {
     // A refinement of DC values carries raw bits, not Huffman codes.
     const bool dc = !progressive || (decoder->Ss == 0 && decoder->Ah == 0);
     const bool ac = !progressive || decoder->Ss != 0;
-    if ((dc && !decoder->dc_huff_tbl_ptrs[component->dc_tbl_no]) ||
-        (ac && !decoder->ac_huff_tbl_ptrs[component->ac_tbl_no]))
+    const auto missing = [](JHUFF_TBL* const* tables, int number) {
+      return number < 0 || number >= NUM_HUFF_TBLS || !tables[number];
+    };
+    if ((dc && missing(decoder->dc_huff_tbl_ptrs, component->dc_tbl_no)) ||
+        (ac && missing(decoder->ac_huff_tbl_ptrs, component->ac_tbl_no)))
       refuse(reinterpret_cast<j_common_ptr>(decoder),
              "the JPEG file lacks the Huffman tables of its data");
   }

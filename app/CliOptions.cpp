@@ -256,9 +256,9 @@ void checkOutputNames(const RenderOptions& o) {
 // names of one file compare equal), else the absolute path of the name.
 std::filesystem::path placeOf(const std::string& name) {
   std::error_code error;
-  const auto absolute = std::filesystem::absolute(name, error).lexically_normal();
+  const auto absolute = std::filesystem::absolute(name, error);
   const auto canonical = std::filesystem::weakly_canonical(absolute, error);
-  return error ? absolute : canonical;
+  return error ? absolute.lexically_normal() : canonical;
 }
 
 bool sameFile(const std::string& first, const std::string& second) {

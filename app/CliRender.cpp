@@ -23,7 +23,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -292,7 +294,7 @@ std::string folderOf(const std::string& path) {
 // denied", would point at the file.
 std::string writeFailure(const std::string& path, const FileResult& result) {
   std::string reason = result.message;
-  char resolved[4096];
+  char resolved[PATH_MAX];
   const std::string target = ::realpath(path.c_str(), resolved) ? resolved : path;
   const std::string folder = folderOf(target);
   struct stat existing {};

@@ -2,6 +2,7 @@
 // Starts kelvo with fork and exec, reads both of its streams as they come, and waits for it.
 #include "KelvoRun.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <grp.h>
 #include <iterator>
+#include <thread>
 #include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -60,17 +62,27 @@ std::vector<char*> pointersTo(std::vector<std::string>& texts) {
   ::_exit(127);
 }
 
-// Reads both pipes until both end or the time is up; false when it was.
-bool readBoth(int out, int err, KelvoRun& run, int seconds) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+// Reads both pipes until both end or the time is up, sending the start's signal on the way;
+// false when the time was up.
+bool readBoth(pid_t child, int out, int err, KelvoRun& run, const KelvoStart& start) {
+  using Clock = std::chrono::steady_clock;
+  const auto begun = Clock::now();
+  const auto deadline = begun + std::chrono::seconds(start.seconds);
+  const Clock::time_point signalAt = begun + start.signalAfter;
+  bool signalDue = start.signal != 0;
   pollfd fds[2] = {{out, POLLIN, 0}, {err, POLLIN, 0}};
   std::string* targets[2] = {&run.out, &run.err};
   int open = (out >= 0) + (err >= 0);
   while (open > 0) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) return false;
-    if (::poll(fds, 2, static_cast<int>(left.count())) < 0 && errno != EINTR) return false;
+    const auto now = Clock::now();
+    if (signalDue && now >= signalAt) {
+      ::kill(child, start.signal);
+      signalDue = false;
+    }
+    const auto until = signalDue ? std::min(signalAt, deadline) : deadline;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - now);
+    if (now >= deadline) return false;
+    if (::poll(fds, 2, static_cast<int>(left.count()) + 1) < 0 && errno != EINTR) return false;
     for (int k = 0; k < 2; ++k) {
       if (fds[k].fd < 0 || !(fds[k].revents & (POLLIN | POLLHUP | POLLERR))) continue;
       char buffer[65536];
@@ -82,6 +94,11 @@ bool readBoth(int out, int err, KelvoRun& run, int seconds) {
         --open;
       }
     }
+  }
+  // Output closed early: the signal is still due while the process runs.
+  if (signalDue) {
+    std::this_thread::sleep_until(signalAt);
+    ::kill(child, start.signal);
   }
   return true;
 }
@@ -109,13 +126,14 @@ KelvoRun RunKelvo(const std::vector<std::string>& args, const KelvoStart& start)
   for (const int fd : {outPipe[1], errPipe[1], input})
     if (fd >= 0) ::close(fd);
   if (child < 0) return run;
-  const bool finished = readBoth(outPipe[0], errPipe[0], run, start.seconds);
+  const bool finished = readBoth(child, outPipe[0], errPipe[0], run, start);
   if (!finished) ::kill(child, SIGKILL);
   for (const int fd : {outPipe[0], errPipe[0]})
     if (fd >= 0) ::close(fd);
   int status = 0;
   while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
   run.status = finished && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
   return run;
 }
 

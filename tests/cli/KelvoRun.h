@@ -2,6 +2,7 @@
 // Runs the built kelvo executable, as every command-line test does, and keeps what it said.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 
 struct KelvoRun {
   int status = -1; // the exit status; -1 when the process ended by a signal or ran out of time
+  int signal = 0;  // the signal that ended the process, 0 when it exited
   std::string out, err;
 };
 
@@ -24,6 +26,8 @@ struct KelvoStart {
   bool fileSizeSignalIgnored = false;   // as after `trap '' XFSZ`
   bool unprivileged = false;            // run as nobody when the tests run as root
   int seconds = 60;                     // then the process is killed
+  int signal = 0; // sent to the process signalAfter after its start, when not 0
+  std::chrono::milliseconds signalAfter{0};
 };
 
 KelvoRun RunKelvo(const std::vector<std::string>& args, const KelvoStart& start = {});

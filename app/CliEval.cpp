@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // `kelvo eval TEXT [NAME=NUMBER ...]`: one evaluation in a fresh engine.
 #include "app/Cli.h"
+#include "app/CliOptions.h"
 
 #include "graph/Session.h"
 
@@ -68,11 +69,11 @@ int RunEval(const std::vector<std::string>& args) {
     double* target =
         eq == std::string::npos ? nullptr : variableNamed(s.graph, assignment.substr(0, eq));
     if (!target) {
-      std::cerr << "kelvo eval: unknown name in '" << assignment << "'\n";
+      std::cerr << "kelvo eval: unknown name in " << QuotedValue(assignment) << '\n';
       return ExitUsage;
     }
     if (!parsePlainNumber(assignment.substr(eq + 1), *target)) {
-      std::cerr << "kelvo eval: cannot read the number in '" << assignment << "'\n";
+      std::cerr << "kelvo eval: cannot read the number in " << QuotedValue(assignment) << '\n';
       return ExitUsage;
     }
   }

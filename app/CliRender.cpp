@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
 // `kelvo render`: builds one graph as a user would in the window and writes what it shows.
 #include "app/Cli.h"
+#include "app/CliOptions.h"
 
 #include "graph/AxesFit.h"
 #include "graph/Corrections.h"
 #include "graph/NumberField.h"
-#include "io/MovieGif.h"
-#include "io/GraphImage.h"
 #include "graph/Samples.h"
+#include "io/GraphImage.h"
+#include "io/MovieGif.h"
 #include "io/PictureFiles.h"
+#include "io/SafeWrite.h"
 #include "io/VectorPicture.h"
 #include "render/DeferredCanvas.h"
 #include "render/Movie.h"
@@ -20,192 +22,23 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <charconv>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <map>
 #include <optional>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
-
-struct UsageError {
-  std::string message;
-};
-
-struct RenderOptions {
-  char kind = '1';
-  std::optional<std::string> function, x, y, z, title;
-  std::optional<std::string> domain, axes, view, curves, step, params;
-  std::optional<std::string> above, under, grid, pen, axesColor, ticks, font, background;
-  bool noShading = false;
-  bool box = false;
-  std::optional<std::string> plane, line, contours;
-  int sample = 0;
-  int width = 800, height = 600;
-  std::optional<std::string> out, values;
-  std::optional<std::string> open, quality;
-  double sizeFactor = 0; // 0: Graph Size left alone
-  bool full = false;
-  std::optional<std::string> movie, frames;
-  std::optional<MovieSpeed> speed;
-  bool fit = false;
-};
-
-std::vector<std::string> splitCommas(const std::string& text) {
-  std::vector<std::string> parts;
-  std::string part;
-  std::istringstream stream(text);
-  while (std::getline(stream, part, ',')) parts.push_back(part);
-  if (!text.empty() && text.back() == ',') parts.push_back("");
-  return parts;
-}
-
-char parseKind(const std::string& value) {
-  static const std::map<std::string, char> kinds = {{"1", '1'},   {"rect", '1'}, {"2", '2'},
-                                                    {"cyl", '2'}, {"3", '3'},    {"curve", '3'},
-                                                    {"4", '4'},   {"patch", '4'}};
-  const auto it = kinds.find(value);
-  if (it == kinds.end()) throw UsageError{"--kind takes 1, 2, 3, 4, rect, cyl, curve or patch"};
-  return it->second;
-}
-
-void parseWindow(const std::string& value, RenderOptions& o) {
-  const auto x = value.find_first_of("xX");
-  auto readInt = [&](std::string_view text, int& out) {
-    const auto r = std::from_chars(text.data(), text.data() + text.size(), out);
-    return r.ec == std::errc() && r.ptr == text.data() + text.size() && out >= 1 && out <= 8192;
-  };
-  const std::string_view all(value);
-  if (x == std::string::npos || !readInt(all.substr(0, x), o.width) ||
-      !readInt(all.substr(x + 1), o.height))
-    throw UsageError{"--window takes WIDTHxHEIGHT, each from 1 to 8192 pixels"};
-}
-
-// Edit > Graph Size: "60% of Normal" is 0.625, not 0.6.
-double parseSize(const std::string& value) {
-  if (value == "normal") return 1.0;
-  if (value == "80") return 0.8;
-  if (value == "60") return 0.625;
-  throw UsageError{"--size takes normal, 80 or 60"};
-}
-
-// The picture box must hold at least one pixel, at normal size and at the chosen one.
-void checkWindowRoom(const RenderOptions& o) {
-  for (const double factor : {1.0, o.sizeFactor}) {
-    if (factor == 0) continue;
-    GraphState g;
-    g.GraphKind = o.kind;
-    g.SizeFactor = factor;
-    g.SizeFactorOn = true;
-    View v;
-    ComputeGraphRect(v, g, o.width, o.height);
-    if (std::int64_t{v.GraphRight} - v.GraphLeft - 2 < 1 ||
-        std::int64_t{v.GraphBottom} - v.GraphTop - 2 < 1)
-      throw UsageError{"--window " + std::to_string(o.width) + "x" + std::to_string(o.height) +
-                       " leaves no room for the picture of graph kind " + std::string(1, o.kind)};
-  }
-}
-
-// The movie dialog's speed buttons.
-MovieSpeed parseSpeed(const std::string& value) {
-  static const std::map<std::string, MovieSpeed> speeds = {{"slow", MovieSpeed::Slow},
-                                                           {"medium", MovieSpeed::Medium},
-                                                           {"faster", MovieSpeed::Faster},
-                                                           {"fastest", MovieSpeed::Fastest}};
-  const auto it = speeds.find(value);
-  if (it == speeds.end()) throw UsageError{"--speed takes slow, medium, faster or fastest"};
-  return it->second;
-}
-
-// The number of a sample, 1 to 10, as its place in the samples window.
-int parseSample(const std::string& value) {
-  int n = 0;
-  const auto r = std::from_chars(value.data(), value.data() + value.size(), n);
-  if (r.ec != std::errc() || r.ptr != value.data() + value.size() || n < 1 || n > SampleSlots)
-    throw UsageError{"--sample takes a number from 1 to 10"};
-  return n;
-}
-
-// A kind offers fewer than ten samples where the window hides their buttons.
-void checkSample(const RenderOptions& o) {
-  if (o.sample && !FindSample(o.kind, o.sample))
-    throw UsageError{"--sample " + std::to_string(o.sample) + " is not offered for graph kind " +
-                     std::string(1, o.kind)};
-}
-
-RenderOptions parseOptions(const std::vector<std::string>& args) {
-  RenderOptions o;
-  const std::map<std::string, std::optional<std::string> RenderOptions::*> texts = {
-      {"--function", &RenderOptions::function},
-      {"--x", &RenderOptions::x},
-      {"--y", &RenderOptions::y},
-      {"--z", &RenderOptions::z},
-      {"--title", &RenderOptions::title},
-      {"--domain", &RenderOptions::domain},
-      {"--axes", &RenderOptions::axes},
-      {"--view", &RenderOptions::view},
-      {"--curves", &RenderOptions::curves},
-      {"--step", &RenderOptions::step},
-      {"--params", &RenderOptions::params},
-      {"--above", &RenderOptions::above},
-      {"--under", &RenderOptions::under},
-      {"--grid", &RenderOptions::grid},
-      {"--pen", &RenderOptions::pen},
-      {"--axes-color", &RenderOptions::axesColor},
-      {"--ticks", &RenderOptions::ticks},
-      {"--font", &RenderOptions::font},
-      {"--background", &RenderOptions::background},
-      {"--out", &RenderOptions::out},
-      {"--values", &RenderOptions::values},
-      {"--open", &RenderOptions::open},
-      {"--quality", &RenderOptions::quality},
-      {"--plane", &RenderOptions::plane},
-      {"--movie", &RenderOptions::movie},
-      {"--frames", &RenderOptions::frames},
-      {"--line", &RenderOptions::line},
-  };
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& name = args[i];
-    if (name == "--no-shading" || name == "--full" || name == "--box") {
-      (name == "--full" ? o.full : name == "--box" ? o.box : o.noShading) = true;
-      continue;
-    }
-    if (name == "--fit") {
-      o.fit = true;
-      continue;
-    }
-    // The contours' settings are optional: a following option is not taken as them.
-    if (name == "--contours") {
-      const bool valued = i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0;
-      o.contours = valued ? args[++i] : std::string();
-      continue;
-    }
-    const bool known = name == "--kind" || name == "--window" || name == "--size" ||
-                       name == "--sample" || name == "--speed" || texts.count(name);
-    if (!known) throw UsageError{"unknown option '" + name + "'"};
-    if (i + 1 >= args.size()) throw UsageError{name + " needs a value"};
-    const std::string& value = args[++i];
-    if (name == "--kind")
-      o.kind = parseKind(value);
-    else if (name == "--window")
-      parseWindow(value, o);
-    else if (name == "--size")
-      o.sizeFactor = parseSize(value);
-    else if (name == "--sample")
-      o.sample = parseSample(value);
-    else if (name == "--speed")
-      o.speed = parseSpeed(value);
-    else
-      o.*(texts.at(name)) = value;
-  }
-  return o;
-}
 
 // The fields of a comma-separated option, as many as the dialog has (at least `least`).
 std::vector<std::string> fieldsOf(const std::string& option, const std::string& value,
                                   std::size_t least, std::size_t most) {
-  std::vector<std::string> parts = splitCommas(value);
+  std::vector<std::string> parts = SplitOptionValue(value);
   if (parts.size() < least || parts.size() > most) {
     std::ostringstream text;
     text << option << " takes " << least;
@@ -221,7 +54,7 @@ void requireReadable(Session& s, const std::string& option, const std::vector<st
   for (const std::string& text : v) {
     double ignored = 0;
     if (!TryReadNumberField(s, text, ignored))
-      throw UsageError{option + ": cannot read the value '" + text + "'"};
+      throw UsageError{option + ": cannot read the value " + QuotedValue(text)};
   }
 }
 
@@ -242,29 +75,7 @@ Color parseColor(const std::string& option, const std::string& name, bool gridCh
       return makeColor(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF),
                        static_cast<int>(rgb & 0xFF));
   }
-  throw UsageError{option + ": unknown colour '" + name + "'"};
-}
-
-void requireKind(const RenderOptions& o, const std::optional<std::string>& option,
-                 const std::string& name, const std::string& kinds) {
-  if (option && kinds.find(o.kind) == std::string::npos)
-    throw UsageError{name + " is not offered for graph kind " + std::string(1, o.kind)};
-}
-
-void validate(const RenderOptions& o) {
-  requireKind(o, o.function, "--function", "12");
-  requireKind(o, o.x, "--x", "34");
-  requireKind(o, o.y, "--y", "34");
-  requireKind(o, o.z, "--z", "34");
-  requireKind(o, o.step, "--step", "3");
-  checkWindowRoom(o);
-  requireKind(o, o.plane, "--plane", "1");
-  requireKind(o, o.movie, "--movie", "124");
-  requireKind(o, o.frames, "--frames", "124");
-  if (o.speed && o.kind == '3') throw UsageError{"--speed is not offered for graph kind 3"};
-  if (o.movie && pictureFormatOf(*o.movie) != PictureFormat::Gif)
-    throw UsageError{"--movie: the animation's name must end in .gif"};
-  requireKind(o, o.contours, "--contours", "12");
+  throw UsageError{option + ": unknown colour " + QuotedValue(name)};
 }
 
 // A step that would give the curve more points than it is drawn with is refused, whichever of
@@ -432,7 +243,7 @@ int listItemOf(Program& p, const std::string& text, std::initializer_list<int> i
       ++index;
     }
   }
-  throw UsageError{std::string("--contours: the ") + what + " cannot be '" + text + "'"};
+  throw UsageError{std::string("--contours: the ") + what + " cannot be " + QuotedValue(text)};
 }
 
 // Contours > Edit with the chosen items (and the "3D Contours" box), then Contours > Draw.
@@ -446,46 +257,83 @@ void parseContourSettings(Program& p, const std::string& value) {
   p.graph.Contours3D = v.size() == 3;
 }
 
-bool isVectorName(const std::optional<std::string>& out) {
-  if (!out) return false;
-  const PictureFormat format = pictureFormatOf(*out);
+// The picture's format: by the file's name, or as --format says for standard output.
+PictureFormat outputFormat(const RenderOptions& o) {
+  return namesStandardOutput(o.out) ? *o.format : pictureFormatOf(*o.out);
+}
+
+bool isVectorOutput(const RenderOptions& o) {
+  if (!o.out) return false;
+  const PictureFormat format = outputFormat(o);
   return format == PictureFormat::Svg || format == PictureFormat::Pdf;
 }
 
-// The picture file: a raster picture, or the drawing as vectors for .svg and .pdf.
-FileResult writePicture(const Program& p, const RenderOptions& o,
-                        const std::array<std::string, 6>& captions) {
+// The picture file's bytes: a raster picture, or the drawing as vectors for SVG and PDF.
+FileResult encodePicture(const Program& p, const RenderOptions& o,
+                         const std::array<std::string, 6>& captions, std::string& bytes) {
   const FullGraphLabels labels = LabelsAfterDraw(p.graph, captions);
-  if (isVectorName(o.out)) {
-    const PictureFormat format = pictureFormatOf(*o.out);
-    return o.full ? SaveVectorFullGraph(*o.out, format, p, labels)
-                  : SaveVectorPicture(*o.out, format, p.PictureCopy, p.pictureRecorder);
-  }
+  const PictureFormat format = outputFormat(o);
+  if (isVectorOutput(o))
+    return o.full ? EncodeVectorFullGraph(format, p, labels, bytes)
+                  : EncodeVectorPicture(format, p.PictureCopy, p.pictureRecorder, bytes);
   const QImage picture = o.full ? ComposeFullGraph(p, labels) : p.PictureCopy;
-  return SavePicture(picture, *o.out, p.graph.JpegQuality);
+  std::vector<unsigned char> raster;
+  const FileResult encoded = EncodePicture(picture, format, p.graph.JpegQuality, raster);
+  bytes.assign(raster.begin(), raster.end());
+  return encoded;
 }
 
-int writeOutputs(const Program& p, const RenderOptions& o,
+std::string folderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A file is replaced through a new file beside it, so a folder that cannot be written to
+// stops the write even where the file itself could be written; the system's reason, "Permission
+// denied", would point at the file.
+std::string writeFailure(const std::string& path, const FileResult& result) {
+  std::string reason = result.message;
+  char resolved[PATH_MAX];
+  const std::string target = ::realpath(path.c_str(), resolved) ? resolved : path;
+  const std::string folder = folderOf(target);
+  struct stat existing {};
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  const bool replaced = !exists || S_ISREG(existing.st_mode);
+  if (replaced && ::access(folder.c_str(), F_OK) == 0 && ::access(folder.c_str(), W_OK) != 0) {
+    reason = "the folder " + QuotedValue(folder) + " cannot be written to";
+    if (exists && ::access(target.c_str(), W_OK) == 0)
+      reason += " (the file itself could be, but it is replaced through a new file beside it)";
+  }
+  return "kelvo: cannot write " + QuotedValue(path) + ": " + reason;
+}
+
+// ExitOk, or ExitWrite after a message naming the file and the reason.
+int reportWrite(const std::string& path, const FileResult& result) {
+  if (result.ok) return ExitOk;
+  std::cerr << OneLine(writeFailure(path, result)) << '\n';
+  return ExitWrite;
+}
+
+// The picture as the file at target, or on standard output for "-".
+int writePicture(const Program& p, const RenderOptions& o,
                  const std::array<std::string, 6>& captions) {
-  if (o.out) {
-    const FileResult r = writePicture(p, o, captions);
-    if (!r.ok) {
-      std::cerr << "kelvo: cannot write " << *o.out << ": " << r.message << '\n';
-      return ExitWrite;
-    }
-  }
-  if (o.values) {
-    const FileResult r = SaveTextLines(p.Values, *o.values);
-    if (!r.ok) {
-      std::cerr << "kelvo: cannot write " << *o.values << ": " << r.message << '\n';
-      return ExitWrite;
-    }
-  }
-  return ExitOk;
+  std::string bytes;
+  const FileResult encoded = encodePicture(p, o, captions, bytes);
+  if (!encoded.ok || !namesStandardOutput(o.out))
+    return reportWrite(*o.out, encoded.ok ? WriteFileSafely(*o.out, bytes) : encoded);
+  std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return FinishStandardOutput("kelvo render");
 }
 
-// Movie > Edit with the frame count (read as its field is) and the speed, then Movie > Create,
-// and the frames written as a looping animated GIF.
+// The listing as the listing window's Save writes it, to the file or to standard output.
+int writeListing(const Program& p, const std::string& target) {
+  if (target != StandardOutputName) return reportWrite(target, SaveTextLines(p.Values, target));
+  for (const std::string& line : p.Values) std::cout << line << '\n';
+  return FinishStandardOutput("kelvo render");
+}
+
+// Movie > Edit with the frame count (read as its field is) and the speed.
 void applyMovieSettings(Program& p, const RenderOptions& o) {
   if (o.frames) {
     requireReadable(p, "--frames", {*o.frames});
@@ -494,6 +342,7 @@ void applyMovieSettings(Program& p, const RenderOptions& o) {
   if (o.speed) p.graph.MovieDelay = movieDelayOf(*o.speed);
 }
 
+// Movie > Create, and the frames written as a looping animated GIF.
 int writeMovie(Program& p, const std::string& path) {
   // The frames are painted when they are written, each on the writer's thread while the next
   // one is built; the build need not show them.
@@ -503,17 +352,7 @@ int writeMovie(Program& p, const std::string& path) {
   MovieGifStream stream(p);
   BuildMovieFrames(p, [&](int slot) { stream.add(p.FrameStore[static_cast<std::size_t>(slot)]); });
   p.canvas = shown;
-  const FileResult r = stream.finish(path);
-  if (r.ok) return ExitOk;
-  std::cerr << "kelvo: cannot write " << path << ": " << r.message << '\n';
-  return ExitWrite;
-}
-
-void checkOutputName(const std::optional<std::string>& out) {
-  if (!out) return;
-  if (pictureFormatOf(*out) == PictureFormat::Unknown)
-    throw UsageError{
-        "--out: the picture's name must end in .bmp, .jpg, .jpeg, .gif, .png, .svg or .pdf"};
+  return reportWrite(path, stream.finish(path));
 }
 
 // Qt's note about a missing runtime folder says nothing about the picture; keep the rest.
@@ -523,93 +362,145 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
   std::fprintf(stderr, "%s\n", text.constData());
 }
 
-} // namespace
+int usageFailure(const UsageError& e) {
+  std::cerr << "kelvo render: " << OneLine(e.message) << "\n"
+            << "Try 'kelvo render --help' for the options.\n";
+  return ExitUsage;
+}
 
-int RunRender(int& argc, char** argv, const std::vector<std::string>& args) {
-  RenderOptions o;
-  try {
-    o = parseOptions(args);
-    checkSample(o);
-    validate(o);
-    checkOutputName(o.out);
-  } catch (const UsageError& e) {
-    std::cerr << "kelvo render: " << e.message << '\n';
-    return ExitUsage;
-  }
+// One render, step by step as the window's user takes them.
+class RenderRun {
+public:
+  explicit RenderRun(const RenderOptions& o) : m_o(o) {}
 
-  // No display is needed: the picture is drawn into an image.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler(quietMessages);
-  QGuiApplication app(argc, argv);
+  // The --open picture read, and the program set up as the start-up form leaves it for the
+  // kind: ExitOk, or ExitOpen when the picture cannot be had.
+  int prepareProgram();
+  // The dialogs closed with OK, in the order of the menus; throws UsageError.
+  void applyOptions();
+  // Draw, then the additions and the graph size.
+  void draw();
+  // The picture, the listing and then the movie; the exit status of the whole run.
+  int write();
 
-  DecodedPicture opened;
-  if (o.open) {
-    opened = openPicture(*o.open);
-    if (!opened.result.ok) {
-      std::cerr << "kelvo render: cannot open " << *o.open << ": " << opened.result.message << '\n';
-      return ExitOpen;
-    }
-  }
-
-  Program p;
-  // A space curve is drawn at once: nobody watches it grow.
-  p.CurvePauses = false;
+private:
+  const RenderOptions& m_o;
+  Program m_p;
+  DecodedPicture m_opened;
   // Loading the picture font takes about as long as computing the surface: the font loads on
   // the painting thread while the picture is computed, and the painting follows. An opened
   // picture is painted straight into the picture, so the drawing over it must be too.
-  std::optional<DeferredCanvas> deferred;
-  // Only a vector picture needs the drawing kept.
-  p.pictureRecorder.setRecording(isVectorName(o.out));
-  if (!o.open) {
-    deferred.emplace(p.pictureRecorder, PreparePictureFont);
-    p.canvas = &*deferred;
-  }
-  p.ClientWidth = o.width;
-  p.ClientHeight = o.height;
-  p.showMessage = [](const std::string& message) { std::cerr << "kelvo: " << message << '\n'; };
-  ChooseGraphKind(p, o.kind);
-  ShowMainWindowPicture(p);
-  std::array<std::string, 6> captions;
-  try {
-    applyFunctions(p, o);
-    applyNumericDialogs(p, o, captions);
-    applyQuality(p, o);
-    if (o.title) StoreTitle(p.graph, *o.title);
-    applyColors(p, o);
-    if (o.contours) parseContourSettings(p, *o.contours);
-    if (o.plane) planeValues(p, *o.plane);
-    if (o.line) lineValues(p, *o.line);
-    applyMovieSettings(p, o);
-    if (o.fit) fitAxes(p);
-  } catch (const UsageError& e) {
-    std::cerr << "kelvo render: " << e.message << '\n';
-    return ExitUsage;
-  }
+  std::optional<DeferredCanvas> m_deferred;
+  std::array<std::string, 6> m_captions;
+  bool m_failed = false;
+};
 
+int RenderRun::prepareProgram() {
+  if (m_o.open) {
+    m_opened = openPicture(*m_o.open);
+    if (!m_opened.result.ok) {
+      std::cerr << "kelvo render: cannot open "
+                << OneLine(QuotedValue(*m_o.open) + ": " + m_opened.result.message) << '\n';
+      return ExitOpen;
+    }
+  }
+  Program& p = m_p;
+  // A space curve is drawn at once: nobody watches it grow.
+  p.CurvePauses = false;
+  // Only a vector picture needs the drawing kept.
+  p.pictureRecorder.setRecording(isVectorOutput(m_o));
+  if (!m_o.open) {
+    m_deferred.emplace(p.pictureRecorder, PreparePictureFont);
+    p.canvas = &*m_deferred;
+  }
+  p.ClientWidth = m_o.width;
+  p.ClientHeight = m_o.height;
+  p.showMessage = [](const std::string& message) {
+    std::cerr << "kelvo: " << OneLine(message) << '\n';
+  };
+  ChooseGraphKind(p, m_o.kind);
+  ShowMainWindowPicture(p);
+  return ExitOk;
+}
+
+void RenderRun::applyOptions() {
+  Program& p = m_p;
+  applyFunctions(p, m_o);
+  applyNumericDialogs(p, m_o, m_captions);
+  applyQuality(p, m_o);
+  if (m_o.title) StoreTitle(p.graph, *m_o.title);
+  applyColors(p, m_o);
+  if (m_o.contours) parseContourSettings(p, *m_o.contours);
+  // The plane's and the line's values are checked before anything is drawn.
+  if (m_o.plane) planeValues(p, *m_o.plane);
+  if (m_o.line) lineValues(p, *m_o.line);
+  applyMovieSettings(p, m_o);
+  if (m_o.fit) fitAxes(p);
+}
+
+void RenderRun::draw() {
+  Program& p = m_p;
   // A checked "Draw Box" puts the box into the Draw, under the axes.
-  p.graph.DrawBoxChecked = o.box;
+  p.graph.DrawBoxChecked = m_o.box;
   // Drawing keeps the picture's size, so its painting can go on while the surface is computed.
-  if (o.open) ShowPictureInBox(p, opened.picture);
-  if (deferred) deferred->streaming();
+  if (m_o.open) ShowPictureInBox(p, m_opened.picture);
+  if (m_deferred) m_deferred->streaming();
   DrawSequencePicture(p);
-  if (deferred) deferred->finish();
+  if (m_deferred) m_deferred->finish();
   p.canvas = &p.pictureRecorder;
   CapturePicture(p);
-  bool failed = p.graph.EvalFailed;
-  runPlaneAndLine(p, o);
-  if (o.contours) {
+  m_failed = p.graph.EvalFailed;
+  runPlaneAndLine(p, m_o);
+  if (m_o.contours) {
     ContoursPicture(p);
-    failed = failed || p.graph.EvalFailed;
+    m_failed = m_failed || p.graph.EvalFailed;
   }
   // Edit > Graph Size after the Draw: the picture is scaled, not redrawn.
-  if (o.sizeFactor != 0) ChangeGraphSize(p, o.sizeFactor);
-  int written = writeOutputs(p, o, captions);
+  if (m_o.sizeFactor != 0) ChangeGraphSize(p, m_o.sizeFactor);
+}
+
+int RenderRun::write() {
+  int written = m_o.out ? writePicture(m_p, m_o, m_captions) : ExitOk;
+  if (written == ExitOk && m_o.values) written = writeListing(m_p, *m_o.values);
   // The movie comes after the picture and the listing it would paint over.
-  if (written == ExitOk && o.movie) written = writeMovie(p, *o.movie);
+  if (written == ExitOk && m_o.movie) written = writeMovie(m_p, *m_o.movie);
   if (written != ExitOk) return written;
-  if (failed) {
+  if (m_failed) {
     std::cerr << "kelvo: the function cannot be evaluated\n";
     return ExitEvalFailed;
   }
   return ExitOk;
+}
+
+} // namespace
+
+int RunRender(char* programName, const std::vector<std::string>& args) {
+  RenderOptions o;
+  try {
+    o = ParseRenderOptions(args);
+  } catch (const UsageError& e) {
+    return usageFailure(e);
+  }
+  if (o.help) {
+    std::cout << RenderHelpText();
+    return FinishStandardOutput("kelvo render");
+  }
+
+  // No display is needed: the picture is drawn into an image. Qt is shown only the program's
+  // name, so that a value such as `--title -platform` stays the title.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(quietMessages);
+  int qtArgc = 1;
+  char* qtArgv[] = {programName, nullptr};
+  QGuiApplication app(qtArgc, qtArgv);
+
+  RenderRun run(o);
+  if (const int status = run.prepareProgram(); status != ExitOk) return status;
+  try {
+    run.applyOptions();
+  } catch (const UsageError& e) {
+    return usageFailure(e);
+  }
+  run.draw();
+  return run.write();
 }

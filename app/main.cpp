@@ -1,34 +1,85 @@
 // SPDX-License-Identifier: MIT
 // Entry point: the desktop program, or the `eval` and `render` commands.
 #include "app/Cli.h"
+#include "app/CliOptions.h"
 #include "ui/Application.h"
+
+#include <QtGlobal>
 
 #include <csignal>
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
-const char* UsageText() {
+namespace {
+
+// The toolkit's own options, which the window passes on to it: the name, and whether the next
+// argument is its value. "-style=fusion" and the like carry theirs after '='.
+struct ToolkitOption {
+  std::string_view name;
+  bool valued;
+};
+constexpr ToolkitOption ToolkitOptions[] = {
+    {"-platform", true},        {"-platformpluginpath", true},
+    {"-platformtheme", true},   {"-plugin", true},
+    {"-qwindowgeometry", true}, {"-qwindowicon", true},
+    {"-qwindowtitle", true},    {"-session", true},
+    {"-display", true},         {"-geometry", true},
+    {"-style", true},           {"-stylesheet", true},
+    {"-reverse", false},        {"-widgetcount", false},
+    {"-qmljsdebugger", false},  {"-dialogs", false},
+    {"-fontengine", false},
+};
+
+const ToolkitOption* toolkitOption(std::string_view word) {
+  const std::string_view name = word.substr(0, word.find('='));
+  for (const ToolkitOption& option : ToolkitOptions)
+    if (option.name == name) return &option;
+  return nullptr;
+}
+
+// The window started with the toolkit's options. The platform and the display they name are
+// the ones the toolkit will use, so the check for a display must see them too.
+int runWindowWithToolkitOptions(int& argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view word = argv[i];
+    const ToolkitOption* option =
+        word.size() > 1 && word[0] == '-' && word[1] != '-' ? toolkitOption(word) : nullptr;
+    if (!option) {
+      std::cerr << "kelvo: unknown option " << QuotedValue(word) << "\n"
+                << "Try 'kelvo --help' for the usage.\n";
+      return ExitUsage;
+    }
+    const bool attached = word.find('=') != std::string_view::npos;
+    if (!option->valued || attached) continue;
+    if (i + 1 >= argc) {
+      std::cerr << "kelvo: " << word << " needs a value\n"
+                << "Try 'kelvo --help' for the usage.\n";
+      return ExitUsage;
+    }
+    ++i;
+    if (option->name == "-platform") qputenv("QT_QPA_PLATFORM", argv[i]);
+    if (option->name == "-display") qputenv("DISPLAY", argv[i]);
+  }
+  return RunKelvoWindow(argc, argv);
+}
+
+} // namespace
+
+std::string UsageText() {
   return "Usage:\n"
-         "  kelvo                               the desktop program\n"
+         "  kelvo [QT-OPTIONS]                  the desktop program (-style fusion, -reverse, "
+         "...)\n"
          "  kelvo eval TEXT [NAME=NUMBER ...]   evaluate TEXT; NAME is one of x y r t u v a b c "
          "d e f\n"
          "  kelvo render [OPTIONS] [--out PICTURE] [--values LISTING] [--movie ANIMATION.gif]\n"
          "                                      draw a graph without a window\n"
-         "  kelvo --help | kelvo --version\n"
+         "  kelvo render --help | kelvo --help | kelvo --version\n"
          "\n"
-         "render options:\n"
-         "  --kind 1|rect|2|cyl|3|curve|4|patch  --sample N  --function TEXT  --x TEXT  --y TEXT\n"
-         "  --z TEXT  --domain A,B[,C,D]  --axes XMIN,XMAX,YMIN,YMAX,ZMIN,ZMAX  --step T\n"
-         "  --view THETA,PHI[,RHO]  --curves X,Y  --params A[,B,C,D,E,F]  --title TEXT\n"
-         "  --above C  --under C  --grid C|none  --pen C  --axes-color C  --ticks C  --font C\n"
-         "  --background C  --no-shading  --window WxH  --size normal|80|60  --open PICTURE\n"
-         "  --out FILE.bmp|.jpg|.jpeg|.gif|.png|.svg|.pdf  --quality 80|90|100  --full\n"
-         "  --values FILE  --fit (the axes box fitted to the graph before the Draw)\n"
-         "  --box  --plane X0,Y0,Z0,A,B,C[,MINX,MAXX,MINY,MAXY]  --line X1,Y1,Z1,X2,Y2,Z2\n"
-         "  --contours [GRID,LEVELS[,3d]]  --movie FILE.gif  --frames N\n"
-         "  --speed slow|medium|faster|fastest\n"
+         "render options:\n" +
+         RenderOptionsHelp() +
          "Numbers in options are expressions of Kelvo's language (2*p, sqrt(2), -3).\n"
          "Exit status: 0 written, 1 the function cannot be evaluated, 2 usage error,\n"
          "3 an output cannot be written, 4 the --open picture cannot be read.\n";
@@ -50,7 +101,10 @@ int main(int argc, char** argv) {
     return FinishStandardOutput("kelvo");
   }
   if (command == "eval") return RunEval(rest);
-  if (command == "render") return RunRender(argc, argv, rest);
-  std::cerr << "kelvo: unknown command '" << command << "'\n" << UsageText();
+  if (command == "render") return RunRender(argv[0], rest);
+  if (command.size() > 1 && command[0] == '-' && command[1] != '-')
+    return runWindowWithToolkitOptions(argc, argv);
+  std::cerr << "kelvo: unknown command " << QuotedValue(command) << "\n"
+            << "Try 'kelvo --help' for the usage.\n";
   return ExitUsage;
 }

@@ -133,14 +133,6 @@ FileResult encodeDocument(PictureFormat format, QSize size,
   return {};
 }
 
-FileResult writeDocument(const std::string& path, PictureFormat format, QSize size,
-                         const std::function<void(QPainter&)>& paint) {
-  QByteArray bytes;
-  const FileResult encoded = encodeDocument(format, size, paint, bytes);
-  if (!encoded.ok) return encoded;
-  return WriteFileSafely(path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
-}
-
 // The recorded shapes, lines and letters when the record matches the picture, the picture as
 // an image otherwise, written by the drawing of the format.
 template <typename Drawing>
@@ -174,13 +166,28 @@ FileResult SaveVectorPicture(const std::string& path, PictureFormat format, cons
   return WriteFileSafely(path, bytes);
 }
 
+FileResult EncodeVectorFullGraph(PictureFormat format, const Program& p,
+                                 const FullGraphLabels& labels, std::string& out) {
+  out.clear();
+  const QRect area = FullGraphArea(p, labels);
+  QByteArray bytes;
+  const FileResult encoded = encodeDocument(
+      format, area.size(),
+      [&](QPainter& painter) {
+        painter.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
+        PaintFullGraph(painter, p, labels, [&](QPainter& at) {
+          if (!p.PictureCopy.isNull()) PaintVectorPicture(at, p.PictureCopy, p.pictureRecorder);
+        });
+      },
+      bytes);
+  if (encoded.ok) out.assign(bytes.constData(), std::size_t(bytes.size()));
+  return encoded;
+}
+
 FileResult SaveVectorFullGraph(const std::string& path, PictureFormat format, const Program& p,
                                const FullGraphLabels& labels) {
-  const QRect area = FullGraphArea(p, labels);
-  return writeDocument(path, format, area.size(), [&](QPainter& painter) {
-    painter.fillRect(QRect(QPoint(0, 0), area.size()), Qt::white);
-    PaintFullGraph(painter, p, labels, [&](QPainter& at) {
-      if (!p.PictureCopy.isNull()) PaintVectorPicture(at, p.PictureCopy, p.pictureRecorder);
-    });
-  });
+  std::string bytes;
+  const FileResult encoded = EncodeVectorFullGraph(format, p, labels, bytes);
+  if (!encoded.ok) return encoded;
+  return WriteFileSafely(path, bytes);
 }

@@ -27,6 +27,10 @@ void PaintVectorPicture(QPainter& painter, const QImage& picture, const PictureR
 FileResult EncodeVectorPicture(PictureFormat format, const QImage& picture,
                                const PictureRecorder& recorder, std::string& out);
 
+// The SVG or PDF document of the full graph with its title and labels.
+FileResult EncodeVectorFullGraph(PictureFormat format, const Program& p,
+                                 const FullGraphLabels& labels, std::string& out);
+
 // Writes the picture (Save Only inside rectangle), or the full graph with its title and
 // labels, as an SVG or PDF file through WriteFileSafely: the whole file or none.
 FileResult SaveVectorPicture(const std::string& path, PictureFormat format, const QImage& picture,

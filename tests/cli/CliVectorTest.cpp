@@ -1,44 +1,23 @@
 // SPDX-License-Identifier: MIT
 // kelvo render --fit, and --out as an SVG or PDF drawing.
+#include "KelvoRun.h"
+
 #include "graph/AxesFit.h"
 #include "graph/Samples.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
 
-struct RenderRun {
-  int status = -1;
-  std::string output; // stdout and stderr
-};
-
-RenderRun kelvoRender(const std::vector<std::string>& args) {
-  std::string command = "env -u DISPLAY '" KELVO_BINARY "' render";
-  for (const std::string& a : args) command += " '" + a + "'";
-  command += " 2>&1";
-  RenderRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
-
-std::string bytesOf(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// kelvo render with the options.
+KelvoRun kelvoRender(std::vector<std::string> args) {
+  args.insert(args.begin(), "render");
+  return RunKelvo(args);
 }
 
 std::filesystem::path scratch(const std::string& name) {
@@ -77,17 +56,17 @@ TEST(RenderFit, DrawsAsTheFittedAxesWould) {
     explicitAxes.insert(explicitAxes.end(), {"--axes", axes.str(), "--out", given.string()});
     ASSERT_EQ(kelvoRender(fit).status, 0);
     ASSERT_EQ(kelvoRender(explicitAxes).status, 0);
-    EXPECT_EQ(bytesOf(fitted), bytesOf(given));
+    EXPECT_EQ(BytesOf(fitted), BytesOf(given));
   }
 }
 
 TEST(RenderFit, AFunctionThatCannotBeSampledKeepsTheAxes) {
   const auto fitted = scratch("failed-fit.png"), plain = scratch("failed-plain.png");
-  const RenderRun run = kelvoRender({"--function", "x+", "--fit", "--out", fitted.string()});
+  const KelvoRun run = kelvoRender({"--function", "x+", "--fit", "--out", fitted.string()});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.output.find("--fit"), std::string::npos) << run.output;
+  EXPECT_NE(run.err.find("--fit"), std::string::npos) << run.err;
   EXPECT_EQ(kelvoRender({"--function", "x+", "--out", plain.string()}).status, 1);
-  EXPECT_EQ(bytesOf(fitted), bytesOf(plain));
+  EXPECT_EQ(BytesOf(fitted), BytesOf(plain));
 }
 
 TEST(RenderVector, SvgAndPdfByExtensionInAnyCase) {
@@ -101,14 +80,14 @@ TEST(RenderVector, SvgAndPdfByExtensionInAnyCase) {
     const auto out = scratch(c.name);
     ASSERT_EQ(kelvoRender({"--function", "x*y", "--curves", "10,10", "--out", out.string()}).status,
               0);
-    EXPECT_EQ(bytesOf(out).rfind(c.start, 0), 0u);
+    EXPECT_EQ(BytesOf(out).rfind(c.start, 0), 0u);
   }
   // The full graph carries its title as text.
   const auto full = scratch("full.svg");
   ASSERT_EQ(
       kelvoRender({"--function", "x", "--title", "Plain", "--full", "--out", full.string()}).status,
       0);
-  EXPECT_NE(bytesOf(full).find(">Plain</text>"), std::string::npos);
+  EXPECT_NE(BytesOf(full).find(">Plain</text>"), std::string::npos);
 }
 
 TEST(RenderVector, UnwritableTargetExitsThreeAndLeavesNothing) {
@@ -117,9 +96,9 @@ TEST(RenderVector, UnwritableTargetExitsThreeAndLeavesNothing) {
   for (const std::string& out : {std::string("/nonexistent-dir/x.svg"),
                                  std::string("/nonexistent-dir/x.pdf"), folder.string()}) {
     SCOPED_TRACE(out);
-    const RenderRun run = kelvoRender({"--function", "x", "--out", out});
+    const KelvoRun run = kelvoRender({"--function", "x", "--out", out});
     EXPECT_EQ(run.status, 3);
-    EXPECT_NE(run.output.find(out), std::string::npos) << run.output;
+    EXPECT_NE(run.err.find(out), std::string::npos) << run.err;
   }
   EXPECT_FALSE(std::filesystem::exists("/nonexistent-dir"));
   EXPECT_TRUE(std::filesystem::is_empty(folder));

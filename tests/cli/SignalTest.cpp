@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A kelvo process ended by a signal while it writes a large listing leaves the target whole (old
 // or new) and nothing beside it.
+#include "KelvoRun.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -8,33 +10,11 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Starts kelvo with its output streams closed; the caller ends it.
-pid_t startKelvo(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  std::string program = KELVO_BINARY;
-  argv.push_back(program.data());
-  std::vector<std::string> copies = args;
-  for (std::string& a : copies) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  const pid_t child = fork();
-  if (child == 0) {
-    std::freopen("/dev/null", "w", stdout);
-    std::freopen("/dev/null", "w", stderr);
-    ::unsetenv("DISPLAY");
-    ::execv(argv[0], argv.data());
-    _exit(127);
-  }
-  return child;
-}
 
 TEST(Signals, NoTemporaryFileIsLeftBesideTheTarget) {
   const auto dir = fs::temp_directory_path() / "kelvo-cli-signals";
@@ -66,13 +46,10 @@ TEST(Signals, NoTemporaryFileIsLeftBesideTheTarget) {
     const int signal = signals[round % 5];
     SCOPED_TRACE("signal " + std::to_string(signal) + " in round " + std::to_string(round));
     std::ofstream(target) << "old";
-    const pid_t child = startKelvo(args);
-    ASSERT_GT(child, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(30 + 60 * round));
-    ::kill(child, signal);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    killed += WIFSIGNALED(status);
+    KelvoStart start;
+    start.signal = signal;
+    start.signalAfter = std::chrono::milliseconds(30 + 60 * round);
+    killed += RunKelvo(args, start).signal != 0;
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
     EXPECT_EQ(names, std::vector<std::string>{"listing.txt"});

@@ -1,40 +1,27 @@
 // SPDX-License-Identifier: MIT
 // Starting the desktop program where no display can be reached.
+#include "KelvoRun.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct Started {
-  int status = -1;
-  std::string output;
-};
-
-Started startWindow(const std::string& environment) {
-  const std::string command = "env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY " + environment +
-                              " timeout 20 '" + KELVO_BINARY + "' 2>&1";
-  Started run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[512];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
-
 TEST(WindowStart, WithoutADisplayOneLineSaysSoAndTheExitStatusIsOne) {
-  for (const char* environment : {"-u DISPLAY", "DISPLAY=:9876"}) {
-    SCOPED_TRACE(environment);
-    const Started run = startWindow(environment);
+  const std::optional<std::string> displays[] = {std::nullopt, ":9876"};
+  for (const auto& display : displays) {
+    SCOPED_TRACE(display.value_or("no DISPLAY"));
+    KelvoStart start;
+    start.environment = {
+        {"QT_QPA_PLATFORM", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}, {"DISPLAY", display}};
+    start.seconds = 20;
+    const KelvoRun run = RunKelvo({}, start);
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.output.find("no display"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("kelvo render"), std::string::npos);
-    EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << run.output;
+    EXPECT_NE(run.err.find("no display"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("kelvo render"), std::string::npos);
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    EXPECT_EQ(run.out, "");
   }
 }
 

@@ -1,0 +1,435 @@
+// SPDX-License-Identifier: MIT
+// The table of `kelvo render` options, the parser and the checks that read it, and the help.
+#include "app/CliOptions.h"
+
+#include "graph/Samples.h"
+#include "render/View.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <variant>
+
+namespace {
+
+// How an option takes its value: none (a check box), one that must not be empty, a text that
+// may be empty (an empty function text stores "0", as the editor does), or one that may be
+// left out altogether.
+enum class Takes { Nothing, Value, Text, MaybeValue };
+
+using TextField = std::optional<std::string> RenderOptions::*;
+using FlagField = bool RenderOptions::*;
+using Reader = void (*)(RenderOptions&, const std::string&);
+
+// One option of `kelvo render`: its name, the value as the help shows it, the graph kinds
+// whose menus offer it, one line of help, and where its value goes.
+struct RenderOption {
+  std::string_view name;
+  std::string_view value;
+  Takes takes;
+  std::string_view kinds;
+  std::string_view help;
+  std::variant<TextField, FlagField, Reader> target;
+};
+
+constexpr std::string_view AllKinds = "1234";
+
+void readKind(RenderOptions& o, const std::string& value) {
+  static const std::map<std::string, char> kinds = {{"1", '1'},   {"rect", '1'}, {"2", '2'},
+                                                    {"cyl", '2'}, {"3", '3'},    {"curve", '3'},
+                                                    {"4", '4'},   {"patch", '4'}};
+  const auto it = kinds.find(value);
+  if (it == kinds.end()) throw UsageError{"--kind takes 1, 2, 3, 4, rect, cyl, curve or patch"};
+  o.kind = it->second;
+}
+
+void readWindow(RenderOptions& o, const std::string& value) {
+  const auto x = value.find_first_of("xX");
+  auto readInt = [&](std::string_view text, int& out) {
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), out);
+    return r.ec == std::errc() && r.ptr == text.data() + text.size() && out >= 1 && out <= 8192;
+  };
+  const std::string_view all(value);
+  if (x == std::string::npos || !readInt(all.substr(0, x), o.width) ||
+      !readInt(all.substr(x + 1), o.height))
+    throw UsageError{"--window takes WIDTHxHEIGHT, each from 1 to 8192 pixels"};
+}
+
+// Edit > Graph Size: "60% of Normal" is 0.625, not 0.6.
+void readSize(RenderOptions& o, const std::string& value) {
+  if (value == "normal")
+    o.sizeFactor = 1.0;
+  else if (value == "80")
+    o.sizeFactor = 0.8;
+  else if (value == "60")
+    o.sizeFactor = 0.625;
+  else
+    throw UsageError{"--size takes normal, 80 or 60"};
+}
+
+// The number of a sample, 1 to 10, as its place in the samples window.
+void readSample(RenderOptions& o, const std::string& value) {
+  int n = 0;
+  const auto r = std::from_chars(value.data(), value.data() + value.size(), n);
+  if (r.ec != std::errc() || r.ptr != value.data() + value.size() || n < 1 || n > SampleSlots)
+    throw UsageError{"--sample takes a number from 1 to 10"};
+  o.sample = n;
+}
+
+// The movie dialog's speed buttons.
+void readSpeed(RenderOptions& o, const std::string& value) {
+  static const std::map<std::string, MovieSpeed> speeds = {{"slow", MovieSpeed::Slow},
+                                                           {"medium", MovieSpeed::Medium},
+                                                           {"faster", MovieSpeed::Faster},
+                                                           {"fastest", MovieSpeed::Fastest}};
+  const auto it = speeds.find(value);
+  if (it == speeds.end()) throw UsageError{"--speed takes slow, medium, faster or fastest"};
+  o.speed = it->second;
+}
+
+void readFormat(RenderOptions& o, const std::string& value) {
+  static const std::map<std::string, PictureFormat> formats = {
+      {"png", PictureFormat::Png}, {"bmp", PictureFormat::Bmp}, {"jpg", PictureFormat::Jpeg},
+      {"gif", PictureFormat::Gif}, {"svg", PictureFormat::Svg}, {"pdf", PictureFormat::Pdf}};
+  const auto it = formats.find(value);
+  if (it == formats.end()) throw UsageError{"--format takes png, bmp, jpg, gif, svg or pdf"};
+  o.format = it->second;
+}
+
+using O = RenderOptions;
+
+// In the order the help lists them: the graph, its look, the additions, the outputs.
+const RenderOption Options[] = {
+    {"--kind", "K", Takes::Value, AllKinds,
+     "the graph kind: 1 or rect, 2 or cyl, 3 or curve, 4 or patch (1)", readKind},
+    {"--sample", "N", Takes::Value, AllKinds, "load sample N (1-10) of the kind", readSample},
+    {"--function", "TEXT", Takes::Text, "12", "the function of x, y, or of r, t (0)", &O::function},
+    {"--x", "TEXT", Takes::Text, "34", "the x coordinate, a function of t or of u, v (0)", &O::x},
+    {"--y", "TEXT", Takes::Text, "34", "the y coordinate, a function of t or of u, v (0)", &O::y},
+    {"--z", "TEXT", Takes::Text, "34", "the z coordinate, a function of t or of u, v (0)", &O::z},
+    {"--domain", "A,B[,C,D]", Takes::Value, AllKinds,
+     "the domain of x, y; r, theta; t (two values); or u, v", &O::domain},
+    {"--axes", "XMIN,XMAX,YMIN,YMAX,ZMIN,ZMAX", Takes::Value, AllKinds,
+     "the axes box (-3,3,-3,3,-10,10)", &O::axes},
+    {"--view", "THETA,PHI[,RHO]", Takes::Value, AllKinds,
+     "the eye: degrees, degrees, distance (30,80,200)", &O::view},
+    {"--curves", "X,Y", Takes::Value, AllKinds, "the number of curves each way (15,15)",
+     &O::curves},
+    {"--step", "T", Takes::Value, "3", "the step along the curve (0.1)", &O::step},
+    {"--params", "A[,B,C,D,E,F]", Takes::Value, AllKinds, "the parameters a to f (zeros)",
+     &O::params},
+    {"--title", "TEXT", Takes::Text, AllKinds, "the graph title", &O::title},
+    {"--above", "C", Takes::Value, AllKinds, "the colour above the surface", &O::above},
+    {"--under", "C", Takes::Value, AllKinds, "the colour under the surface", &O::under},
+    {"--grid", "C|none", Takes::Value, AllKinds, "the colour of the outlines, or none", &O::grid},
+    {"--pen", "C", Takes::Value, AllKinds, "the drawing colour", &O::pen},
+    {"--axes-color", "C", Takes::Value, AllKinds, "the colour of the axes", &O::axesColor},
+    {"--ticks", "C", Takes::Value, AllKinds, "the colour of the ticks", &O::ticks},
+    {"--font", "C", Takes::Value, AllKinds, "the colour of the letters", &O::font},
+    {"--background", "C", Takes::Value, AllKinds, "the background colour", &O::background},
+    {"--no-shading", "", Takes::Nothing, AllKinds, "clear the Shading check box", &O::noShading},
+    {"--window", "WxH", Takes::Value, AllKinds, "the main window's client size in pixels (800x600)",
+     readWindow},
+    {"--size", "normal|80|60", Takes::Value, AllKinds, "Edit > Graph Size after the Draw",
+     readSize},
+    {"--open", "PICTURE", Takes::Value, AllKinds, "draw over this .bmp, .jpg or .gif picture",
+     &O::open},
+    {"--fit", "", Takes::Nothing, AllKinds, "fit the axes box to the graph before the Draw",
+     &O::fit},
+    {"--box", "", Takes::Nothing, AllKinds, "draw the box round the axes", &O::box},
+    {"--plane", "X0,Y0,Z0,A,B,C[,MINX,MAXX,MINY,MAXY]", Takes::Value, "1",
+     "draw the plane through X0,Y0,Z0 with the normal A,B,C", &O::plane},
+    {"--line", "X1,Y1,Z1,X2,Y2,Z2", Takes::Value, AllKinds, "draw the line between two points",
+     &O::line},
+    {"--contours", "[GRID,LEVELS[,3d]]", Takes::MaybeValue, "12",
+     "contours: GRID 20, 40 or 60, LEVELS 10 to 16 (20,10, flat)", &O::contours},
+    {"--out", "PICTURE", Takes::Value, AllKinds,
+     "write the picture: .bmp .jpg .jpeg .gif .png .svg .pdf, or -", &O::out},
+    {"--format", "png|bmp|jpg|gif|svg|pdf", Takes::Value, AllKinds,
+     "the picture's format when --out - writes it to standard output", readFormat},
+    {"--full", "", Takes::Nothing, AllKinds, "--out writes the full graph, with title and labels",
+     &O::full},
+    {"--quality", "80|90|100", Takes::Value, AllKinds, "the JPEG quality (90)", &O::quality},
+    {"--values", "LISTING", Takes::Value, AllKinds,
+     "write the function-value listing, - to standard output", &O::values},
+    {"--movie", "ANIMATION.gif", Takes::Value, "124", "write the movie as a looping animated GIF",
+     &O::movie},
+    {"--frames", "N", Takes::Value, "124", "the movie's number of frames (16)", &O::frames},
+    {"--speed", "slow|medium|faster|fastest", Takes::Value, "124", "the movie's speed (medium)",
+     readSpeed},
+    {"--help", "", Takes::Nothing, AllKinds, "print this help and exit", &O::help},
+};
+
+const RenderOption* optionNamed(std::string_view name) {
+  for (const RenderOption& option : Options)
+    if (option.name == name) return &option;
+  return nullptr;
+}
+
+void store(RenderOptions& o, const RenderOption& option, const std::string& value) {
+  if (const auto* text = std::get_if<TextField>(&option.target))
+    o.*(*text) = value;
+  else if (const auto* flag = std::get_if<FlagField>(&option.target))
+    o.*(*flag) = true;
+  else
+    std::get<Reader>(option.target)(o, value);
+}
+
+// The value of the option at args[i], from after its '=' or from the next argument, which
+// then is used up.
+std::string valueOf(const RenderOption& option, const std::vector<std::string>& args,
+                    std::size_t& i, std::optional<std::string> attached) {
+  const std::string name(option.name);
+  switch (option.takes) {
+  case Takes::Nothing:
+    if (attached) throw UsageError{name + " takes no value"};
+    return {};
+  case Takes::MaybeValue:
+    // Left out, the settings are not taken from the option that follows.
+    if (!attached && i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) return args[++i];
+    return attached.value_or("");
+  case Takes::Value:
+  case Takes::Text:
+    break;
+  }
+  if (!attached) {
+    if (i + 1 >= args.size()) throw UsageError{name + " needs a value"};
+    attached = args[++i];
+  }
+  if (attached->empty() && option.takes == Takes::Value) throw UsageError{name + " needs a value"};
+  return *attached;
+}
+
+// A kind offers fewer than ten samples where the window hides their buttons.
+void checkSample(const RenderOptions& o) {
+  if (o.sample && !FindSample(o.kind, o.sample))
+    throw UsageError{"--sample " + std::to_string(o.sample) + " is not offered for graph kind " +
+                     std::string(1, o.kind)};
+}
+
+void checkKinds(const RenderOptions& o, const std::vector<const RenderOption*>& given) {
+  for (const RenderOption* option : given)
+    if (option->kinds.find(o.kind) == std::string_view::npos)
+      throw UsageError{std::string(option->name) + " is not offered for graph kind " +
+                       std::string(1, o.kind)};
+}
+
+// The picture box must hold at least one pixel, at normal size and at the chosen one.
+void checkWindowRoom(const RenderOptions& o) {
+  for (const double factor : {1.0, o.sizeFactor}) {
+    if (factor == 0) continue;
+    GraphState g;
+    g.GraphKind = o.kind;
+    g.SizeFactor = factor;
+    g.SizeFactorOn = true;
+    View v;
+    ComputeGraphRect(v, g, o.width, o.height);
+    if (std::int64_t{v.GraphRight} - v.GraphLeft - 2 < 1 ||
+        std::int64_t{v.GraphBottom} - v.GraphTop - 2 < 1)
+      throw UsageError{"--window " + std::to_string(o.width) + "x" + std::to_string(o.height) +
+                       " leaves no room for the picture of graph kind " + std::string(1, o.kind)};
+  }
+}
+
+void checkStandardOutput(const RenderOptions& o) {
+  const bool picture = namesStandardOutput(o.out);
+  if (picture && namesStandardOutput(o.values))
+    throw UsageError{"--out - and --values - cannot both write to standard output"};
+  if (picture && !o.format)
+    throw UsageError{"--out - needs --format png, bmp, jpg, gif, svg or pdf"};
+  if (!picture && o.format)
+    throw UsageError{"--format is only for --out -, the picture written to standard output"};
+}
+
+void checkOutputNames(const RenderOptions& o) {
+  if (o.movie && pictureFormatOf(*o.movie) != PictureFormat::Gif)
+    throw UsageError{"--movie: the animation's name must end in .gif"};
+  if (o.out && !namesStandardOutput(o.out) && pictureFormatOf(*o.out) == PictureFormat::Unknown)
+    throw UsageError{
+        "--out: the picture's name must end in .bmp, .jpg, .jpeg, .gif, .png, .svg or .pdf"};
+}
+
+// Where a name leads: the file itself where it exists (through links and "..", so that two
+// names of one file compare equal), else the absolute path of the name.
+std::filesystem::path placeOf(const std::string& name) {
+  std::error_code error;
+  const auto absolute = std::filesystem::absolute(name, error);
+  const auto canonical = std::filesystem::weakly_canonical(absolute, error);
+  return error ? absolute.lexically_normal() : canonical;
+}
+
+bool sameFile(const std::string& first, const std::string& second) {
+  std::error_code error;
+  if (std::filesystem::equivalent(first, second, error)) return true;
+  return placeOf(first) == placeOf(second);
+}
+
+// A second output to the same file would silently replace the first.
+void checkDistinctOutputs(const RenderOptions& o) {
+  const std::pair<const char*, const std::optional<std::string>*> outputs[] = {
+      {"--out", &o.out}, {"--values", &o.values}, {"--movie", &o.movie}};
+  for (std::size_t i = 0; i < std::size(outputs); ++i)
+    for (std::size_t j = i + 1; j < std::size(outputs); ++j) {
+      const auto& first = *outputs[i].second;
+      const auto& second = *outputs[j].second;
+      if (!first || !second || namesStandardOutput(first) || namesStandardOutput(second)) continue;
+      if (sameFile(*first, *second))
+        throw UsageError{std::string(outputs[i].first) + " and " + outputs[j].first +
+                         " name the same file " + QuotedValue(*second)};
+    }
+}
+
+// Appends the character of text at i, escaped where a terminal would act on it, and moves i
+// past it.
+void appendEscaped(std::string& to, std::string_view text, std::size_t& i, bool backslash) {
+  const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+  const auto hex = [&](unsigned char c) {
+    static const char digits[] = "0123456789abcdef";
+    to += "\\x";
+    to += digits[c >> 4];
+    to += digits[c & 15];
+  };
+  const unsigned char c = byte(i);
+  if (c < 0x80) {
+    ++i;
+    if (c == '\n')
+      to += "\\n";
+    else if (c == '\r')
+      to += "\\r";
+    else if (c == '\t')
+      to += "\\t";
+    else if (c == 0x1b)
+      to += "\\e";
+    else if (c < 0x20 || c == 0x7f)
+      hex(c);
+    else if (c == '\\' && backslash)
+      to += "\\\\";
+    else
+      to += static_cast<char>(c);
+    return;
+  }
+  // A well-formed UTF-8 sequence passes, except the C1 controls U+0080 to U+009F that some
+  // terminals obey; any other byte is shown by its number.
+  const std::size_t length = c >= 0xC2 && c <= 0xDF   ? 2
+                             : c >= 0xE0 && c <= 0xEF ? 3
+                             : c >= 0xF0 && c <= 0xF4 ? 4
+                                                      : 0;
+  bool wellFormed = length != 0 && i + length <= text.size();
+  for (std::size_t k = 1; wellFormed && k < length; ++k) {
+    unsigned char low = 0x80, high = 0xBF;
+    if (k == 1 && c == 0xE0) low = 0xA0;  // overlong
+    if (k == 1 && c == 0xED) high = 0x9F; // surrogates
+    if (k == 1 && c == 0xF0) low = 0x90;  // overlong
+    if (k == 1 && c == 0xF4) high = 0x8F; // beyond U+10FFFF
+    wellFormed = byte(i + k) >= low && byte(i + k) <= high;
+  }
+  if (!wellFormed || (c == 0xC2 && byte(i + 1) < 0xA0)) {
+    const std::size_t count = wellFormed ? length : 1;
+    for (std::size_t k = 0; k < count; ++k) hex(byte(i + k));
+    i += count;
+    return;
+  }
+  to.append(text.substr(i, length));
+  i += length;
+}
+
+} // namespace
+
+RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
+  RenderOptions o;
+  std::vector<const RenderOption*> given;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    const auto equals = word.rfind("--", 0) == 0 ? word.find('=') : std::string::npos;
+    const RenderOption* option = optionNamed(std::string_view(word).substr(0, equals));
+    if (!option) throw UsageError{"unknown option " + QuotedValue(word.substr(0, equals))};
+    std::optional<std::string> attached;
+    if (equals != std::string::npos) attached = word.substr(equals + 1);
+    store(o, *option, valueOf(*option, args, i, attached));
+    if (o.help) return o;
+    given.push_back(option);
+  }
+  checkSample(o);
+  checkKinds(o, given);
+  checkWindowRoom(o);
+  checkStandardOutput(o);
+  checkOutputNames(o);
+  checkDistinctOutputs(o);
+  return o;
+}
+
+std::string RenderOptionsHelp() {
+  constexpr std::size_t HelpColumn = 36;
+  std::string text;
+  for (const RenderOption& option : Options) {
+    std::string line = "  " + std::string(option.name);
+    if (!option.value.empty()) line += " " + std::string(option.value);
+    line += line.size() + 2 <= HelpColumn ? std::string(HelpColumn - line.size(), ' ')
+                                          : "\n" + std::string(HelpColumn, ' ');
+    line += option.help;
+    // An option some kinds' menus lack says which offer it.
+    if (option.kinds != AllKinds) {
+      line += option.kinds.size() > 1 ? " [kinds " : " [kind ";
+      for (std::size_t k = 0; k < option.kinds.size(); ++k)
+        (line += k ? ", " : "") += option.kinds[k];
+      line += ']';
+    }
+    text += line + '\n';
+  }
+  return text;
+}
+
+std::string RenderHelpText() {
+  return "Usage: kelvo render [OPTIONS] [--out PICTURE] [--values LISTING] [--movie "
+         "ANIMATION.gif]\n"
+         "Draws one graph as the window would and writes the picture, the listing or the "
+         "movie.\n"
+         "\n"
+         "Options, with their defaults in parentheses (a value may also follow '=', as in\n"
+         "--out=x.png):\n" +
+         RenderOptionsHelp() +
+         "\n"
+         "Numbers in options are expressions of Kelvo's language (2*p, sqrt(2), -3); values\n"
+         "are split at the commas outside parentheses. C is a colour: blue, green, purple,\n"
+         "red, yellow, white, aqua, fuchsia, lime, black, gray, teal or #RRGGBB.\n"
+         "Exit status: 0 written, 1 the function cannot be evaluated, 2 usage error,\n"
+         "3 an output cannot be written, 4 the --open picture cannot be read.\n";
+}
+
+std::vector<std::string> SplitOptionValue(std::string_view value) {
+  std::vector<std::string> fields;
+  if (value.empty()) return fields;
+  std::string field;
+  int depth = 0;
+  for (const char c : value) {
+    if (c == '(') ++depth;
+    if (c == ')' && depth > 0) --depth;
+    if (c == ',' && depth == 0) {
+      fields.push_back(std::move(field));
+      field.clear();
+    } else {
+      field += c;
+    }
+  }
+  fields.push_back(std::move(field));
+  return fields;
+}
+
+std::string QuotedValue(std::string_view value) {
+  std::string quoted = "'";
+  std::size_t i = 0;
+  for (std::size_t shown = 0; i < value.size() && shown < MessageValueLength; ++shown)
+    appendEscaped(quoted, value, i, true);
+  quoted += '\'';
+  if (i < value.size()) quoted += "...";
+  return quoted;
+}
+
+std::string OneLine(std::string_view message) {
+  std::string line;
+  for (std::size_t i = 0; i < message.size();) appendEscaped(line, message, i, false);
+  return line;
+}

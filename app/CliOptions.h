@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// The options of `kelvo render`: one table that parsing, the kind check and the help read.
+#pragma once
+
+#include "io/PictureNames.h"
+#include "render/Movie.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A command line that cannot be carried out as given; the message is one line.
+struct UsageError {
+  std::string message;
+};
+
+// The options as given, not yet read as numbers: that needs the program's engine.
+struct RenderOptions {
+  char kind = '1';
+  std::optional<std::string> function, x, y, z, title;
+  std::optional<std::string> domain, axes, view, curves, step, params;
+  std::optional<std::string> above, under, grid, pen, axesColor, ticks, font, background;
+  bool noShading = false;
+  bool box = false;
+  std::optional<std::string> plane, line, contours;
+  int sample = 0;
+  int width = 800, height = 600;
+  std::optional<std::string> out, values;
+  // The picture's format when --out names standard output.
+  std::optional<PictureFormat> format;
+  std::optional<std::string> open, quality;
+  double sizeFactor = 0; // 0: Graph Size left alone
+  bool full = false;
+  std::optional<std::string> movie, frames;
+  std::optional<MovieSpeed> speed;
+  bool fit = false;
+  bool help = false;
+};
+
+// The name that stands for standard output in --out and --values.
+inline constexpr std::string_view StandardOutputName = "-";
+
+inline bool namesStandardOutput(const std::optional<std::string>& target) {
+  return target && *target == StandardOutputName;
+}
+
+// Reads the arguments after `render` and checks them against each other: the kind's menus,
+// the outputs' names, the window's room. Throws UsageError. Stops at --help.
+RenderOptions ParseRenderOptions(const std::vector<std::string>& args);
+
+// Every option with its value and its one line of help, one option a line.
+std::string RenderOptionsHelp();
+// `kelvo render --help`: the command's form, the options and the exit statuses.
+std::string RenderHelpText();
+
+// An option's value split at the commas outside parentheses, so that a field may hold a
+// function of two arguments. An empty value has no fields.
+std::vector<std::string> SplitOptionValue(std::string_view value);
+
+// A value as a message shows it: quoted, control characters and bytes that are not UTF-8
+// escaped, and cut after MessageValueLength characters, so that the message stays one line a
+// terminal prints as it is.
+inline constexpr std::size_t MessageValueLength = 80;
+std::string QuotedValue(std::string_view value);
+// The message itself made one line: control characters and stray bytes escaped.
+std::string OneLine(std::string_view message);

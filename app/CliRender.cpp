@@ -23,15 +23,12 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <map>
 #include <optional>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -283,29 +280,8 @@ FileResult encodePicture(const Program& p, const RenderOptions& o,
   return encoded;
 }
 
-std::string folderOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// A file is replaced through a new file beside it, so a folder that cannot be written to
-// stops the write even where the file itself could be written; the system's reason, "Permission
-// denied", would point at the file.
 std::string writeFailure(const std::string& path, const FileResult& result) {
-  std::string reason = result.message;
-  char resolved[PATH_MAX];
-  const std::string target = ::realpath(path.c_str(), resolved) ? resolved : path;
-  const std::string folder = folderOf(target);
-  struct stat existing {};
-  const bool exists = ::stat(target.c_str(), &existing) == 0;
-  const bool replaced = !exists || S_ISREG(existing.st_mode);
-  if (replaced && ::access(folder.c_str(), F_OK) == 0 && ::access(folder.c_str(), W_OK) != 0) {
-    reason = "the folder " + QuotedValue(folder) + " cannot be written to";
-    if (exists && ::access(target.c_str(), W_OK) == 0)
-      reason += " (the file itself could be, but it is replaced through a new file beside it)";
-  }
-  return "kelvo: cannot write " + QuotedValue(path) + ": " + reason;
+  return "kelvo: cannot write " + QuotedValue(path) + ": " + result.message;
 }
 
 // ExitOk, or ExitWrite after a message naming the file and the reason.

@@ -188,7 +188,9 @@ FileResult replaceByNamedFile(const std::string& path, std::string_view bytes,
   if (fd < 0) {
     const int error = errno;
     if (error == EACCES || error == EPERM || error == EROFS)
-      return Failed("the folder " + folder + " cannot be written: " + std::strerror(error));
+      return Failed(
+          "the folder '" + folder + "' cannot be written to (" + std::strerror(error) +
+          (old ? "); the file itself could be, but it is replaced through a new one" : ")"));
     return systemFailure(error);
   }
   PendingTemporary pending(temporary);

@@ -248,7 +248,7 @@ TEST(SafeWriting, ReadOnlyFolderIsNamedAsTheCause) {
   if (child == 0) {
     if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) _exit(2);
     const FileResult r = WriteFileSafely(file.string(), "replaced");
-    const std::string expected = "the folder " + dir.string() + " cannot be written: ";
+    const std::string expected = "the folder '" + dir.string() + "' cannot be written to";
     _exit(!r.ok && r.message.rfind(expected, 0) == 0 ? 0 : 1);
   }
   int status = 0;

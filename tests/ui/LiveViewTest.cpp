@@ -124,19 +124,21 @@ TEST_F(LiveViewTest, ANewerViewAbandonsTheFrameAndTheLastFrameIsAPlainDraw) {
   EXPECT_EQ(p.Values, values);
 }
 
-// Quick frames give way to a newer view only in their first half: a frame further on is
-// finished and shown before the newer view is drawn.
+// Frames quicker than the display give way to a newer view only in their first half; a frame
+// slower than that, or one already running a frame time, is finished and shown before the newer
+// view is drawn.
 class ClockHost : public ScriptedHost {
 public:
   std::uint32_t tickCount() override { return clock; }
   std::uint32_t clock = 1000;
 };
 
-TEST_F(LiveViewTest, AQuickFramePastItsHalfIsFinishedFirst) {
+TEST_F(LiveViewTest, OnlyAYoungQuickFrameGivesWay) {
   const struct {
     std::uint32_t lastFrameMs, runningMs;
     bool abandoned;
-  } cases[] = {{20, 5, true}, {20, 10, false}, {20, 15, false}, {0, 15, true}, {50, 45, true}};
+  } cases[] = {{10, 3, true}, {10, 5, false}, {16, 7, true},   {20, 5, false},
+               {0, 15, true}, {0, 16, false}, {50, 45, false}, {50, 2, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.lastFrameMs << " " << c.runningMs);
     ClockHost clock;
@@ -164,6 +166,92 @@ TEST_F(LiveViewTest, AQuickFramePastItsHalfIsFinishedFirst) {
     item("Exit1").trigger();
     p.host = &host;
   }
+}
+
+// A clock that a whole frame advances by frameMs, poll by poll, and mouse moves that arrive
+// every moveMs of it while a drag goes on, as a hand moving steadily gives them.
+class SteadyDrag {
+public:
+  SteadyDrag(ClockHost& clock, int fullPolls, double frameMs, double moveMs, int moves)
+      : m_clock(clock), m_msPerPoll(frameMs / fullPolls), m_moveMs(moveMs), m_moves(moves) {}
+  // At each poll: the time goes on, a move that is due arrives, a picture captured since the
+  // last poll is counted.
+  template <class Move> void poll(const Program& p, Move move) {
+    m_elapsed += m_msPerPoll;
+    m_clock.clock = 1000 + static_cast<std::uint32_t>(m_elapsed);
+    if (p.PictureCopy.cacheKey() != m_lastCopy) {
+      m_lastCopy = p.PictureCopy.cacheKey();
+      ++shown;
+    }
+    if (m_sent < m_moves && m_elapsed >= m_sent * m_moveMs) move(++m_sent);
+  }
+  double elapsedMs() const { return m_elapsed; }
+  int shown = 0;
+
+private:
+  ClockHost& m_clock;
+  double m_msPerPoll, m_moveMs;
+  int m_moves, m_sent = 0;
+  double m_elapsed = 0;
+  qint64 m_lastCopy = 0;
+};
+
+// Moves at 120 a second over frames of 30 ms: nearly every frame the time allows is shown,
+// instead of each being abandoned for the next move.
+TEST_F(LiveViewTest, ASteadyDragOverSlowFramesNeverStarves) {
+  ClockHost clock;
+  clock.setBeforeEvents([this] { window().pollRepaint(); });
+  p.host = &clock;
+  choose(1);
+  g().FunctionText = "x*y";
+  item("Draw1").trigger();
+  clock.polls = 0;
+  item("Draw1").trigger();
+  const int full = clock.polls;
+  SteadyDrag drag(clock, full, 30, 1000.0 / 120, 100);
+  press({100, 100});
+  clock.onPoll = [&](int) { drag.poll(p, [&](int k) { moveTo({110 + k, 100}); }); };
+  moveTo({110, 100});
+  clock.onPoll = nullptr;
+  release({210, 100});
+  const double possible = drag.elapsedMs() / 30;
+  EXPECT_GT(drag.shown, 0.9 * possible - 1) << drag.shown << " of " << possible;
+  EXPECT_GT(possible, 25);
+  p.host = &host;
+}
+
+// Quick frames may give way, but never more than three in a row: with a move at every poll and
+// the clock standing still, every fourth frame is still finished and shown.
+TEST_F(LiveViewTest, AtMostThreeFramesInARowAreAbandoned) {
+  ClockHost clock;
+  clock.setBeforeEvents([this] { window().pollRepaint(); });
+  p.host = &clock;
+  choose(1);
+  g().FunctionText = "x*y";
+  item("Draw1").trigger();
+  clock.polls = 0;
+  item("Draw1").trigger();
+  const int full = clock.polls;
+  press({100, 100});
+  clock.onPoll = [&](int n) { clock.clock += n == 1 ? 10 : 0; };
+  moveTo({105, 100}); // a quick frame of 10 ms
+  clock.polls = 0;
+  int shown = 0;
+  qint64 lastCopy = p.PictureCopy.cacheKey();
+  clock.onPoll = [&](int n) {
+    if (p.PictureCopy.cacheKey() != lastCopy) {
+      lastCopy = p.PictureCopy.cacheKey();
+      ++shown;
+    }
+    if (n <= 3 * full) moveTo({110 + n % 50, 100});
+  };
+  moveTo({110, 100});
+  clock.onPoll = nullptr;
+  release({160, 100});
+  // Without the limit every frame would give way to the next move until the moves end, and
+  // none would be shown while they come.
+  EXPECT_GE(shown, 2);
+  p.host = &host;
 }
 
 // ---- Zoom --------------------------------------------------------------------------------

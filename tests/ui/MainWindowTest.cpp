@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,6 +98,35 @@ TEST_F(WindowTest, DrawPaintsCapturesAndLabels) {
   EXPECT_TRUE(opened.empty());
   EXPECT_EQ(host.beeps, 0);
   EXPECT_FALSE(p.DrawInProgress);
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    paints += event->type() == QEvent::Paint;
+    return false;
+  }
+  int paints = 0;
+};
+
+// The engine polls once per cell, 6,400 times at 80 x 80 curves; the window takes its events
+// and repaints the growing picture only at the display's pace, not at every poll.
+TEST_F(WindowTest, ADrawRepaintsAtTheDisplaysPaceNotPerCell) {
+  choose(1);
+  window().show();
+  g().XCurves = g().YCurves = 80;
+  PaintCounter counter(controls().PaintBox1);
+  QElapsedTimer timer;
+  timer.start();
+  drawFunction("x*y");
+  QCoreApplication::processEvents();
+  const qint64 ms = timer.elapsed();
+  EXPECT_GE(host.polls, 6400);
+  EXPECT_LE(counter.paints, 4 + ms / WindowHost::PumpIntervalMilliseconds) << ms << " ms";
+  EXPECT_GE(counter.paints, 1);
+  EXPECT_EQ(p.PictureCopy, p.Picture);
 }
 
 TEST_F(WindowTest, ThreeFunctionKindsLabelBothLines) {

@@ -307,4 +307,5 @@ private:
   bool m_dragTurned = false, m_dragOver = false;
   // When the live frame under way began, and how long the last finished one took, in ticks.
   std::uint32_t m_frameStartedAt = 0, m_frameMs = 0;
+  int m_abandonedInRow = 0;
 };

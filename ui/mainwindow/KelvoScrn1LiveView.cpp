@@ -18,10 +18,12 @@ namespace {
 
 // The pause in resizing after which the picture is drawn at the new size.
 constexpr int ResizePauseMs = 150;
-// A newer view abandons the frame under way, except when frames are quick and this one is
-// past half the time of the last: finishing it shows a picture sooner than starting over, and
-// a steady drag keeps showing pictures instead of abandoning nearly every one.
-constexpr std::uint32_t QuickFrameMs = 40;
+// A newer view abandons the frame under way only while abandoning can pay: the frames are
+// quicker than the display shows them and the one under way is in its first half. A slower
+// frame, or the fourth in a row, is finished and shown first, so that a steady drag never stops
+// showing pictures.
+constexpr std::uint32_t FrameTimeMs = 16;
+constexpr int MostAbandonedInRow = 3;
 
 // With KELVO_FRAME_LOG set, each live frame writes one line to the error output: whether it
 // was shown or abandoned for a newer view, and its milliseconds.
@@ -123,9 +125,10 @@ void TKelvoScrn1::requestLiveView() {
 }
 
 bool TKelvoScrn1::abandonAllowed() const {
-  if (m_frameMs == 0 || m_frameMs > QuickFrameMs) return true;
+  if (m_abandonedInRow >= MostAbandonedInRow) return false;
   const std::uint32_t running = p.host->tickCount() - m_frameStartedAt;
-  return 2 * running < m_frameMs;
+  if (running >= FrameTimeMs) return false;
+  return m_frameMs == 0 || (m_frameMs <= FrameTimeMs && 2 * running < m_frameMs);
 }
 
 // Draws frames as a rotation button does, each at the newest view asked for, until no view
@@ -147,7 +150,11 @@ void TKelvoScrn1::runLiveRedraw() {
       RedrawViewPicture(p);
       const std::uint32_t ms = p.host->tickCount() - m_frameStartedAt;
       logFrame(!p.ViewPending, ms);
-      if (p.ViewPending) continue;
+      if (p.ViewPending) {
+        ++m_abandonedInRow;
+        continue;
+      }
+      m_abandonedInRow = 0;
       m_frameMs = ms;
       showLiveFrame();
     }

@@ -274,6 +274,7 @@ void TKelvoScrn1::ClearInfoLabels() {
 
 void TKelvoScrn1::Draw1Click() {
   if (p.DrawInProgress) return;
+  logCommand("draw");
   {
     DrawingScope scope(*this);
     DrawBtn->show();
@@ -296,6 +297,7 @@ void TKelvoScrn1::DrawBtnClick() {
 
 void TKelvoScrn1::rotate(Arrow arrow) {
   if (p.DrawInProgress) return;
+  logCommand("rotate");
   DrawingScope scope(*this);
   DrawBtn->show();
   RotatePicture(p, arrow);

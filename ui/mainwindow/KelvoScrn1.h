@@ -4,6 +4,7 @@
 // ...Edit.cpp, ...); KelvoScrn1Menus.cpp sets the menu bar's order.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QString>
@@ -283,6 +284,12 @@ private:
   bool abandonAllowed() const;
   void runLiveRedraw();
   void showLiveFrame();
+  // With KELVO_FRAME_LOG set, each live frame writes a line to the error output, and a command
+  // that draws writes "kelvo NAME N ms" once the picture it ends with has been painted, N
+  // counted from its start.
+  static bool frameLogging();
+  void logCommand(const char* name);
+  void pictureShown();
   // The window's client area changed size: lay the picture out anew (FormPaint).
   void areaResized();
   void relayout();
@@ -308,4 +315,6 @@ private:
   // When the live frame under way began, and how long the last finished one took, in ticks.
   std::uint32_t m_frameStartedAt = 0, m_frameMs = 0;
   int m_abandonedInRow = 0;
+  const char* m_loggedCommand = nullptr;
+  QElapsedTimer m_commandTimer;
 };

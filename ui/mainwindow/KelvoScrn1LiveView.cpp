@@ -25,14 +25,31 @@ constexpr int ResizePauseMs = 150;
 constexpr std::uint32_t FrameTimeMs = 16;
 constexpr int MostAbandonedInRow = 3;
 
-// With KELVO_FRAME_LOG set, each live frame writes one line to the error output: whether it
-// was shown or abandoned for a newer view, and its milliseconds.
+// Each live frame's line: whether it was shown or abandoned for a newer view, and its
+// milliseconds.
 void logFrame(bool shown, std::uint32_t ms) {
-  static const bool logging = qEnvironmentVariableIsSet("KELVO_FRAME_LOG");
-  if (logging) std::fprintf(stderr, "kelvo frame %s %u ms\n", shown ? "shown" : "abandoned", ms);
+  std::fprintf(stderr, "kelvo frame %s %u ms\n", shown ? "shown" : "abandoned", ms);
 }
 
 } // namespace
+
+bool TKelvoScrn1::frameLogging() {
+  static const bool logging = qEnvironmentVariableIsSet("KELVO_FRAME_LOG");
+  return logging;
+}
+
+void TKelvoScrn1::logCommand(const char* name) {
+  if (!frameLogging()) return;
+  m_loggedCommand = name;
+  m_commandTimer.start();
+}
+
+void TKelvoScrn1::pictureShown() {
+  if (!m_loggedCommand || p.DrawInProgress) return;
+  std::fprintf(stderr, "kelvo %s %lld ms\n", m_loggedCommand,
+               static_cast<long long>(m_commandTimer.elapsed()));
+  m_loggedCommand = nullptr;
+}
 
 void TKelvoScrn1::createLiveView() {
   m_resizeTimer = new QTimer(this);
@@ -43,6 +60,7 @@ void TKelvoScrn1::createLiveView() {
                        [this](int notches) { zoomBy(notches); }, [this] { ResetZoom1Click(); },
                        [this](Arrow arrow) { rotate(arrow); }});
   Panel3->setAngleEntered([this](QLineEdit* edit) { angleEntered(edit); });
+  PaintBox1->setPainted([this] { pictureShown(); });
 }
 
 // Input over the picture is taken while nothing else draws; during a live frame it waits.
@@ -149,7 +167,7 @@ void TKelvoScrn1::runLiveRedraw() {
       m_frameStartedAt = p.host->tickCount();
       RedrawViewPicture(p);
       const std::uint32_t ms = p.host->tickCount() - m_frameStartedAt;
-      logFrame(!p.ViewPending, ms);
+      if (frameLogging()) logFrame(!p.ViewPending, ms);
       if (p.ViewPending) {
         ++m_abandonedInRow;
         continue;

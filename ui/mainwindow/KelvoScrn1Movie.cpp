@@ -36,6 +36,7 @@ QAction* TKelvoScrn1::createMovieMenu() {
 
 void TKelvoScrn1::Create1Click() {
   if (drawing()) return;
+  logCommand("movie");
   CapturePicture(p);
   {
     DrawingScope scope(*this);

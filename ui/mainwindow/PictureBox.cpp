@@ -32,8 +32,13 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
   if (m_finishedFrames && p.DrawInProgress && !p.PictureCopy.isNull()) {
     painter.fillRect(rect(), Qt::white);
     painter.drawImage(0, 0, p.PictureCopy);
-    return;
+  } else {
+    paintPicture(painter);
   }
+  if (m_painted) m_painted();
+}
+
+void PictureBox::paintPicture(QPainter& painter) {
   if (!m_pictureChanged && !p.DrawInProgress && p.graph.PictureCopyValid &&
       !p.PictureCopy.isNull() && !p.Picture.isNull()) {
     QPainter restore(&p.Picture);

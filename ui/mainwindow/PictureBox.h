@@ -22,6 +22,8 @@ struct PictureInput {
   std::function<void(Arrow)> arrowKey;
 };
 
+class QPainter;
+
 class PictureBox : public QWidget {
   Q_OBJECT
 public:
@@ -33,6 +35,8 @@ public:
   // While set, a paint during a drawing shows the last finished picture (PictureCopy) instead
   // of the one being drawn, so that a picture turned live never shows half a frame.
   void setShowFinishedFrames(bool on) { m_finishedFrames = on; }
+  // Runs after every paint of the picture.
+  void setPainted(std::function<void()> hook) { m_painted = std::move(hook); }
 
 protected:
   // A paint the program did not ask for (the window was covered, restored or resized)
@@ -48,11 +52,13 @@ protected:
 
 private:
   void endDrag();
+  void paintPicture(QPainter& painter);
 
   Program& p;
   bool m_pictureChanged = false;
   bool m_finishedFrames = false;
   PictureInput m_input;
+  std::function<void()> m_painted;
   bool m_dragging = false;
   QPoint m_dragAt;
   // Eighths of a degree of wheel turn not yet worth a whole notch.

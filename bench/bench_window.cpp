@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+// The window's commands as a user gives them, on the offscreen platform: Draw, one rotation
+// step, Movie › Create of 32 frames and a parameter sweep of 32 frames, each through the handler
+// its menu item or button calls and up to the last repaint of the picture.
+#include "graph/Samples.h"
+#include "render/Program.h"
+#include "ui/Forms.h"
+#include "ui/MainMenu.h"
+#include "ui/WindowHost.h"
+#include "ui/mainwindow/KelvoScrn1.h"
+#include "ui/mainwindow/RotationPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// The program, its host and every form, with message boxes answered at once.
+struct Window {
+  Program p;
+  WindowHost host;
+  Forms forms{p};
+  explicit Window(int kind) {
+    p.host = &host;
+    forms.maximized = false;
+    forms.modalRunner = [](QDialog&) { return int(QDialog::Accepted); };
+    host.setBeforeEvents([this] { forms.kelvoScrn1->pollRepaint(); });
+    forms.mainMenu->button(kind)->click();
+    forms.kelvoScrn1->resize(1000, 720);
+    QCoreApplication::processEvents();
+  }
+  ~Window() { p.host = &silentHost(); }
+  const MainWindowControls& controls() { return forms.kelvoScrn1->controls(); }
+  void trigger(const char* item) {
+    controls().item(item)->trigger();
+    // The picture the command ends with is painted when the window next takes its events.
+    QCoreApplication::processEvents();
+  }
+};
+
+void chooseTorus(Program& p) {
+  GraphState& g = p.graph;
+  g.UMin = g.VMin = -GraphState::Pi;
+  g.UMax = g.VMax = GraphState::Pi;
+  g.FunctionTextX = "(2-Cos(v))*Cos(u)";
+  g.FunctionTextY = "(2-Cos(v))*Sin(u)";
+  g.FunctionTextZ = "Sin(v)";
+  g.FunctionReady = true;
+}
+
+// Kind 1 and 2 draw their sample 1, kind 4 the torus, at 80 x 80 curves.
+std::unique_ptr<Window> windowWithGraph(int kind) {
+  auto window = std::make_unique<Window>(kind);
+  if (kind == 4)
+    chooseTorus(window->p);
+  else
+    ChooseSample(window->p, char('0' + kind), 1);
+  window->p.graph.XCurves = window->p.graph.YCurves = 80;
+  window->p.graph.MovieFrameCount = 32;
+  window->trigger("Draw1");
+  return window;
+}
+
+void draw(benchmark::State& state) {
+  auto window = windowWithGraph(int(state.range(0)));
+  for (auto _ : state) window->trigger("Draw1");
+}
+BENCHMARK(draw)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
+
+void rotateStep(benchmark::State& state) {
+  auto window = windowWithGraph(int(state.range(0)));
+  for (auto _ : state) {
+    window->controls().Panel3->BitBtn1->click();
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(rotateStep)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
+
+void createMovie(benchmark::State& state) {
+  auto window = windowWithGraph(int(state.range(0)));
+  for (auto _ : state) window->trigger("Create1");
+}
+BENCHMARK(createMovie)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

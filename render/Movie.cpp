@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -38,6 +39,23 @@ void blankFrames(Program& p) {
     blankCellList(p, records);
     p.FrameStore[slot].assign(p.CellList.begin() + 1, p.CellList.end());
   }
+}
+
+// The frames the player shows: the sweep's pictures, or the count the settings give.
+int movieFrames(const Program& p) {
+  if (!p.SweepFrames.empty()) return static_cast<int>(p.SweepFrames.size());
+  return std::clamp(p.graph.MovieFrameCount, 1, MaxFrames);
+}
+
+// A sweep's frame is a whole picture: copied over the target where both have pixels, so that a
+// window resized since the build shows what fits.
+void copySweepFrame(const Program& p, int slot, QImage& target) {
+  const auto frames = static_cast<int>(p.SweepFrames.size());
+  const QImage& frame = p.SweepFrames[static_cast<std::size_t>(std::clamp(slot, 1, frames) - 1)];
+  if (target.isNull() || frame.format() != target.format()) return;
+  const int rows = std::min(frame.height(), target.height());
+  const auto bytes = static_cast<std::size_t>(std::min(frame.width(), target.width())) * 4;
+  for (int y = 0; y < rows; ++y) std::memcpy(target.scanLine(y), frame.constScanLine(y), bytes);
 }
 
 } // namespace
@@ -79,6 +97,7 @@ void BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone) {
   GraphState& g = p.graph;
   g.PictureCopyValid = false;
   g.GraphShown = false;
+  p.SweepFrames.clear();
   ClearGraphRect(p);
   p.host->setBusyCursor(true);
   blankFrames(p);
@@ -110,9 +129,11 @@ void BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone) {
 void ReleaseMovie(Program& p) {
   blankFrames(p);
   p.MovieFramesBuilt = 0;
+  p.SweepFrames.clear();
 }
 
 void PaintMovieFrame(Program& p, int slot) {
+  if (!p.SweepFrames.empty()) return copySweepFrame(p, slot, p.Picture);
   const int records = MovieRecordCount(p.graph);
   ensureCellSlots(p, static_cast<std::size_t>(records));
   auto& list = p.CellList;
@@ -142,7 +163,7 @@ void PlayMovieFrames(Program& p, const std::function<void()>& afterPaint) {
   g.PictureCopyValid = false;
   g.GraphShown = false;
   g.DrawContinue = 1;
-  const int frames = std::max(1, g.MovieFrameCount);
+  const int frames = p.SweepFrames.empty() ? std::max(1, g.MovieFrameCount) : movieFrames(p);
   for (int i = 0;;) {
     i = i % frames + 1;
     if (cancelRequested(p)) break;
@@ -156,12 +177,15 @@ void PlayMovieFrames(Program& p, const std::function<void()>& afterPaint) {
 void PaintMovieFrames(Program& p, const std::function<void(const QImage&, int)>& visit) {
   if (p.Picture.isNull()) return;
   Canvas* const saved = p.canvas;
-  const int frames = std::clamp(p.graph.MovieFrameCount, 1, MaxFrames);
+  const int frames = movieFrames(p);
   QImage image(p.Picture.size(), QImage::Format_RGB32);
   ImageCanvas canvas(image);
   p.canvas = &canvas;
   for (int slot = 1; slot <= frames; ++slot) {
-    PaintMovieFrame(p, slot);
+    if (p.SweepFrames.empty())
+      PaintMovieFrame(p, slot);
+    else
+      copySweepFrame(p, slot, image);
     visit(image, slot);
   }
   p.canvas = saved;
@@ -174,7 +198,7 @@ std::vector<QImage> MovieFrameImages(Program& p) {
 }
 
 bool MovieBuilt(const Program& p) {
-  return p.MovieFramesBuilt > 0;
+  return p.MovieFramesBuilt > 0 || !p.SweepFrames.empty();
 }
 
 int movieGifDelay(const GraphState& g) {

@@ -55,6 +55,12 @@ struct Program : Session {
   bool SkipListing = false;
   // Frames recorded by the last movie build; 0 before any and after the movie is released.
   int MovieFramesBuilt = 0;
+  // The pictures of the last parameter sweep, when the movie built is one; the player and the
+  // animated GIF show them instead of the cell lists.
+  std::vector<QImage> SweepFrames;
+  // The cache key of the picture Contours > Draw captured last: while the copy is still that
+  // picture, the contours are part of what is shown.
+  qint64 ContoursPictureKey = 0;
 
   // Shows a message to the user (a message box in the window, a line on the command line's
   // error output); the plane and line routines tell through it that their data are missing.

@@ -189,4 +189,5 @@ void BoxMenuPicture(Program& p) {
 void ContoursPicture(Program& p) {
   DrawContours(p);
   CapturePicture(p);
+  p.ContoursPictureKey = p.PictureCopy.cacheKey();
 }

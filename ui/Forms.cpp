@@ -15,6 +15,7 @@
 #include "ui/mainwindow/KelvoScrn1.h"
 #include "ui/MainMenu.h"
 #include "ui/Moviefm.h"
+#include "ui/SweepDlg.h"
 #include "ui/Param1.h"
 #include "ui/Planeu.h"
 #include "ui/SampleList.h"
@@ -35,6 +36,7 @@ Forms::Forms(Program& p) : program(p) {
   colorForm = std::make_unique<TColorForm>(*this);
   paramDlg = std::make_unique<TParamDlg>(p);
   movieDlg = std::make_unique<TMovieDlg>(p);
+  sweepDlg = std::make_unique<TSweepDlg>(p);
   planeDlg = std::make_unique<TPlaneDlg>(p);
   lineDlg = std::make_unique<TLineDlg>(p);
   contourDlg = std::make_unique<TContourDlg>(p);

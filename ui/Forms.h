@@ -16,6 +16,7 @@ class TAxesDlg;
 class TViewDlg;
 class TParamDlg;
 class TMovieDlg;
+class TSweepDlg;
 class TPlaneDlg;
 class TLineDlg;
 class TContourDlg;
@@ -52,6 +53,7 @@ public:
   std::unique_ptr<TViewDlg> viewDlg;
   std::unique_ptr<TParamDlg> paramDlg;
   std::unique_ptr<TMovieDlg> movieDlg;
+  std::unique_ptr<TSweepDlg> sweepDlg;
   std::unique_ptr<TPlaneDlg> planeDlg;
   std::unique_ptr<TLineDlg> lineDlg;
   std::unique_ptr<TContourDlg> contourDlg;

@@ -185,6 +185,7 @@ void TKelvoScrn1::updateMenusForKind() {
   menu("planeMenu")->menuAction()->setVisible(kind == '1');
   menu("contoursMenu")->menuAction()->setVisible(kind == '1' || kind == '2');
   menu("movieMenu")->menuAction()->setVisible(kind != '3');
+  updateMovieItems();
   // Kinds with a wide rectangle keep a title line of fixed width until the next layout.
   if (kind == '1' || kind == '4') Panel2->resize(393, Panel2->height());
 }

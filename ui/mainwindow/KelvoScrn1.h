@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -199,6 +200,9 @@ private:
   void Create1Click();
   void Play1Click();
   void Edit7Click();
+  void AnimateParameter1Click();
+  void buildMovie(const std::function<void()>& build);
+  void updateMovieItems();
   void SaveMovieGif1Click();
   // KelvoScrn1Samples.cpp and KelvoScrn1Help.cpp.
   QAction* createSamplesMenu();

@@ -6,8 +6,10 @@
 #include "render/Movie.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
+#include "render/Sweep.h"
 #include "ui/Forms.h"
 #include "ui/Moviefm.h"
+#include "ui/SweepDlg.h"
 #include "ui/mainwindow/PictureBox.h"
 
 #include <QCoreApplication>
@@ -26,31 +28,54 @@ QAction* TKelvoScrn1::createMovieMenu() {
                     {"Create1", tr("&Create"), &W::Create1Click},
                     {"Play1", tr("&Play"), &W::Play1Click},
                     {"Edit7", tr("&Edit"), &W::Edit7Click},
+                    {"AnimateParameter1", tr("Animate &Parameter..."), &W::AnimateParameter1Click},
                     separator(),
                     {"SaveMovieGif1", tr("Save Movie as &Animated GIF..."), &W::SaveMovieGif1Click},
                 });
-  connect(menu("movieMenu"), &QMenu::aboutToShow, this,
-          [this] { item("SaveMovieGif1")->setEnabled(MovieBuilt(p)); });
+  connect(menu("movieMenu"), &QMenu::aboutToShow, this, &W::updateMovieItems);
   return entry;
+}
+
+// Play and the animated GIF need a built movie.
+void TKelvoScrn1::updateMovieItems() {
+  item("Play1")->setEnabled(MovieBuilt(p));
+  item("SaveMovieGif1")->setEnabled(MovieBuilt(p));
 }
 
 void TKelvoScrn1::Create1Click() {
   if (drawing()) return;
   logCommand("movie");
+  buildMovie([this] { BuildMovieFrames(p); });
+}
+
+// The eye stays still while a parameter steps through its values; the frames are the pictures
+// a Draw makes at each value.
+void TKelvoScrn1::AnimateParameter1Click() {
+  TSweepDlg& dialog = *m_forms.sweepDlg;
+  if (!openSettings(dialog) || !dialog.accepted()) return;
+  logCommand("sweep");
+  buildMovie([this, &dialog] {
+    BuildParameterSweep(p, dialog.sweep(),
+                        [this](const QImage&, int) { PaintBox1->showPicture(); });
+  });
+}
+
+void TKelvoScrn1::buildMovie(const std::function<void()>& build) {
   CapturePicture(p);
   {
     DrawingScope scope(*this);
     buildingLabel->move(p.view.GraphRight + 25, DrawBtn->y());
     buildingLabel->show();
-    BuildMovieFrames(p);
+    build();
     buildingLabel->hide();
     PaintBox1->showPicture();
   }
+  updateMovieItems();
   showInformation(tr("Movie Created.."));
 }
 
 void TKelvoScrn1::Play1Click() {
-  if (drawing()) return;
+  if (drawing() || !MovieBuilt(p)) return;
   {
     DrawingScope scope(*this);
     m_moviePlaying = true;

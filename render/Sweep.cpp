@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+// Building a parameter sweep: the Draw sequence once per value, each picture kept whole.
+#include "render/Sweep.h"
+
+#include "graph/Corrections.h"
+#include "render/Contours.h"
+#include "render/Program.h"
+#include "render/Rounding.h"
+#include "render/Sequences.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int MaxFrames = 32;
+
+} // namespace
+
+double SweepValue(const ParameterSweep& sweep, int frame) {
+  if (sweep.frames <= 1) return sweep.from;
+  return sweep.from + (sweep.to - sweep.from) * (frame - 1) / (sweep.frames - 1);
+}
+
+int SweepParameterIndex(const std::string& name) {
+  if (name.size() != 1) return -1;
+  const char c = static_cast<char>(name[0] | 0x20);
+  return c >= 'a' && c <= 'f' ? c - 'a' : -1;
+}
+
+int CorrectedSweepFrames(double count) {
+  if (std::isnan(count)) return 2;
+  const auto rounded = roundToInt64(std::clamp(count, -1.0, double(MaxFrames + 1)));
+  if (rounded < 1) return 2;
+  return static_cast<int>(std::min<std::int64_t>(rounded, MaxFrames));
+}
+
+void BuildParameterSweep(Program& p, const ParameterSweep& sweep,
+                         const std::function<void(const QImage&, int)>& frameDone) {
+  GraphState& g = p.graph;
+  const int frames = std::clamp(sweep.frames, 1, MaxFrames);
+  const int index = std::clamp(sweep.parameter, 0, 5);
+  const double before = g.ParamValues[index];
+  const bool contours = g.PictureCopyValid && p.PictureCopy.cacheKey() == p.ContoursPictureKey;
+  // The listing stays the one of the picture before: the frames are views of other values.
+  const std::vector<std::string> listing = p.Values;
+  p.SweepFrames.clear();
+  p.MovieFramesBuilt = 0;
+  for (int k = 1; k <= frames; ++k) {
+    g.ParamValues[index] = SweepValue({index, sweep.from, sweep.to, frames}, k);
+    CopyParameters(g);
+    p.SkipListing = true;
+    DrawSequencePicture(p);
+    if (contours) DrawContours(p);
+    p.SweepFrames.push_back(p.Picture.copy());
+    if (frameDone) frameDone(p.SweepFrames.back(), k);
+  }
+  p.SkipListing = false;
+  p.Values = listing;
+  g.ParamValues[index] = before;
+  CopyParameters(g);
+  // As after a turning movie, the picture on the screen is the last frame, not a graph.
+  g.PictureCopyValid = false;
+  g.GraphShown = false;
+}

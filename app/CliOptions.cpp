@@ -2,6 +2,8 @@
 // The table of `kelvo render` options, the parser and the checks that read it, and the help.
 #include "app/CliOptions.h"
 
+#include "render/Sweep.h"
+
 #include "graph/Samples.h"
 #include "render/View.h"
 
@@ -90,6 +92,22 @@ void readSpeed(RenderOptions& o, const std::string& value) {
   o.speed = it->second;
 }
 
+void readSweep(RenderOptions& o, const std::string& value) {
+  const auto equals = value.find('=');
+  const std::string name = value.substr(0, equals);
+  o.sweepParameter = SweepParameterIndex(name);
+  if (equals == std::string::npos || o.sweepParameter < 0)
+    throw UsageError{"--sweep: " + QuotedValue(value) + " does not start with a parameter a to f " +
+                     "and '='"};
+  const std::vector<std::string> ends =
+      SplitOptionValue(std::string_view(value).substr(equals + 1));
+  if (ends.size() != 2 || ends[0].empty() || ends[1].empty())
+    throw UsageError{"--sweep: " + QuotedValue(value) + " needs two values after '=', FROM,TO"};
+  o.sweep = value;
+  o.sweepFrom = ends[0];
+  o.sweepTo = ends[1];
+}
+
 void readFormat(RenderOptions& o, const std::string& value) {
   static const std::map<std::string, PictureFormat> formats = {
       {"png", PictureFormat::Png}, {"bmp", PictureFormat::Bmp}, {"jpg", PictureFormat::Jpeg},
@@ -160,6 +178,8 @@ const RenderOption Options[] = {
     {"--frames", "N", Takes::Value, "124", "the movie's number of frames (16)", &O::frames},
     {"--speed", "slow|medium|faster|fastest", Takes::Value, "124", "the movie's speed (medium)",
      readSpeed},
+    {"--sweep", "NAME=FROM,TO", Takes::Value, "124",
+     "with --movie: the eye stays still and parameter NAME (a-f) steps from FROM to TO", readSweep},
     {"--help", "", Takes::Nothing, AllKinds, "print this help and exit", &O::help},
 };
 
@@ -357,6 +377,7 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
   checkWindowRoom(o);
   checkStandardOutput(o);
   checkOutputNames(o);
+  if (o.sweep && !o.movie) throw UsageError{"--sweep needs --movie, the animation it makes"};
   checkDistinctOutputs(o);
   return o;
 }

@@ -33,6 +33,10 @@ struct RenderOptions {
   double sizeFactor = 0; // 0: Graph Size left alone
   bool full = false;
   std::optional<std::string> movie, frames;
+  // --sweep NAME=FROM,TO: the parameter's index (a = 0) and the two value texts.
+  std::optional<std::string> sweep;
+  int sweepParameter = 0;
+  std::string sweepFrom, sweepTo;
   std::optional<MovieSpeed> speed;
   bool fit = false;
   bool help = false;

@@ -16,6 +16,7 @@
 #include "render/Movie.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
+#include "render/Sweep.h"
 #include "render/View.h"
 
 #include <QGuiApplication>
@@ -358,6 +359,9 @@ public:
   void draw();
   // The picture, the listing and then the movie; the exit status of the whole run.
   int write();
+  // --sweep: each frame the picture of a render of its own with the parameter at the frame's
+  // value, so that it is exactly the picture --params with that value draws.
+  int writeSweep(const std::string& path);
 
 private:
   const RenderOptions& m_o;
@@ -369,6 +373,9 @@ private:
   std::optional<DeferredCanvas> m_deferred;
   std::array<std::string, 6> m_captions;
   bool m_failed = false;
+  // Set for a frame of a sweep: the parameter and its value, over what --params gave.
+  std::optional<std::pair<int, double>> m_parameter;
+  ParameterSweep m_sweep;
 };
 
 int RenderRun::prepareProgram() {
@@ -411,6 +418,17 @@ void RenderRun::applyOptions() {
   if (m_o.plane) planeValues(p, *m_o.plane);
   if (m_o.line) lineValues(p, *m_o.line);
   applyMovieSettings(p, m_o);
+  if (m_o.sweep) {
+    requireReadable(p, "--sweep", {m_o.sweepFrom, m_o.sweepTo});
+    m_sweep.parameter = m_o.sweepParameter;
+    ReadNumberField(p, m_o.sweepFrom, m_sweep.from);
+    ReadNumberField(p, m_o.sweepTo, m_sweep.to);
+    m_sweep.frames = p.graph.MovieFrameCount;
+  }
+  if (m_parameter) {
+    p.graph.ParamValues[static_cast<std::size_t>(m_parameter->first)] = m_parameter->second;
+    CopyParameters(p.graph);
+  }
   if (m_o.fit) fitAxes(p);
 }
 
@@ -435,11 +453,29 @@ void RenderRun::draw() {
   if (m_o.sizeFactor != 0) ChangeGraphSize(p, m_o.sizeFactor);
 }
 
+int RenderRun::writeSweep(const std::string& path) {
+  std::vector<unsigned char> bytes;
+  GifAnimationWriter writer(bytes, movieGifDelay(m_p.graph), 0);
+  for (int k = 1; k <= m_sweep.frames; ++k) {
+    RenderRun frame(m_o);
+    frame.m_parameter = {m_sweep.parameter, SweepValue(m_sweep, k)};
+    if (const int status = frame.prepareProgram(); status != ExitOk) return status;
+    frame.applyOptions();
+    frame.draw();
+    m_failed = m_failed || frame.m_failed;
+    writer.add(frame.m_p.PictureCopy);
+  }
+  const FileResult encoded = writer.finish();
+  const std::string_view file(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  return reportWrite(path, encoded.ok ? WriteFileSafely(path, file) : encoded);
+}
+
 int RenderRun::write() {
   int written = m_o.out ? writePicture(m_p, m_o, m_captions) : ExitOk;
   if (written == ExitOk && m_o.values) written = writeListing(m_p, *m_o.values);
   // The movie comes after the picture and the listing it would paint over.
-  if (written == ExitOk && m_o.movie) written = writeMovie(m_p, *m_o.movie);
+  if (written == ExitOk && m_o.movie)
+    written = m_o.sweep ? writeSweep(*m_o.movie) : writeMovie(m_p, *m_o.movie);
   if (written != ExitOk) return written;
   if (m_failed) {
     std::cerr << "kelvo: the function cannot be evaluated\n";

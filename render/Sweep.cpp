@@ -4,6 +4,7 @@
 
 #include "graph/Corrections.h"
 #include "render/Contours.h"
+#include "render/Primitives.h"
 #include "render/Program.h"
 #include "render/Rounding.h"
 #include "render/Sequences.h"
@@ -50,6 +51,8 @@ void BuildParameterSweep(Program& p, const ParameterSweep& sweep,
     g.ParamValues[index] = SweepValue({index, sweep.from, sweep.to, frames}, k);
     CopyParameters(g);
     p.SkipListing = true;
+    // Each frame is a Draw on a cleared picture, not over the frame before.
+    ClearGraphRect(p);
     DrawSequencePicture(p);
     if (contours) DrawContours(p);
     p.SweepFrames.push_back(p.Picture.copy());

@@ -3,11 +3,14 @@
 // Exit while a movie plays, and the menu per kind.
 #include "WindowFixture.h"
 
+#include "graph/Corrections.h"
 #include "io/Gif.h"
 #include "render/Movie.h"
 #include "ui/Moviefm.h"
+#include "ui/SweepDlg.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +23,54 @@
 #include <iterator>
 
 namespace {
+
+// Movie > Animate Parameter: frame k of N is the picture a Draw makes with the parameter at
+// FROM + (TO - FROM)(k - 1)/(N - 1); afterwards the parameter has its old value, the listing is
+// the one before, and Play and the animated GIF take the sweep.
+TEST_F(WindowTest, ASweepStepsTheParameterAndRestoresIt) {
+  choose(1);
+  g().ParamValues[1] = 0.25;
+  drawFunction("b*x*x-y");
+  const auto listing = p.Values;
+  EXPECT_FALSE(item("Play1").isEnabled());
+  TSweepDlg& dialog = *forms.sweepDlg;
+  answer = [&](QDialog& shown) {
+    if (&shown != &dialog) return int(QDialog::Accepted);
+    dialog.ParameterBox->setCurrentIndex(1);
+    dialog.FromEdit->setText("-1");
+    dialog.ToEdit->setText("2*p");
+    dialog.FramesEdit->setText("0"); // corrected to 2, as the movie dialog does
+    return int(QDialog::Accepted);
+  };
+  item("AnimateParameter1").trigger();
+  ASSERT_EQ(p.SweepFrames.size(), 2u);
+  EXPECT_EQ(g().ParamValues[1], 0.25);
+  EXPECT_EQ(g().ParamB, 0.25);
+  EXPECT_EQ(p.Values, listing);
+  EXPECT_TRUE(MovieBuilt(p));
+  EXPECT_TRUE(item("Play1").isEnabled());
+  const std::vector<QImage> frames = p.SweepFrames;
+  for (const double value : {-1.0, 2 * GraphState::Pi}) {
+    SCOPED_TRACE(value);
+    g().ParamValues[1] = value;
+    CopyParameters(g());
+    item("ClearScreen1").trigger();
+    item("Draw1").trigger();
+    EXPECT_EQ(p.Picture, frames[value < 0 ? 0 : 1]);
+  }
+  EXPECT_NE(frames[0], frames[1]);
+  // A sweep of one frame shows the start; a turning movie built afterwards replaces the sweep.
+  answer = [&](QDialog& shown) {
+    if (&shown == &dialog) dialog.FramesEdit->setText("1");
+    return int(QDialog::Accepted);
+  };
+  item("AnimateParameter1").trigger();
+  ASSERT_EQ(p.SweepFrames.size(), 1u);
+  EXPECT_EQ(p.SweepFrames[0], frames[0]);
+  item("Create1").trigger();
+  EXPECT_TRUE(p.SweepFrames.empty());
+  EXPECT_TRUE(MovieBuilt(p));
+}
 
 TEST_F(WindowTest, MovieDialogReadsTheCountAndItsButtonsSetTheDelayAtOnce) {
   choose(1);

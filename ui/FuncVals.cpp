@@ -83,6 +83,11 @@ TFuncList::TFuncList(Forms& forms) : m_forms(forms), p(forms.program) {
 
 TFuncList::~TFuncList() = default;
 
+void TFuncList::forgetFile() {
+  ListFileName = NoTitle;
+  setWindowTitle("Function Values");
+}
+
 void TFuncList::load() {
   ListFileName = NoTitle;
   Label1->setText(listingHeader(p.graph.GraphKind));

@@ -34,6 +34,8 @@ public:
   // ListFunctionValues, after the main window has captured its picture: the next Save asks
   // for a name, the header is the current kind's, and the list is the last draw's.
   void load();
+  // A new graph kind: the caption no longer names the file of the last kind's listing.
+  void forgetFile();
   // The list as the last draw left it, also for a window that stays open over a new draw.
   void showValues();
   // The lines of the list as they stand (a cut removes some).

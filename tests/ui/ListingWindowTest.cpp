@@ -138,6 +138,21 @@ TEST_F(ListingTest, FirstSaveAsksThenWritesWithoutAskingAndTheCaptionNamesTheFil
   EXPECT_EQ(opened.size(), 2u);
 }
 
+// After Exit and a new kind the caption no longer names the file the last kind's listing went to.
+TEST_F(ListingTest, TheCaptionForgetsTheFileOfTheKindBefore) {
+  ASSERT_TRUE(folder.isValid());
+  drawAndList();
+  answerSaveWith("values.txt");
+  listing().Save1Click();
+  ASSERT_EQ(listing().windowTitle(), " Function Values  values.txt");
+  item("Exit1").trigger();
+  choose(2);
+  drawFunction("r");
+  item("ListFunctionvalues1").trigger();
+  EXPECT_EQ(listing().windowTitle(), "Function Values");
+  EXPECT_EQ(listing().ListFileName, "NoTitle");
+}
+
 TEST_F(ListingTest, CancelledSaveAsChangesNothing) {
   drawAndList();
   answer = nullptr;

@@ -129,6 +129,20 @@ TEST_F(WindowTest, ADrawRepaintsAtTheDisplaysPaceNotPerCell) {
   EXPECT_EQ(p.PictureCopy, p.Picture);
 }
 
+// Fit Axes to Graph draws the graph in the fitted box even when that box is the one in force.
+TEST_F(WindowTest, FitAxesDrawsAgainWhenTheBoxStaysTheSame) {
+  choose(1);
+  drawFunction("x*y");
+  item("FitAxes1").trigger();
+  const QImage fitted = p.Picture.copy();
+  item("ClearScreen1").trigger();
+  host.polls = 0;
+  item("FitAxes1").trigger();
+  EXPECT_FALSE(g().AxesChanged);
+  EXPECT_GT(host.polls, 100);
+  EXPECT_EQ(p.Picture, fitted);
+}
+
 TEST_F(WindowTest, ThreeFunctionKindsLabelBothLines) {
   choose(3);
   g().FunctionTextX = "cos(t)";

@@ -31,15 +31,17 @@ void TKelvoScrn1::DrawAxes1Click() {
 }
 
 // As Change Axes with a change, and then, when a function is ready, Draw: the graph is shown
-// in its new box at once (the box, plane and line follow the Draw's rules).
+// in its new box at once (the box, plane and line follow the Draw's rules), also when the
+// fitted box is the one in force.
 void TKelvoScrn1::FitAxes1Click() {
   if (drawing()) return;
   if (!FitAxesToGraph(p)) {
     showWarning(tr("The function cannot be evaluated; the axes are kept."));
     return;
   }
-  if (!p.graph.AxesChanged) return;
-  AxesChangedPicture(p);
-  showCommandPicture();
+  if (p.graph.AxesChanged) {
+    AxesChangedPicture(p);
+    showCommandPicture();
+  }
   if (p.graph.FunctionReady) Draw1Click();
 }

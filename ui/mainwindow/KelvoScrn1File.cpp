@@ -198,6 +198,7 @@ void TKelvoScrn1::Exit1Click() {
   if (drawing()) return;
   m_forms.zlevelsFm->close();
   m_forms.sampleFm->hide();
+  m_forms.funcList->forgetFile();
   GraphState& g = p.graph;
   m_forms.colorForm->selectFirstAbove();
   p.PictureCopy = QImage();

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <string_view>
 

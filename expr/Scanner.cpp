@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: MIT
+// Text preparation and the scanner, which turns the prepared text into tokens.
+#include "expr/Expression.h"
+
+#include "expr/Functions.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace {
+
+char upperCase(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Output of the preparation into a fixed buffer that silently drops what does not fit.
+struct BoundedText {
+  char* data;
+  std::size_t capacity;
+  std::size_t length = 0;
+  void append(char c) {
+    if (length < capacity) data[length++] = c;
+  }
+  std::size_t size() const { return length; }
+  char back() const { return data[length - 1]; }
+};
+
+struct GrowingText {
+  std::string text;
+  void append(char c) { text.push_back(c); }
+  std::size_t size() const { return text.size(); }
+  char back() const { return text.back(); }
+};
+
+// Runs the three rewriting steps in one pass and stops once `limit` characters are written.
+//
+// The minus rewriting reads the text as it is being rewritten, so the loop position i counts in
+// the rewritten text while the bound n is the length before the loop. Only the original
+// characters can trigger a rewrite: every inserted minus has "(" before it and "1" after it.
+// Writing left to right therefore gives the in-place result without moving the tail of the
+// text once per minus.
+template <class Out> void prepareInto(std::string_view text, std::size_t limit, Out& out) {
+  if (text.empty()) return;
+  static constexpr std::string_view leadingReplacement = "(-1)*";
+  const bool leadingMinus = text.front() == '-';
+  const std::size_t stepTwoLength =
+      text.size() + (leadingMinus ? leadingReplacement.size() - 1 : 0);
+  auto stepTwoChar = [&](std::size_t j) {
+    if (!leadingMinus) return upperCase(text[j]);
+    if (j < leadingReplacement.size()) return leadingReplacement[j];
+    return upperCase(text[j - leadingReplacement.size() + 1]);
+  };
+  const std::size_t n = stepTwoLength;
+  for (std::size_t j = 0; j < stepTwoLength && out.size() < limit; ++j) {
+    const char c = stepTwoChar(j);
+    const std::size_t position = out.size() + 1; // counted from 1 in the rewritten text
+    if (c != '-' || position < 3 || position + 1 > n) {
+      out.append(c);
+      continue;
+    }
+    // position <= n - 1 and position >= j + 1, so the character after this one exists.
+    const char before = out.back();
+    const char after = stepTwoChar(j + 1);
+    const bool operandFollows = !isDigit(after) && after != '.';
+    const char* replacement = nullptr;
+    if (before != '(' && operandFollows)
+      replacement = "+(-1)*";
+    else if (before == '(' && operandFollows)
+      replacement = "(-1)*";
+    if (!replacement) {
+      out.append(c);
+      continue;
+    }
+    for (const char* r = replacement; *r; ++r) out.append(*r);
+  }
+}
+
+} // namespace
+
+std::string PrepareText(std::string_view text) {
+  GrowingText out;
+  out.text.reserve(text.size() + 16);
+  prepareInto(text, static_cast<std::size_t>(-1), out);
+  return std::move(out.text);
+}
+
+void ExpressionEngine::LoadWorkText(std::string_view text) {
+  BoundedText out{m_work + 1, WorkTextLimit};
+  prepareInto(text, WorkTextLimit, out);
+  m_workStart = 1;
+  m_workEnd = 1 + out.size();
+}
+
+std::string_view ExpressionEngine::workText() const {
+  return {m_work + m_workStart, m_workEnd - m_workStart};
+}
+
+bool ExpressionEngine::TryFunctionName(std::string_view name) {
+  if (!workText().starts_with(name) || name.size() >= sizeof m_current.funcName) return false;
+  std::memcpy(m_current.funcName, name.data(), name.size());
+  m_current.funcName[name.size()] = '\0';
+  m_workStart += name.size();
+  return true;
+}
+
+bool ExpressionEngine::TryVariableLetter() {
+  if (m_workStart == m_workEnd) return false;
+  const char c = m_work[m_workStart];
+  if (!std::memchr("ABCDEFPRTUVXY", c, 13)) return false;
+  m_current.letter = c;
+  return true;
+}
+
+Token ExpressionEngine::ScanToken() {
+  while (m_workStart < m_workEnd && m_work[m_workStart] == ' ') ++m_workStart;
+  if (m_workStart == m_workEnd) return EndOfText;
+  const char first = m_work[m_workStart];
+
+  if (isDigit(first) || first == '.') {
+    // The buffer has one free place before the text and one after it; a leading "." is always
+    // followed by a consumed "0.", so the place in front is free again for the next number.
+    if (first == '.' && m_workStart > 0) m_work[--m_workStart] = '0';
+    if (m_work[m_workEnd - 1] == '.' && m_workEnd < sizeof m_work) m_work[m_workEnd++] = '0';
+    const char* begin = m_work + m_workStart;
+    const char* end = m_work + m_workEnd;
+    const char* p = begin;
+    bool seenPoint = false;
+    for (; p < end && (isDigit(*p) || (*p == '.' && !seenPoint)); ++p)
+      if (*p == '.') seenPoint = true;
+    bool exponentNegative = false;
+    if (p < end && *p == 'E') {
+      ++p;
+      if (p < end && (*p == '+' || *p == '-')) exponentNegative = *p++ == '-';
+      for (int digits = 0; digits < 3 && p < end && isDigit(*p); ++digits) ++p;
+    }
+    double value = 0;
+    const auto [stop, error] = std::from_chars(begin, p, value, std::chars_format::general);
+    if (error == std::errc::result_out_of_range && stop == p) {
+      // At most 120 mantissa characters are below 1e120, so a literal out of range with a
+      // negative exponent is one too small for a double: it reads as 0 (a finite value, not
+      // an error); one out of range otherwise is too large and cannot be converted.
+      if (!exponentNegative) MathError = true;
+      value = 0;
+    } else if (error != std::errc() || stop != p) {
+      MathError = true;
+      value = 0;
+    }
+    m_current.value = value;
+    m_workStart += static_cast<std::size_t>(p - begin);
+    return Number;
+  }
+
+  if (first >= 'A' && first <= 'Z') {
+    for (const NamedFunction& function : NamedFunctions)
+      if (TryFunctionName(function.name)) return FunctionName;
+    // The letter is taken off in both cases, so that scanning always moves on.
+    const bool letter = TryVariableLetter();
+    ++m_workStart;
+    return letter ? Letter : Invalid;
+  }
+
+  ++m_workStart;
+  switch (first) {
+  case '+':
+    return Plus;
+  case '-':
+    return Minus;
+  case '*':
+    return Times;
+  case '/':
+    return Divide;
+  case '^':
+    return Power;
+  case ':':
+    return Colon;
+  case '(':
+    return LeftParen;
+  case ')':
+    return RightParen;
+  default:
+    return Invalid;
+  }
+}

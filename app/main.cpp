@@ -2,6 +2,7 @@
 // Entry point: the desktop program, or the `eval` and `render` commands.
 #include "app/Cli.h"
 #include "app/CliOptions.h"
+#include "graph/Version.h"
 #include "ui/Application.h"
 
 #include <QtGlobal>
@@ -97,7 +98,7 @@ int main(int argc, char** argv) {
     return FinishStandardOutput("kelvo");
   }
   if (command == "--version") {
-    std::cout << "kelvo 1.10\n";
+    std::cout << "kelvo " << KelvoVersion << "\n";
     return FinishStandardOutput("kelvo");
   }
   if (command == "eval") return RunEval(rest);

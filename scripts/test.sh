@@ -22,7 +22,7 @@ run_ctest() {
 }
 
 echo "== Release build and tests"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKELVO_BENCH=ON >/dev/null
 cmake --build build -j"$jobs"
 run_ctest build
 

@@ -2,6 +2,7 @@
 // Start-up of the desktop window.
 #include "ui/Application.h"
 
+#include "graph/Version.h"
 #include "render/Program.h"
 #include "ui/Forms.h"
 #include "ui/mainwindow/KelvoScrn1.h"
@@ -80,7 +81,7 @@ int RunKelvoWindow(int& argc, char** argv) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName("Kelvo");
-  QApplication::setApplicationVersion("1.10");
+  QApplication::setApplicationVersion(KelvoVersion);
 
   auto program = std::make_unique<Program>();
   WindowHost host;

@@ -4,6 +4,7 @@
 
 #include "ui/Looks.h"
 
+#include "graph/Version.h"
 #include "render/Sequences.h"
 #include "ui/Forms.h"
 #include "ui/mainwindow/KelvoScrn1.h"
@@ -93,7 +94,9 @@ void TMainMenu::createSidePanels() {
   memo->setGeometry(2, 2, 133, 92);
   memo->setReadOnly(true);
   memo->setFrameShape(QFrame::NoFrame);
-  memo->setPlainText("Version No.  1.10\n\nSurfaces, curves\nand 2-parameter\nsurfaces");
+  memo->setPlainText(
+      QStringLiteral("Version No.  %1\n\nSurfaces, curves\nand 2-parameter\nsurfaces")
+          .arg(KelvoVersion));
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setColors(memo, QColor(128, 0, 0), Qt::yellow, true);

@@ -2,6 +2,7 @@
 // Runs the built kelvo executable: eval, render, usage errors and exit statuses.
 #include "KelvoRun.h"
 
+#include "graph/Version.h"
 #include "io/PictureFiles.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
@@ -126,7 +127,7 @@ TEST(Usage, ErrorsExitTwoWithAMessage) {
 }
 
 TEST(Help, HelpAndVersion) {
-  EXPECT_EQ(RunKelvo({"--version"}).out, "kelvo 1.10\n");
+  EXPECT_EQ(RunKelvo({"--version"}).out, std::string("kelvo ") + KelvoVersion + "\n");
   const KelvoRun help = RunKelvo({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("kelvo render"), std::string::npos);

@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Text needs fonts, and fonts need a QGuiApplication: one for the whole test run, offscreen.
+// The one Qt application of a test program, offscreen: text needs fonts and fonts need a
+// QGuiApplication; the widget tests need a QApplication (KELVO_TEST_WIDGETS).
+#ifdef KELVO_TEST_WIDGETS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
 #include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
 
 #include <gtest/gtest.h>
 
@@ -12,7 +19,7 @@ class QtEnvironment : public ::testing::Environment {
 public:
   void SetUp() override {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
+    m_app = std::make_unique<TestApplication>(m_argc, m_argv);
   }
   void TearDown() override { m_app.reset(); }
 
@@ -20,7 +27,7 @@ private:
   int m_argc = 1;
   char m_name[16] = "kelvo_tests";
   char* m_argv[2] = {m_name, nullptr};
-  std::unique_ptr<QGuiApplication> m_app;
+  std::unique_ptr<TestApplication> m_app;
 };
 
 const auto* const registered = ::testing::AddGlobalTestEnvironment(new QtEnvironment);

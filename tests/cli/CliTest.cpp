@@ -7,7 +7,6 @@
 #include "render/Program.h"
 #include "render/Sequences.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -36,14 +35,6 @@ std::filesystem::path scratch(const std::string& name) {
   const auto dir = std::filesystem::temp_directory_path() / "kelvo-cli-test";
   std::filesystem::create_directories(dir);
   return dir / name;
-}
-
-void ensureGuiApplication() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_cli";
-  static char* argv[] = {name, nullptr};
-  if (!QGuiApplication::instance()) static QGuiApplication app(argc, argv);
 }
 
 TEST(Eval, PrintsValueAndFlags) {
@@ -154,7 +145,6 @@ TEST(Render, WritesThePictureBoxAndTheListing) {
 // The command line paints on a thread of its own while it computes; its file must still hold
 // exactly the picture the window's draw sequence makes.
 TEST(Render, PictureIsTheWindowsPictureBox) {
-  ensureGuiApplication();
   struct Case {
     std::string function, curves;
   };
@@ -180,7 +170,6 @@ TEST(Render, PictureIsTheWindowsPictureBox) {
 // Sample 1 of kinds 2, 3 and 4, drawn by the command line (painting on its own thread, the
 // curve without pauses) and by the window's draw sequence, pixel for pixel.
 TEST(Render, OtherKindsAreTheWindowsPictureBox) {
-  ensureGuiApplication();
   struct Case {
     char kind;
     std::vector<std::string> texts;
@@ -225,7 +214,6 @@ TEST(Render, OtherKindsAreTheWindowsPictureBox) {
 // Where a point of the graph lands in the picture of kind `kind` with the axes box +-3 in
 // each direction and the default eye.
 Pixel pixelOf(char kind, double x, double y, double z) {
-  ensureGuiApplication();
   Program p;
   ChooseGraphKind(p, kind);
   ShowMainWindowPicture(p);

@@ -2,6 +2,7 @@
 // The samples window: its buttons per kind, its place, choosing and closing, and the same
 // graph as the command line's --sample.
 #include "WindowFixture.h"
+#include "tests/cli/KelvoRun.h"
 
 #include "ui/mainwindow/RotationPanel.h"
 #include "ui/SampleList.h"
@@ -144,11 +145,6 @@ std::vector<std::string> linesOf(const std::filesystem::path& file) {
   return lines;
 }
 
-int runKelvo(const std::string& arguments) {
-  const std::string command = "env -u DISPLAY '" KELVO_BINARY "' " + arguments + " 2>/dev/null";
-  return std::system(command.c_str());
-}
-
 TEST_F(SamplesTest, TheWindowAndTheCommandLineDrawTheSameSample) {
   const auto file = std::filesystem::temp_directory_path() / "kelvo-ui-sample.txt";
   for (int n : {1, 5, 10}) {
@@ -159,8 +155,8 @@ TEST_F(SamplesTest, TheWindowAndTheCommandLineDrawTheSameSample) {
     samples().Close1->click();
     item("Draw1").trigger();
     std::filesystem::remove(file);
-    ASSERT_EQ(
-        runKelvo("render --sample " + std::to_string(n) + " --values '" + file.string() + "'"), 0);
+    ASSERT_EQ(RunKelvo({"render", "--sample", std::to_string(n), "--values", file.string()}).status,
+              0);
     const std::vector<std::string> listed = linesOf(file);
     EXPECT_EQ(listed.size(), 256u);
     EXPECT_EQ(listed, p.Values);

@@ -17,6 +17,7 @@
 #include "ui/Moviefm.h"
 #include "ui/SweepDlg.h"
 #include "ui/Param1.h"
+#include "ui/ParameterSliders.h"
 #include "ui/Planeu.h"
 #include "ui/SampleList.h"
 #include "ui/View.h"
@@ -46,6 +47,7 @@ Forms::Forms(Program& p) : program(p) {
   colorForm2 = std::make_unique<TColorForm2>(*this);
   funcList = std::make_unique<TFuncList>(*this);
   jpgDlg = std::make_unique<TJPGDlg>(p);
+  parameterSliders = std::make_unique<ParameterSliders>(p);
 }
 
 Forms::~Forms() = default;

@@ -27,6 +27,7 @@ class TColorForm;
 class TColorForm2;
 class TFuncList;
 class TJPGDlg;
+class ParameterSliders;
 
 class Forms {
 public:
@@ -64,4 +65,5 @@ public:
   std::unique_ptr<TColorForm2> colorForm2;
   std::unique_ptr<TFuncList> funcList;
   std::unique_ptr<TJPGDlg> jpgDlg;
+  std::unique_ptr<ParameterSliders> parameterSliders;
 };

@@ -9,6 +9,7 @@
 #include "render/Sequences.h"
 #include "ui/ColorFm.h"
 #include "ui/Forms.h"
+#include "ui/ParameterSliders.h"
 #include "ui/mainwindow/PictureBox.h"
 #include "ui/mainwindow/RotationPanel.h"
 
@@ -196,6 +197,8 @@ void TKelvoScrn1::showForKind() {
   m_forms.colorForm->selectDefaults();
   ShowMainWindowPicture(p);
   ClearInfoLabels();
+  // The reset set the parameters to 0.
+  m_forms.parameterSliders->refresh();
   refreshAngleFields();
   placeControls();
   updateMenusForKind();

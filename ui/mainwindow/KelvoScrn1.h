@@ -157,6 +157,7 @@ private:
   void CopyGraph1Click();
   void PasteGraph1Click();
   void Parameters1Click();
+  void ParameterSliders1Click();
   void Domain1Click();
   void Curves1Click();
   void Step1Click();
@@ -207,6 +208,9 @@ private:
   // KelvoScrn1Samples.cpp and KelvoScrn1Help.cpp.
   QAction* createSamplesMenu();
   void Samples1Click();
+  // Where the samples and sliders windows open: beside the picture, below the rotation panel
+  // and the Cancel Draw button (screen coordinates).
+  QPoint toolWindowCorner() const;
   QAction* createHelpMenu();
   void Help1Click();
 
@@ -268,11 +272,13 @@ private:
   void changeGraphSize(double factor);
   void ClearInfoLabels();
 
-  // The live view: drag steps, zoom and redraws wait in m_pending while a frame is drawn; a
-  // newer view abandons the frame under way at its next poll (KelvoScrn1LiveView.cpp).
+  // The live view: drag steps, zoom, parameters from the sliders and redraws wait in m_pending
+  // while a frame is drawn; a newer view abandons the frame under way at its next poll
+  // (KelvoScrn1LiveView.cpp).
   struct PendingView {
     double theta = 0, phi = 0;
     std::optional<double> zoom;
+    std::array<std::optional<double>, 6> parameters{};
     bool redraw = false;
     bool any() const { return theta != 0 || phi != 0 || zoom || redraw; }
   };
@@ -281,6 +287,10 @@ private:
   void dragged(QPoint step);
   void dragEnded();
   void finishDrag();
+  // A parameter slider moved: the value is taken at the start of the next frame, never in the
+  // middle of one.
+  void parameterSlid(int index, double value);
+  void applyPendingParameters();
   void zoomBy(int notches);
   void askZoom(double zoom);
   void angleEntered(QLineEdit* edit);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The main window's Edit menu: the clipboard, the settings dialogs of the graph, the two
-// colour windows and what they ask of the window, the graph size and the image editor.
+// The main window's Edit menu: the clipboard, the settings dialogs of the graph, the parameter
+// sliders, the two colour windows and what they ask of the window, the graph size and the
+// image editor.
 #include "ui/mainwindow/KelvoScrn1.h"
 
 #include "io/Clipboard.h"
@@ -14,6 +15,7 @@
 #include "ui/Forms.h"
 #include "ui/Looks.h"
 #include "ui/Param1.h"
+#include "ui/ParameterSliders.h"
 #include "ui/mainwindow/PictureBox.h"
 
 #include <QActionGroup>
@@ -38,6 +40,7 @@ QAction* TKelvoScrn1::createEditMenu() {
                     {"PasteGraph1", tr("&Paste Graph"), &W::PasteGraph1Click, Qt::CTRL | Qt::Key_V},
                     separator(),
                     {"Parameters1", tr("&Parameters"), &W::Parameters1Click},
+                    {"ParameterSliders1", tr("Parameter Sl&iders"), &W::ParameterSliders1Click},
                     {"Domain1", tr("&Domain"), &W::Domain1Click},
                     {"Curves1", tr("&Curves"), &W::Curves1Click},
                     {"Step1", tr("S&tep"), &W::Step1Click},
@@ -73,6 +76,17 @@ void TKelvoScrn1::Parameters1Click() {
   dialog.load();
   dialog.apply(runModal(dialog), captions);
   for (int i = 0; i < 6; ++i) parameterLabels[i]->setText(QString::fromStdString(captions[i]));
+  m_forms.parameterSliders->refresh();
+}
+
+void TKelvoScrn1::ParameterSliders1Click() {
+  if (drawing()) return;
+  ParameterSliders& sliders = *m_forms.parameterSliders;
+  connect(&sliders, &ParameterSliders::parameterMoved, this, &TKelvoScrn1::parameterSlid,
+          Qt::UniqueConnection);
+  connect(&sliders, &ParameterSliders::slideEnded, this, &TKelvoScrn1::dragEnded,
+          Qt::UniqueConnection);
+  sliders.ShowSliders(toolWindowCorner());
 }
 
 void TKelvoScrn1::Domain1Click() {

@@ -15,6 +15,7 @@
 #include "ui/FuncVals.h"
 #include "ui/JPG1.h"
 #include "ui/MainMenu.h"
+#include "ui/ParameterSliders.h"
 #include "ui/SampleList.h"
 #include "ui/Zlevels.h"
 #include "ui/mainwindow/PictureBox.h"
@@ -199,6 +200,7 @@ void TKelvoScrn1::Exit1Click() {
   m_forms.zlevelsFm->close();
   m_forms.sampleFm->hide();
   m_forms.funcList->forgetFile();
+  m_forms.parameterSliders->hide();
   GraphState& g = p.graph;
   m_forms.colorForm->selectFirstAbove();
   p.PictureCopy = QImage();

@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: MIT
-// The main window's live view: dragging and zooming the picture, its arrow keys, typed angles
-// and the redraw of a graph once a resize has paused.
+// The main window's live view: dragging and zooming the picture, its arrow keys, typed angles,
+// the parameter sliders and the redraw of a graph once a resize has paused.
 #include "ui/mainwindow/KelvoScrn1.h"
 
 #include "graph/Corrections.h"
+#include "graph/Format.h"
 #include "render/Sequences.h"
+#include "ui/Forms.h"
+#include "ui/ParameterSliders.h"
 #include "ui/mainwindow/PictureBox.h"
 #include "ui/mainwindow/RotationPanel.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -84,14 +89,42 @@ void TKelvoScrn1::dragEnded() {
   finishDrag();
 }
 
-// The value listing does not depend on the view: an open listing window is refreshed once,
-// when a drag that turned the eye is over and its last frame is drawn.
+// An open listing window is refreshed once, when a drag that turned the eye or a slide that
+// redrew the graph is over and its last frame is drawn.
 void TKelvoScrn1::finishDrag() {
   if (!m_dragOver || m_liveRedraw) return;
   m_dragOver = false;
   if (!m_dragTurned) return;
   m_dragTurned = false;
   refreshValueListing();
+}
+
+void TKelvoScrn1::parameterSlid(int index, double value) {
+  if (liveInputRefused()) {
+    // Another drawing reads the parameters at every point: the slider goes back.
+    m_forms.parameterSliders->refresh();
+    return;
+  }
+  m_pending.parameters[index] = value;
+  // With no graph on show the captions change and the picture stays as it is.
+  if (!m_liveRedraw && !p.graph.GraphShown) return applyPendingParameters();
+  m_pending.redraw = true;
+  m_dragTurned = true;
+  requestLiveView();
+}
+
+// What the parameters dialog does on closing, for the values the sliders gave: each changed
+// caption is rewritten, and the evaluator takes all six.
+void TKelvoScrn1::applyPendingParameters() {
+  GraphState& g = p.graph;
+  for (int i = 0; i < 6; ++i) {
+    const std::optional<double> value = std::exchange(m_pending.parameters[i], std::nullopt);
+    if (!value || *value == g.ParamValues[i]) continue;
+    g.ParamValues[i] = *value;
+    parameterLabels[i]->setText(
+        QString::fromStdString(ParameterCaptionPrefix(i) + ParameterCaptionText(*value)));
+  }
+  CopyParameters(g);
 }
 
 void TKelvoScrn1::zoomBy(int notches) {
@@ -162,6 +195,7 @@ void TKelvoScrn1::runLiveRedraw() {
       p.ViewPending = false;
       TurnEye(p.graph, m_pending.theta, m_pending.phi);
       if (m_pending.zoom) p.graph.Zoom = *m_pending.zoom;
+      applyPendingParameters();
       m_pending = {};
       refreshAngleFields();
       m_frameStartedAt = p.host->tickCount();

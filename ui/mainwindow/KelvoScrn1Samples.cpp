@@ -17,10 +17,13 @@ void TKelvoScrn1::Samples1Click() {
   TSampleFm& samples = *m_forms.sampleFm;
   connect(&samples, &TSampleFm::samplesClosed, this, &TKelvoScrn1::samplesClosed,
           Qt::UniqueConnection);
-  // Beside the picture, below the rotation panel and the Cancel Draw button.
-  const QPoint corner(p.view.GraphRight + 10, Panel3->y() + Panel3->height() + 35);
-  samples.ShowSamples(centralWidget()->mapToGlobal(corner));
+  samples.ShowSamples(toolWindowCorner());
   setFunctionCaptions();
+}
+
+QPoint TKelvoScrn1::toolWindowCorner() const {
+  const QPoint corner(p.view.GraphRight + 10, Panel3->y() + Panel3->height() + 35);
+  return centralWidget()->mapToGlobal(corner);
 }
 
 void TKelvoScrn1::samplesClosed() {

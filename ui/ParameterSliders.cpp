@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+// The parameter sliders window.
+#include "ui/ParameterSliders.h"
+
+#include "graph/Corrections.h"
+#include "graph/Format.h"
+#include "graph/NumberField.h"
+#include "render/Program.h"
+#include "ui/DialogParts.h"
+#include "ui/Looks.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double EndMargin = 10;
+constexpr int FieldWidth = 64, SliderWidth = 150, ValueWidth = 80;
+
+} // namespace
+
+int SliderRange::stepOf(double value) const {
+  const double t = (value - low) / (high - low);
+  if (!std::isfinite(t)) return 0;
+  return static_cast<int>(std::lround(std::clamp(t, 0.0, 1.0) * Steps));
+}
+
+double SliderRange::valueAt(int step) const {
+  return std::lerp(low, high, static_cast<double>(step) / Steps);
+}
+
+void SliderRange::contain(double value) {
+  if (!std::isfinite(value)) return;
+  if (value >= std::min(low, high) && value <= std::max(low, high)) return;
+  low = value - EndMargin;
+  high = value + EndMargin;
+}
+
+ParameterSliders::ParameterSliders(Program& program) : QWidget(nullptr, Qt::Tool), p(program) {
+  setWindowTitle(tr("Parameter Sliders"));
+  useDialogFont(this);
+  auto* grid = new QGridLayout(this);
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(4);
+  grid->addWidget(new QLabel(tr("from"), this), 0, 1, Qt::AlignHCenter);
+  grid->addWidget(new QLabel(tr("to"), this), 0, 3, Qt::AlignHCenter);
+  for (int i = 0; i < 6; ++i) createRow(i);
+  setFixedSize(sizeHint());
+}
+
+void ParameterSliders::createRow(int index) {
+  static const char* const names[6] = {"a", "b", "c", "d", "e", "f"};
+  auto* grid = static_cast<QGridLayout*>(layout());
+  const int line = index + 1;
+  Row& row = m_rows[index];
+  auto* name = new QLabel(names[index], this);
+  name->setFont(pixelFont("MS Sans Serif", 15, true));
+  grid->addWidget(name, line, 0);
+
+  row.low = new QLineEdit(this);
+  row.high = new QLineEdit(this);
+  for (QLineEdit* field : {row.low, row.high}) field->setFixedWidth(FieldWidth);
+  grid->addWidget(row.low, line, 1);
+  grid->addWidget(row.high, line, 3);
+  connect(row.low, &QLineEdit::editingFinished, this,
+          [this, index] { endEntered(index, m_rows[index].low, m_rows[index].range.low); });
+  connect(row.high, &QLineEdit::editingFinished, this,
+          [this, index] { endEntered(index, m_rows[index].high, m_rows[index].range.high); });
+
+  row.slider = new QSlider(Qt::Horizontal, this);
+  row.slider->setRange(0, SliderRange::Steps);
+  row.slider->setSingleStep(1);
+  row.slider->setPageStep(SliderRange::Steps / 20);
+  row.slider->setMinimumWidth(SliderWidth);
+  grid->addWidget(row.slider, line, 2);
+  connect(row.slider, &QSlider::valueChanged, this, [this, index](int step) { slid(index, step); });
+  connect(row.slider, &QSlider::sliderReleased, this, &ParameterSliders::slideEnded);
+
+  // Fixed pitch keeps the right-aligned caption text in one column as the value changes.
+  row.value = new QLabel(this);
+  QFont fixed = pixelFont("Courier New", 14);
+  fixed.setStyleHint(QFont::Monospace);
+  row.value->setFont(fixed);
+  row.value->setMinimumWidth(ValueWidth);
+  grid->addWidget(row.value, line, 4);
+  showRow(index, p.graph.ParamValues[index]);
+}
+
+void ParameterSliders::ShowSliders(const QPoint& where) {
+  refresh();
+  move(where);
+  show();
+  raise();
+}
+
+void ParameterSliders::refresh() {
+  for (int i = 0; i < 6; ++i) {
+    const double value = p.graph.ParamValues[i];
+    m_rows[i].range.contain(value);
+    showRow(i, value);
+  }
+}
+
+void ParameterSliders::showRow(int index, double value) {
+  Row& row = m_rows[index];
+  showNumberField(row.low, row.range.low);
+  showNumberField(row.high, row.range.high);
+  const QSignalBlocker quiet(row.slider);
+  row.slider->setValue(row.range.stepOf(value));
+  row.value->setText(QString::fromStdString(ParameterCaptionText(value)));
+}
+
+void ParameterSliders::slid(int index, int step) {
+  const double value = m_rows[index].range.valueAt(step);
+  m_rows[index].value->setText(QString::fromStdString(ParameterCaptionText(value)));
+  emit parameterMoved(index, value);
+  // A step of the keys or the wheel comes without a press: it is a whole slide of its own.
+  if (!m_rows[index].slider->isSliderDown()) emit slideEnded();
+}
+
+void ParameterSliders::endEntered(int index, QLineEdit* field, double& end) {
+  if (!p.DrawInProgress) ReadNumberField(p, editedFieldText(field), end);
+  // The parameter keeps its value; the slider shows it at the nearer end if it lies beyond.
+  showRow(index, p.graph.ParamValues[index]);
+}

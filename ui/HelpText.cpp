@@ -204,6 +204,11 @@ View > Eye Position: the eye position
    graph is drawn again at the new size.
 Edit > Parameters: the values of a, b, c,
    d, e and f.
+Edit > Parameter Sliders: a slider for
+   each of a to f; the graph is drawn
+   again as a slider moves. The fields
+   beside a slider set its two ends (any
+   expression, -10 and 10 at first).
 Edit > Curves: the number of grid curves
    in x and in y; more curves give a finer
    picture and take longer.

@@ -5,6 +5,7 @@
 
 #include "graph/Format.h"
 #include "ui/FuncVals.h"
+#include "ui/Helpunit.h"
 #include "ui/Param1.h"
 #include "ui/ParameterSliders.h"
 #include "ui/SampleList.h"
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTextEdit>
 #include <QTest>
 
 #include <cmath>
@@ -138,6 +140,7 @@ TEST_F(SlidersTest, OpensNotModalBesideThePictureWithARowPerParameter) {
   // The item follows Parameters in the Edit menu.
   const QList<QAction*> edit = menu("editMenu").actions();
   EXPECT_EQ(edit.indexOf(&item("ParameterSliders1")), edit.indexOf(&item("Parameters1")) + 1);
+  EXPECT_TRUE(forms.helpDlg->FHelp->toPlainText().contains("Edit > Parameter Sliders"));
 }
 
 TEST_F(SlidersTest, ASlideSetsTheParameterTheCaptionAndThePicture) {

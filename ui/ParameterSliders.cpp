@@ -9,6 +9,7 @@
 #include "ui/DialogParts.h"
 #include "ui/Looks.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +22,14 @@
 namespace {
 
 constexpr double EndMargin = 10;
-constexpr int FieldWidth = 64, SliderWidth = 150, ValueWidth = 80;
+// The window fits right of the picture of a maximized window on a screen 1280 wide.
+constexpr int FieldWidth = 66, SliderWidth = 110;
+
+// An end in the caption format, which stays short for any value; the field reads back the
+// exact end while it shows this text unedited.
+void showEnd(QLineEdit* field, double end) {
+  showFieldText(field, QString::fromStdString(ParameterCaptionText(end)).trimmed().toStdString());
+}
 
 } // namespace
 
@@ -46,6 +54,7 @@ ParameterSliders::ParameterSliders(Program& program) : QWidget(nullptr, Qt::Tool
   setWindowTitle(tr("Parameter Sliders"));
   useDialogFont(this);
   auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(8, 8, 8, 8);
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(4);
   grid->addWidget(new QLabel(tr("from"), this), 0, 1, Qt::AlignHCenter);
@@ -84,10 +93,10 @@ void ParameterSliders::createRow(int index) {
 
   // Fixed pitch keeps the right-aligned caption text in one column as the value changes.
   row.value = new QLabel(this);
-  QFont fixed = pixelFont("Courier New", 14);
+  QFont fixed = pixelFont("Courier New", 13);
   fixed.setStyleHint(QFont::Monospace);
   row.value->setFont(fixed);
-  row.value->setMinimumWidth(ValueWidth);
+  row.value->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance("-0.000E+00"));
   grid->addWidget(row.value, line, 4);
   showRow(index, p.graph.ParamValues[index]);
 }
@@ -109,8 +118,8 @@ void ParameterSliders::refresh() {
 
 void ParameterSliders::showRow(int index, double value) {
   Row& row = m_rows[index];
-  showNumberField(row.low, row.range.low);
-  showNumberField(row.high, row.range.high);
+  showEnd(row.low, row.range.low);
+  showEnd(row.high, row.range.high);
   const QSignalBlocker quiet(row.slider);
   row.slider->setValue(row.range.stepOf(value));
   row.value->setText(QString::fromStdString(ParameterCaptionText(value)));

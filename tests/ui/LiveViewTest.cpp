@@ -127,11 +127,6 @@ TEST_F(LiveViewTest, ANewerViewAbandonsTheFrameAndTheLastFrameIsAPlainDraw) {
 // Frames quicker than the display give way to a newer view only in their first half; a frame
 // slower than that, or one already running a frame time, is finished and shown before the newer
 // view is drawn.
-class ClockHost : public ScriptedHost {
-public:
-  std::uint32_t tickCount() override { return clock; }
-  std::uint32_t clock = 1000;
-};
 
 TEST_F(LiveViewTest, OnlyAYoungQuickFrameGivesWay) {
   const struct {

@@ -3,7 +3,6 @@
 // ends, and the same values as the parameters dialog.
 #include "WindowFixture.h"
 
-#include "graph/Format.h"
 #include "ui/FuncVals.h"
 #include "ui/Helpunit.h"
 #include "ui/Param1.h"
@@ -251,12 +250,6 @@ TEST_F(SlidersTest, ANewerValueAbandonsTheFrameUnderWayAndTheLastFrameIsAPlainDr
   EXPECT_EQ(p.PictureCopy, live);
   EXPECT_EQ(plainDraw(), live);
 }
-
-class ClockHost : public ScriptedHost {
-public:
-  std::uint32_t tickCount() override { return clock; }
-  std::uint32_t clock = 1000;
-};
 
 // A quick frame past its half is finished before the newer value is drawn: the value waits
 // for it instead of changing under it.

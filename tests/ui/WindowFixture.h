@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <vector>
@@ -35,6 +36,13 @@ public:
   int polls = 0;
   int beeps = 0;
   std::function<void(int)> onPoll;
+};
+
+// A scripted host whose millisecond tick count stands still until the test moves it.
+class ClockHost : public ScriptedHost {
+public:
+  std::uint32_t tickCount() override { return clock; }
+  std::uint32_t clock = 1000;
 };
 
 class WindowTest : public ::testing::Test {

@@ -32,7 +32,10 @@
 namespace {
 
 std::filesystem::path scratch(const std::string& name) {
-  const auto dir = std::filesystem::temp_directory_path() / "kelvo-cli-test";
+  // One folder a process: test programs of other builds may run at the same time.
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("kelvo-cli-test-" + std::to_string(::getpid()));
+  static const RemovedAtExit removed{dir};
   std::filesystem::create_directories(dir);
   return dir / name;
 }

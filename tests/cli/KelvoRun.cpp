@@ -138,7 +138,11 @@ KelvoRun RunKelvo(const std::vector<std::string>& args, const KelvoStart& start)
 }
 
 std::filesystem::path ScratchFolder(const std::string& name) {
-  const auto folder = std::filesystem::temp_directory_path() / name;
+  // One folder a process: test programs of other builds may run at the same time.
+  const auto folder =
+      std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
+  static std::vector<RemovedAtExit> removed;
+  removed.emplace_back(folder);
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   return folder;

@@ -32,6 +32,20 @@ struct KelvoStart {
 
 KelvoRun RunKelvo(const std::vector<std::string>& args, const KelvoStart& start = {});
 
+// A folder removed with everything in it when the test program ends.
+struct RemovedAtExit {
+  explicit RemovedAtExit(std::filesystem::path folder) : path(std::move(folder)) {}
+  RemovedAtExit(RemovedAtExit&& other) noexcept : path(std::move(other.path)) {
+    other.path.clear();
+  }
+  RemovedAtExit(const RemovedAtExit&) = delete;
+  ~RemovedAtExit() {
+    std::error_code ignored;
+    if (!path.empty()) std::filesystem::remove_all(path, ignored);
+  }
+  std::filesystem::path path;
+};
+
 // A fresh, empty folder of the system's temporary folder for one test program's files.
 std::filesystem::path ScratchFolder(const std::string& name);
 

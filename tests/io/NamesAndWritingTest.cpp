@@ -25,7 +25,15 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path freshFolder(const std::string& name) {
-  const auto dir = fs::temp_directory_path() / "kelvo-io-write" / name;
+  const auto top = fs::temp_directory_path() / ("kelvo-io-write-" + std::to_string(::getpid()));
+  static const struct Removed {
+    fs::path path;
+    ~Removed() {
+      std::error_code ignored;
+      fs::remove_all(path, ignored);
+    }
+  } removed{top};
+  const auto dir = top / name;
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;

@@ -6,7 +6,7 @@
 #include "io/PdfDrawing.h"
 #include "io/SafeWrite.h"
 #include "io/SvgDrawing.h"
-#include "render/PainterCanvas.h"
+#include "render/canvas/PainterCanvas.h"
 
 #include <QBuffer>
 #include <QDateTime>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The picture canvas: the line rule, polygons, far-off coordinates, text; the primitives.
 #include "TestSupport.h"
-#include "render/LinePixels.h"
 #include "render/Primitives.h"
+#include "render/canvas/LinePixels.h"
 
 #include <gtest/gtest.h>
 

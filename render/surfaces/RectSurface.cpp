@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Rectangular surfaces: the cell test, the four traversals, the listed form and the listing.
-#include "render/RectSurface.h"
+#include "render/surfaces/RectSurface.h"
 
 #include "graph/Format.h"
 #include "graph/Sampling.h"
 #include "render/Primitives.h"
 #include "render/Program.h"
-#include "render/SurfaceCells.h"
+#include "render/surfaces/SurfaceCells.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Eye point, slope shading, outline pen, cell steps and blanked slots of the surface renderers.
-#include "render/SurfaceCells.h"
+#include "render/surfaces/SurfaceCells.h"
 
 #include "render/CellList.h"
 #include "render/Program.h"
-#include "render/RectSurface.h"
 #include "render/Rounding.h"
+#include "render/surfaces/RectSurface.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The canvas operations as shapes: where each shape goes, clipped near the picture.
-#include "render/ShapeCanvas.h"
+#include "render/canvas/ShapeCanvas.h"
 
 #include "render/Rounding.h"
 

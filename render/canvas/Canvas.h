@@ -3,8 +3,8 @@
 #pragma once
 
 #include "graph/Colors.h"
-#include "render/LinePixels.h"
 #include "render/View.h"
+#include "render/canvas/LinePixels.h"
 
 #include <QFont>
 #include <QFontMetrics>

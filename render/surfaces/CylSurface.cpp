@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Cylindrical surfaces: the cell test without margin, slopes from r and t, the degenerate
 // curve and the listing.
-#include "render/CylSurface.h"
+#include "render/surfaces/CylSurface.h"
 
 #include "graph/Format.h"
 #include "graph/Sampling.h"
 #include "render/Primitives.h"
 #include "render/Program.h"
-#include "render/RectSurface.h"
-#include "render/SurfaceCells.h"
+#include "render/surfaces/RectSurface.h"
+#include "render/surfaces/SurfaceCells.h"
 
 #include <cmath>
 

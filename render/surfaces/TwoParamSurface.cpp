@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Two-parameter surfaces: blanking, the 27 evaluations of a cell, the normal and side test
 // against the eye position, and the listing.
-#include "render/TwoParamSurface.h"
+#include "render/surfaces/TwoParamSurface.h"
 
 #include "graph/Format.h"
 #include "graph/Sampling.h"
 #include "render/Primitives.h"
 #include "render/Program.h"
-#include "render/RectSurface.h"
-#include "render/SurfaceCells.h"
+#include "render/surfaces/RectSurface.h"
+#include "render/surfaces/SurfaceCells.h"
 
 #include <cmath>
 

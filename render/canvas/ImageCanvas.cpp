@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The canvas over a QImage: direct pixel writes for lines and polygons, QPainter for text.
-#include "render/Canvas.h"
+#include "render/canvas/Canvas.h"
 
 #include "render/Rounding.h"
 

@@ -18,6 +18,8 @@
 #include "render/Sweep.h"
 #include "render/View.h"
 #include "render/canvas/DeferredCanvas.h"
+#include "render/canvas/NullCanvas.h"
+#include "render/canvas/PictureText.h"
 
 #include <QGuiApplication>
 

@@ -6,7 +6,7 @@
 #include "io/SafeWrite.h"
 #include "render/Movie.h"
 #include "render/Program.h"
-#include "render/canvas/Canvas.h"
+#include "render/canvas/ImageCanvas.h"
 
 #include <QImage>
 

@@ -6,6 +6,7 @@
 #include "io/PdfDrawing.h"
 #include "io/SafeWrite.h"
 #include "io/SvgDrawing.h"
+#include "render/canvas/ImageCanvas.h"
 #include "render/canvas/PainterCanvas.h"
 
 #include <QBuffer>

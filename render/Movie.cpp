@@ -7,7 +7,7 @@
 #include "render/Primitives.h"
 #include "render/Program.h"
 #include "render/Rounding.h"
-#include "render/canvas/Canvas.h"
+#include "render/canvas/ImageCanvas.h"
 #include "render/surfaces/DrawDriver.h"
 
 #include <algorithm>

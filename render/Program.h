@@ -6,7 +6,7 @@
 #include "graph/Session.h"
 #include "render/CellList.h"
 #include "render/View.h"
-#include "render/canvas/Canvas.h"
+#include "render/canvas/ImageCanvas.h"
 #include "render/canvas/PictureRecorder.h"
 
 #include <QImage>

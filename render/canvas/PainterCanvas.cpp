@@ -2,6 +2,8 @@
 // The canvas that draws shapes and text through a QPainter.
 #include "render/canvas/PainterCanvas.h"
 
+#include "render/canvas/PictureText.h"
+
 namespace {
 
 QColor qColor(Color c) {

@@ -7,6 +7,7 @@
 #include "io/GraphImage.h"
 #include "render/Sequences.h"
 #include "render/View.h"
+#include "render/canvas/ImageCanvas.h"
 #include "render/canvas/PainterCanvas.h"
 
 #include <QFile>

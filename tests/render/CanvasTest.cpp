@@ -2,6 +2,7 @@
 // The picture canvas: the line rule, polygons, far-off coordinates, text; the primitives.
 #include "TestSupport.h"
 #include "render/Primitives.h"
+#include "render/canvas/ImageCanvas.h"
 #include "render/canvas/LinePixels.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,8 @@
 // The deferred canvas paints on its own thread exactly what drawing straight would paint.
 #include "TestSupport.h"
 #include "render/canvas/DeferredCanvas.h"
+#include "render/canvas/ImageCanvas.h"
+#include "render/canvas/PictureText.h"
 
 #include <gtest/gtest.h>
 

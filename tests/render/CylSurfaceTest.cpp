@@ -3,7 +3,6 @@
 // margin, the axis r = 0, cut holes, degenerate domains, cancelling, failures and the listing.
 #include "TestSupport.h"
 #include "render/surfaces/CylSurface.h"
-#include "render/surfaces/RectSurface.h"
 #include "render/surfaces/SurfaceCells.h"
 
 #include <gtest/gtest.h>

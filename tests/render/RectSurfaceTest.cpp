@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "render/surfaces/DrawDriver.h"
 #include "render/surfaces/RectSurface.h"
+#include "render/surfaces/SurfaceCells.h"
 
 #include <gtest/gtest.h>
 

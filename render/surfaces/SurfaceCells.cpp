@@ -176,7 +176,8 @@ CellResult makeSurfaceCell(Program& p, const GridSurface& s, const EyePoint& eye
   const double fa = (zAlongA - s.value(p, ac, bc)) / DerivStep;
   const double zAlongB = s.value(p, ac, bc + DerivStep);
   const double fb = (zAlongB - s.value(p, ac, bc)) / DerivStep;
-  // The centre's evaluations moved x and y; they go back to the cell's grid point.
+  // The rectangular kind's centre evaluations moved x and y; every kind leaves them at the
+  // cell's grid point.
   placeVariables(g, s.place(a, b));
 
   const GridSurface::Place centre = s.place(ac, bc);

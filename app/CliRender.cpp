@@ -12,12 +12,14 @@
 #include "io/PictureFiles.h"
 #include "io/SafeWrite.h"
 #include "io/VectorPicture.h"
-#include "render/DeferredCanvas.h"
 #include "render/Movie.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
 #include "render/Sweep.h"
 #include "render/View.h"
+#include "render/canvas/DeferredCanvas.h"
+#include "render/canvas/NullCanvas.h"
+#include "render/canvas/PictureText.h"
 
 #include <QGuiApplication>
 

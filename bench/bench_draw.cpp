@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // One Draw of a rectangular surface, a torus and a long space curve into the picture of an
 // 800 x 600 window.
-#include "render/DrawDriver.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
+#include "render/surfaces/DrawDriver.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,9 +4,9 @@
 #include "io/MovieGif.h"
 
 #include "io/SafeWrite.h"
-#include "render/Canvas.h"
 #include "render/Movie.h"
 #include "render/Program.h"
+#include "render/canvas/ImageCanvas.h"
 
 #include <QImage>
 

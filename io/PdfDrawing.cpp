@@ -4,6 +4,7 @@
 #include "io/PdfDrawing.h"
 
 #include "io/VectorNumbers.h"
+#include "render/canvas/PictureText.h"
 
 #include <zlib.h>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "io/Codec.h"
-#include "render/ShapeCanvas.h"
+#include "render/canvas/ShapeCanvas.h"
 
 #include <QImage>
 

@@ -3,6 +3,7 @@
 #include "io/SvgDrawing.h"
 
 #include "io/VectorNumbers.h"
+#include "render/canvas/PictureText.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -6,7 +6,8 @@
 #include "io/PdfDrawing.h"
 #include "io/SafeWrite.h"
 #include "io/SvgDrawing.h"
-#include "render/PainterCanvas.h"
+#include "render/canvas/ImageCanvas.h"
+#include "render/canvas/PainterCanvas.h"
 
 #include <QBuffer>
 #include <QDateTime>

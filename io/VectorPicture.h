@@ -6,7 +6,7 @@
 #include "io/Codec.h"
 #include "io/GraphImage.h"
 #include "io/PictureNames.h"
-#include "render/PictureRecorder.h"
+#include "render/canvas/PictureRecorder.h"
 
 #include <QImage>
 

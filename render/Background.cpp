@@ -2,7 +2,7 @@
 // The exact-pixel background replacement.
 #include "render/Background.h"
 
-#include "render/Canvas.h"
+#include "render/canvas/Canvas.h"
 
 #include <algorithm>
 #include <array>

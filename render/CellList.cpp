@@ -11,8 +11,6 @@
 #include <utility>
 #include <vector>
 
-Program::Program() : CellList(CellListCapacity + 1) {}
-
 void ensureCellSlots(Program& p, std::size_t count) {
   if (p.CellList.size() < count + 1) p.CellList.resize(count + 1);
 }

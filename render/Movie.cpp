@@ -4,11 +4,11 @@
 
 #include "graph/NumberField.h"
 #include "render/CellList.h"
-#include "render/DrawDriver.h"
-#include "render/Canvas.h"
 #include "render/Primitives.h"
 #include "render/Program.h"
 #include "render/Rounding.h"
+#include "render/canvas/ImageCanvas.h"
+#include "render/surfaces/DrawDriver.h"
 
 #include <algorithm>
 #include <cmath>

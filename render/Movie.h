@@ -3,8 +3,8 @@
 // and replayed.
 #pragma once
 
-#include "render/Canvas.h"
 #include "render/CellList.h"
+#include "render/canvas/Canvas.h"
 
 #include <QImage>
 

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "graph/Session.h"
-#include "render/Canvas.h"
 #include "render/CellList.h"
-#include "render/PictureRecorder.h"
 #include "render/View.h"
+#include "render/canvas/ImageCanvas.h"
+#include "render/canvas/PictureRecorder.h"
 
 #include <QImage>
 

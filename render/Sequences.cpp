@@ -7,8 +7,8 @@
 #include "render/Additions.h"
 #include "render/Axes.h"
 #include "render/Contours.h"
-#include "render/DrawDriver.h"
 #include "render/Primitives.h"
+#include "render/surfaces/DrawDriver.h"
 
 #include <algorithm>
 

@@ -5,9 +5,10 @@
 
 #include "graph/Samples.h"
 #include "io/GraphImage.h"
-#include "render/PainterCanvas.h"
 #include "render/Sequences.h"
 #include "render/View.h"
+#include "render/canvas/ImageCanvas.h"
+#include "render/canvas/PainterCanvas.h"
 
 #include <QFile>
 #include <QProcess>

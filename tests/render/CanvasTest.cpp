@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The picture canvas: the line rule, polygons, far-off coordinates, text; the primitives.
 #include "TestSupport.h"
-#include "render/LinePixels.h"
 #include "render/Primitives.h"
+#include "render/canvas/ImageCanvas.h"
+#include "render/canvas/LinePixels.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,8 @@
 // The cylindrical renderer: cell counts and the 0.01 tolerance, the corner test without
 // margin, the axis r = 0, cut holes, degenerate domains, cancelling, failures and the listing.
 #include "TestSupport.h"
-#include "render/CylSurface.h"
-#include "render/RectSurface.h"
-#include "render/SurfaceCells.h"
+#include "render/surfaces/CylSurface.h"
+#include "render/surfaces/SurfaceCells.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The deferred canvas paints on its own thread exactly what drawing straight would paint.
 #include "TestSupport.h"
-#include "render/DeferredCanvas.h"
+#include "render/canvas/DeferredCanvas.h"
+#include "render/canvas/ImageCanvas.h"
+#include "render/canvas/PictureText.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // frames, a cancelled first frame, and replaying in order without reading past a frame.
 #include "TestSupport.h"
 
-#include "render/DrawDriver.h"
 #include "render/Movie.h"
+#include "render/surfaces/DrawDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,9 @@
 // The rectangular renderer: cell counts, traversal order per quadrant, the cell test,
 // cancelling, failures, degenerate domains and the listing.
 #include "TestSupport.h"
-#include "render/DrawDriver.h"
-#include "render/RectSurface.h"
+#include "render/surfaces/DrawDriver.h"
+#include "render/surfaces/RectSurface.h"
+#include "render/surfaces/SurfaceCells.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // the failure rules, pauses, the bound on the number of points and the listing.
 #include "TestSupport.h"
 #include "graph/Corrections.h"
-#include "render/SpaceCurve.h"
+#include "render/surfaces/SpaceCurve.h"
 
 #include <gtest/gtest.h>
 

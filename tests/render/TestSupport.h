@@ -3,9 +3,9 @@
 // records the primitives, and a host that counts and can press "Cancel Draw".
 #pragma once
 
-#include "render/DrawDriver.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
+#include "render/surfaces/DrawDriver.h"
 
 #include <cstdint>
 #include <string>

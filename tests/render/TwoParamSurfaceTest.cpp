@@ -3,8 +3,8 @@
 // position, the vanishing normal at a pole, cut holes, degenerate and extreme domains,
 // cancelling, failures and the listing.
 #include "TestSupport.h"
-#include "render/SurfaceCells.h"
-#include "render/TwoParamSurface.h"
+#include "render/surfaces/SurfaceCells.h"
+#include "render/surfaces/TwoParamSurface.h"
 
 #include <gtest/gtest.h>
 

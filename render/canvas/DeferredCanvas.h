@@ -3,8 +3,8 @@
 // of its own.
 #pragma once
 
-#include "render/Canvas.h"
-#include "render/CanvasCall.h"
+#include "render/canvas/Canvas.h"
+#include "render/canvas/CanvasCall.h"
 
 #include <condition_variable>
 #include <cstddef>

@@ -3,7 +3,7 @@
 // pictures (SVG, PDF) are painted through it.
 #pragma once
 
-#include "render/ShapeCanvas.h"
+#include "render/canvas/ShapeCanvas.h"
 
 #include <QPainter>
 

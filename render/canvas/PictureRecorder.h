@@ -3,8 +3,8 @@
 // up the picture, so that the picture can be drawn once more on another canvas.
 #pragma once
 
-#include "render/Canvas.h"
-#include "render/CanvasCall.h"
+#include "render/canvas/Canvas.h"
+#include "render/canvas/CanvasCall.h"
 
 #include <QImage>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Dispatch on the graph kind.
-#include "render/DrawDriver.h"
+#include "render/surfaces/DrawDriver.h"
 
-#include "render/CylSurface.h"
 #include "render/Program.h"
-#include "render/RectSurface.h"
-#include "render/SpaceCurve.h"
-#include "render/TwoParamSurface.h"
+#include "render/surfaces/CylSurface.h"
+#include "render/surfaces/RectSurface.h"
+#include "render/surfaces/SpaceCurve.h"
+#include "render/surfaces/TwoParamSurface.h"
 
 void DrawDriver(Program& p) {
   p.Values.clear();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Space curves: the zero-length first segment, the failure rule (only Z ends the curve), the
 // pauses and the listing of t, x, y, z.
-#include "render/SpaceCurve.h"
+#include "render/surfaces/SpaceCurve.h"
 
 #include "graph/Corrections.h"
 #include "graph/Format.h"

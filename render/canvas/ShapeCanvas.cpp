@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The canvas operations as shapes: where each shape goes, clipped near the picture.
-#include "render/ShapeCanvas.h"
+#include "render/canvas/ShapeCanvas.h"
 
 #include "render/Rounding.h"
+#include "render/canvas/PictureText.h"
 
 #include <QFontMetrics>
 
@@ -14,10 +15,6 @@ namespace {
 
 // Enough room around the picture that no clipped edge comes near it.
 constexpr double ClipMargin = 4096;
-
-QString toQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool allInside(const QPolygonF& polygon, const QRectF& bounds) {
   return std::all_of(polygon.begin(), polygon.end(),
@@ -152,7 +149,7 @@ void ShapeCanvas::polygon(std::span<const Pixel> points) {
 }
 
 void ShapeCanvas::textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) {
-  const QString s = toQString(text);
+  const QString s = pictureString(text);
   const auto place = placePictureText(QFontMetrics(PictureFont()), x, y, letterShift, s, m_size);
   if (!place) return;
   paintRect(place->box, m_brush);
@@ -160,5 +157,5 @@ void ShapeCanvas::textOut(std::int32_t x, std::int32_t y, int letterShift, std::
 }
 
 int ShapeCanvas::textWidth(std::string_view text) {
-  return QFontMetrics(PictureFont()).horizontalAdvance(toQString(text));
+  return QFontMetrics(PictureFont()).horizontalAdvance(pictureString(text));
 }

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The canvas over a QImage: direct pixel writes for lines and polygons, QPainter for text.
-#include "render/Canvas.h"
+#include "render/canvas/ImageCanvas.h"
 
-#include "render/Rounding.h"
+#include "render/canvas/LinePixels.h"
+#include "render/canvas/PictureText.h"
 
-#include <QFont>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QString>
 
@@ -15,24 +14,6 @@
 #include <vector>
 
 namespace {
-
-bool haveGuiApplication() {
-  return qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-}
-
-// The picture box's font: the main window's Times New Roman of 15 pixels, without
-// antialiasing so that the letters have exactly the font colour.
-QFont pictureFont() {
-  QFont font(QStringLiteral("Times New Roman"));
-  font.setStyleHint(QFont::Serif);
-  font.setPixelSize(15);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
-
-QString toQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Crossings of the scan line through pixel centres of row y with the polygon's edges.
 void edgeCrossings(std::span<const Pixel> points, double yc, std::vector<double>& xs) {
@@ -107,34 +88,10 @@ void ImageCanvas::polygon(std::span<const Pixel> points) {
   }
 }
 
-QFont PictureFont() {
-  return pictureFont();
-}
-
-void PreparePictureFont() {
-  if (haveGuiApplication())
-    (void)QFontMetrics(pictureFont()).horizontalAdvance(QStringLiteral("M"));
-}
-
-std::optional<PictureTextBox> placePictureText(const QFontMetrics& metrics, std::int32_t x,
-                                               std::int32_t y, int letterShift, const QString& text,
-                                               QSize picture) {
-  if (letterShift != 0) {
-    x = clampToInt32(std::int64_t{x} +
-                     std::int64_t{letterShift} * metrics.horizontalAdvance(QStringLiteral("M")));
-  }
-  const int w = metrics.horizontalAdvance(text), h = metrics.height();
-  if (x >= picture.width() || y >= picture.height() || std::int64_t{x} + w <= 0 ||
-      std::int64_t{y} + h <= 0) {
-    return std::nullopt;
-  }
-  return PictureTextBox{QRect(x, y, w, h), y + metrics.ascent()};
-}
-
 void ImageCanvas::textOut(std::int32_t x, std::int32_t y, int letterShift, std::string_view text) {
-  if (m_image.isNull() || !haveGuiApplication()) return;
-  const QFont font = pictureFont();
-  const QString s = toQString(text);
+  if (m_image.isNull() || !pictureTextAvailable()) return;
+  const QFont font = PictureFont();
+  const QString s = pictureString(text);
   const auto place = placePictureText(QFontMetrics(font), x, y, letterShift, s, m_image.size());
   if (!place) return;
   QPainter painter(&m_image);
@@ -145,8 +102,8 @@ void ImageCanvas::textOut(std::int32_t x, std::int32_t y, int letterShift, std::
 }
 
 int ImageCanvas::textWidth(std::string_view text) {
-  if (!haveGuiApplication()) return 0;
-  return QFontMetrics(pictureFont()).horizontalAdvance(toQString(text));
+  if (!pictureTextAvailable()) return 0;
+  return QFontMetrics(PictureFont()).horizontalAdvance(pictureString(text));
 }
 
 Color ImageCanvas::pixel(std::int32_t x, std::int32_t y) {

@@ -2,7 +2,7 @@
 // The canvas that turns drawing operations into shapes for a vector drawing to paint.
 #pragma once
 
-#include "render/Canvas.h"
+#include "render/canvas/Canvas.h"
 
 #include <QPolygonF>
 #include <QRectF>

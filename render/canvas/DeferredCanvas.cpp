@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The kept drawing operations and the thread that paints them.
-#include "render/DeferredCanvas.h"
+#include "render/canvas/DeferredCanvas.h"
 
 DeferredCanvas::DeferredCanvas(Canvas& target, std::function<void()> prepare)
     : m_target(target), m_painter([this, prepare = std::move(prepare)] { run(prepare); }) {}

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The record of the picture's drawing operations and its replay.
-#include "render/PictureRecorder.h"
+#include "render/canvas/PictureRecorder.h"
 
 void PictureRecorder::setRecording(bool on) {
   m_recording = on;

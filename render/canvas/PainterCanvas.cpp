@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The canvas that draws shapes and text through a QPainter.
-#include "render/PainterCanvas.h"
+#include "render/canvas/PainterCanvas.h"
+
+#include "render/canvas/PictureText.h"
 
 namespace {
 

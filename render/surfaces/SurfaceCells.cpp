@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: MIT
+// The shared steps of the surface renderers, and the cell, degenerate curve and listing of the
+// surfaces z = f(a, b).
+#include "render/surfaces/SurfaceCells.h"
+
+#include "graph/Format.h"
+#include "graph/Sampling.h"
+#include "render/Primitives.h"
+#include "render/Rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// (XCurves + 1)·(YCurves + 1) for the largest counts the curves dialog keeps, 80 each way.
+constexpr std::int64_t MaxBlankSlots = 81 * 81;
+
+// The step of the forward differences that give a cell's slopes.
+constexpr double DerivStep = 0.001;
+
+double cellStep(double min, double max, double curves) {
+  return min != max ? (max - min) / curves : 0;
+}
+
+// The kind's x and y follow the grid point (a, b), for functions that read them.
+void placeVariables(GraphState& g, GridSurface::Place at) {
+  g.VarX = at.x;
+  g.VarY = at.y;
+}
+
+// The point (a, b) of the surface, projected; f is evaluated there once more.
+Pixel projectOnSurface(Program& p, const GridSurface& s, double a, double b) {
+  const double z = s.value(p, a, b);
+  const GridSurface::Place at = s.place(a, b);
+  return ProjectPoint(p.view, at.x, at.y, z);
+}
+
+// Tests every corner before anything is projected, so that a cell with one invalid corner
+// costs no more evaluations than it needs.
+CellResult testCorners(Program& p, const GridSurface& s, const GridCell& c) {
+  const GraphState& g = p.graph;
+  for (int i = 0; i < 4; ++i) {
+    const double z = s.value(p, c.a[i], c.b[i]);
+    if (g.EvalFailed) return CellResult::Stop;
+    if (z < g.AxisZMin - s.zMargin || z > g.AxisZMax + s.zMargin || std::isnan(z)) {
+      p.engine.MathError = true;
+    }
+    if (p.engine.MathError) return CellResult::Skipped;
+  }
+  return CellResult::Ready;
+}
+
+} // namespace
+
+std::vector<double> gridValues(double start, double step, bool upward, double bound) {
+  std::vector<double> values;
+  if (!(step >= 0)) return values;
+  double v = start;
+  while ((upward ? v <= bound : v >= bound) && values.size() < MaxGridSteps) {
+    values.push_back(v);
+    if (step == 0 || !advance(v, upward ? step : -step)) break;
+  }
+  return values;
+}
+
+EyePoint eyePointOf(const GraphState& g) {
+  const double ex = g.Rho * std::sin(g.Phi) * std::cos(g.Theta);
+  const double ey = g.Rho * std::sin(g.Phi) * std::sin(g.Theta);
+  const double ez = g.Rho * std::cos(g.Phi);
+  return {ex, ey, ez, std::sqrt(ex * ex + ey * ey + ez * ez)};
+}
+
+double distanceFromEye(const EyePoint& e, double x, double y, double z) {
+  return std::sqrt((x - e.x) * (x - e.x) + (y - e.y) * (y - e.y) + (z - e.z) * (z - e.z));
+}
+
+Color slopeColor(const GraphState& g, const EyePoint& e, Slopes slopes) {
+  const double fx = slopes.a, fy = slopes.b;
+  const bool upper = e.x * fx + e.y * fy <= e.z;
+  if (!g.ShadingOn) return upper ? g.AboveColor : g.UnderColor;
+  const double n = std::sqrt(fx * fx + fy * fy + 1);
+  Color out = 0;
+  if (upper) {
+    ShadeColor(g.AboveColor, out, (e.z - e.x * fx - e.y * fy) / (n * e.length));
+  } else {
+    // The y term's sign differs from the upper side's formula; the under side's tones
+    // depend on it.
+    const double c = (e.x * fx - e.y * fy - e.z) / (n * e.length);
+    ShadeColor(g.UnderColor, out, std::sqrt(1 - c * c));
+  }
+  return out;
+}
+
+std::uint8_t gridPenStyle(const GraphState& g) {
+  return g.GridColor == clNone ? PenClear : PenSolid;
+}
+
+CellGrid cellGridOf(const GraphState& g, const GridDomain& d) {
+  return {d, cellStep(d.aMin, d.aMax, g.XCurves), cellStep(d.bMin, d.bMax, g.YCurves),
+          eyePointOf(g)};
+}
+
+std::vector<double> cellStarts(double min, double max, double step, double tolerance, bool upward) {
+  return upward ? gridValues(min, step, true, max - step + tolerance)
+                : gridValues(max, step, false, min + step - tolerance);
+}
+
+GridCell gridCell(double a, double b, double da, double db) {
+  const double a1 = a + da, b1 = b + db;
+  return {{a, a1, a1, a}, {b, b, b1, b1}, a + da / 2, b + db / 2};
+}
+
+bool startCell(Program& p) {
+  if (cancelRequested(p)) return false;
+  p.engine.MathError = false;
+  p.engine.SyntaxError = false;
+  p.graph.EvalFailed = false;
+  return true;
+}
+
+CellResult cutResult(const Program& p) {
+  return p.engine.CutFlag ? CellResult::Skipped : CellResult::Ready;
+}
+
+std::int64_t blankSlotCount(const GraphState& g) {
+  return std::clamp<std::int64_t>(roundToInt64((g.XCurves + 1) * (g.YCurves + 1)), 0,
+                                  MaxBlankSlots);
+}
+
+void prepareCellSlots(Program& p, std::size_t cells, BlankSlots blank) {
+  const std::int64_t count = blankSlotCount(p.graph);
+  ensureCellSlots(p, std::max(static_cast<std::size_t>(count), cells));
+  auto& list = p.CellList;
+  for (std::int64_t i = 1; i <= count; ++i) {
+    if (blank == BlankSlots::AboveColor) {
+      list[i] = CellRecord{{}, 0, p.graph.AboveColor, 0};
+    } else {
+      list[i] = list[0];
+      list[0].Corners = {};
+      list[0].Distance = 0;
+    }
+  }
+}
+
+void finishCell(Program& p, bool resetPen) {
+  if (resetPen) {
+    p.canvas->setPenColor(p.graph.GridColor);
+    p.canvas->setPenStyle(PenSolid);
+  }
+  p.engine.CutFlag = false;
+}
+
+CellGrid startSurface(Program& p, const GridSurface& s) {
+  p.canvas->setPenColor(p.graph.GridColor);
+  return cellGridOf(p.graph, s.domain(p.graph));
+}
+
+CellResult makeSurfaceCell(Program& p, const GridSurface& s, const EyePoint& eye, double a,
+                           double b, double da, double db, CellRecord& cell) {
+  GraphState& g = p.graph;
+  if (!startCell(p)) return CellResult::Stop;
+  placeVariables(g, s.place(a, b));
+
+  const GridCell c = gridCell(a, b, da, db);
+  if (const CellResult r = testCorners(p, s, c); r != CellResult::Ready) return r;
+  for (int i = 0; i < 4; ++i) {
+    cell.Corners[i] = projectOnSurface(p, s, c.a[i], c.b[i]);
+    if (g.EvalFailed) return CellResult::Stop;
+  }
+
+  // Each forward difference evaluates f at the centre again.
+  const double ac = c.aCentre, bc = c.bCentre;
+  const double zc = s.value(p, ac, bc);
+  const double zAlongA = s.value(p, ac + DerivStep, bc);
+  const double fa = (zAlongA - s.value(p, ac, bc)) / DerivStep;
+  const double zAlongB = s.value(p, ac, bc + DerivStep);
+  const double fb = (zAlongB - s.value(p, ac, bc)) / DerivStep;
+  // The rectangular kind's centre evaluations moved x and y; every kind leaves them at the
+  // cell's grid point.
+  placeVariables(g, s.place(a, b));
+
+  const GridSurface::Place centre = s.place(ac, bc);
+  cell.PenStyle = gridPenStyle(g);
+  cell.FillColor = slopeColor(g, eye, s.slopes(ac, bc, {fa, fb}));
+  cell.Distance = distanceFromEye(eye, centre.x, centre.y, zc);
+  return cutResult(p);
+}
+
+bool drawIfDegenerate(Program& p, const GridSurface& s, const CellGrid& grid) {
+  if (!grid.degenerate()) return false;
+  const GraphState& g = p.graph;
+  const GridDomain& d = grid.domain;
+  if (grid.da == 0 && grid.db == 0) {
+    listSurface(p, s, grid);
+    return true;
+  }
+  if (s.keepsOldFailure) p.graph.EvalFailed = false;
+  const bool alongB = grid.da == 0;
+  const double step = alongB ? grid.db : grid.da;
+  const auto at = [&](double v) {
+    return alongB ? projectOnSurface(p, s, d.aMin, v) : projectOnSurface(p, s, v, d.bMin);
+  };
+  for (const double v :
+       gridValues(alongB ? d.bMin : d.aMin, step, true, alongB ? d.bMax : d.aMax)) {
+    const Pixel from = at(v);
+    if (g.EvalFailed) return true;
+    p.canvas->moveTo(from.x, from.y);
+    const Pixel to = at(v + step);
+    if (g.EvalFailed) return true;
+    p.canvas->lineTo(to.x, to.y);
+  }
+  listSurface(p, s, grid);
+  return true;
+}
+
+void listSurface(Program& p, const GridSurface& s, const CellGrid& grid) {
+  listGrid(p, grid, [&](double a, double b) {
+    const double z = s.value(p, a, b);
+    if (!p.engine.MathError) p.Values.push_back(formatSurfaceLine(a, s.listed(b), z));
+  });
+}
+
+void drawGatheredSurface(Program& p, const GridSurface& s) {
+  const CellGrid grid = startSurface(p, s);
+  if (drawIfDegenerate(p, s, grid)) return;
+  const GridDomain& d = grid.domain;
+  const auto as = cellStarts(d.aMin, d.aMax, grid.da, s.cellTolerance);
+  const auto bs = cellStarts(d.bMin, d.bMax, grid.db, s.cellTolerance);
+  prepareCellSlots(p, as.size() * bs.size(), BlankSlots::AboveColor);
+  const auto make = [&](double a, double b, CellRecord& cell) {
+    return makeSurfaceCell(p, s, grid.eye, a, b, grid.da, grid.db, cell);
+  };
+  if (gatherCells(p, as, bs, s.resetsPen, make)) listSurface(p, s, grid);
+}

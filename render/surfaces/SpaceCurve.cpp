@@ -9,6 +9,8 @@
 #include "render/Primitives.h"
 #include "render/Program.h"
 
+#include <algorithm>
+
 namespace {
 
 struct CurvePoint {
@@ -56,6 +58,14 @@ void listValues(Program& p) {
 
 } // namespace
 
+std::int64_t CurveSegmentsPerPause(const GraphState& g) {
+  constexpr std::int64_t Pauses = CurvePauseBudgetMs / CurveSegmentPauseMs;
+  const double span = (g.TMax - g.TMin) / g.TStep;
+  if (!(g.TStep > 0) || !(span > 0)) return 1;
+  const auto points = static_cast<std::int64_t>(std::min(span, MaxCurveSteps)) + 1;
+  return std::max<std::int64_t>(1, (points + Pauses - 1) / Pauses);
+}
+
 void DrawSpaceCurve(Program& p) {
   GraphState& g = p.graph;
   p.canvas->setPenColor(g.PenColor);
@@ -64,13 +74,15 @@ void DrawSpaceCurve(Program& p) {
   StartCurveAt(p, start.x, start.y, start.z);
   if (g.EvalFailed) return;
 
-  std::int64_t pausedMs = 0;
+  std::int64_t pausedMs = 0, sincePause = 0;
+  const std::int64_t perPause = CurveSegmentsPerPause(g);
   const bool drawn = forEachT(p, [&] {
     if (cancelRequested(p)) return false;
     const CurvePoint at = pointAtT(p);
     ContinueCurveTo(p, at.x, at.y, at.z);
     if (g.EvalFailed) return false;
-    if (!g.Rotating && p.CurvePauses && pausedMs < CurvePauseBudgetMs) {
+    if (!g.Rotating && p.CurvePauses && pausedMs < CurvePauseBudgetMs && ++sincePause == perPause) {
+      sincePause = 0;
       Pause(*p.host, CurveSegmentPauseMs);
       pausedMs += CurveSegmentPauseMs;
     }

@@ -6,10 +6,16 @@
 
 struct Program;
 
-// The pause after each segment while the window draws a curve (not while a rotation
-// redraws), and the most the pauses of one curve add up to: a curve of many thousand
-// points still grows visibly but is done in seconds, not hours.
+// The pause while the window draws a curve (not while a rotation redraws), and the most the
+// pauses of one curve add up to. A short curve pauses after every segment; a longer one grows
+// in larger steps, a pause after every so many segments, so that the growing of any curve
+// takes at most the budget.
 inline constexpr std::int32_t CurveSegmentPauseMs = 20;
-inline constexpr std::int64_t CurvePauseBudgetMs = 10'000;
+inline constexpr std::int64_t CurvePauseBudgetMs = 2'000;
+
+struct GraphState;
+// How many segments the curve draws between two pauses: 1 for a curve of up to
+// CurvePauseBudgetMs / CurveSegmentPauseMs points, more for a longer one.
+std::int64_t CurveSegmentsPerPause(const GraphState& g);
 
 void DrawSpaceCurve(Program& p);

@@ -120,8 +120,8 @@ TEST(CurvePauses, WindowPausesUnlessRotatingWithinABudget) {
       {true, false, 5, 51 * 21},
       {true, true, 5, 0},
       {false, false, 5, 0},
-      // 1001 segments: the pauses stop once they add up to the budget of 10 seconds.
-      {true, false, 100, 500 * 21},
+      // 1001 points: a pause after every 11 segments, 91 in all, within the budget of 2 s.
+      {true, false, 100, 91 * 21},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.pauses << c.rotating << " " << c.tMax);
@@ -131,6 +131,24 @@ TEST(CurvePauses, WindowPausesUnlessRotatingWithinABudget) {
     f.p.graph.TMax = c.tMax;
     f.draw();
     EXPECT_EQ(f.host.tickReads, c.reads);
+  }
+}
+
+// Whatever the curve's length, its pauses add up to at most the budget: longer curves grow in
+// larger steps.
+TEST(CurvePauses, AnyCurveGrowsWithinTheBudget) {
+  const struct {
+    double tMin, tMax, step;
+    std::int64_t perPause;
+  } cases[] = {{0, 5, 0.1, 1},       {0, 9.9, 0.1, 1}, {0, 10, 0.1, 2}, {0, 100, 0.1, 11},
+               {0, 1e5, 0.1, 10001}, {5, 0, 0.1, 1},   {0, 5, 0, 1},    {0, 5, -1, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.tMin << ".." << c.tMax << " by " << c.step);
+    GraphState g;
+    g.TMin = c.tMin, g.TMax = c.tMax, g.TStep = c.step;
+    EXPECT_EQ(CurveSegmentsPerPause(g), c.perPause);
+    const double points = c.step > 0 ? std::max(0.0, (c.tMax - c.tMin) / c.step) + 1 : 1;
+    EXPECT_LE(points / CurveSegmentsPerPause(g) * CurveSegmentPauseMs, 2000 + 20);
   }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // One redraw for a rotation step, in process, into the picture of an 800 x 600 window: the
 // work of each frame while the graph is dragged round.
+#include "Torus.h"
 #include "graph/Samples.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
@@ -8,16 +9,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// A torus of kind 4 over -pi..pi in u and v.
-void chooseTorus(Program& p) {
-  GraphState& g = p.graph;
-  g.UMin = g.VMin = -GraphState::Pi;
-  g.UMax = g.VMax = GraphState::Pi;
-  g.FunctionTextX = "(2-Cos(v))*Cos(u)";
-  g.FunctionTextY = "(2-Cos(v))*Sin(u)";
-  g.FunctionTextZ = "Sin(v)";
-}
 
 // The program has drawn the graph once, as the window has before a drag starts; every
 // iteration then turns the eye by one step and redraws, as a drag frame does.

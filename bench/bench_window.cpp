@@ -2,6 +2,7 @@
 // The window's commands as a user gives them, on the offscreen platform: Draw, one rotation
 // step, Movie › Create of 32 frames and a parameter sweep of 32 frames, each through the handler
 // its menu item or button calls and up to the last repaint of the picture.
+#include "Torus.h"
 #include "graph/Samples.h"
 #include "render/Program.h"
 #include "ui/Forms.h"
@@ -45,23 +46,15 @@ struct Window {
   }
 };
 
-void chooseTorus(Program& p) {
-  GraphState& g = p.graph;
-  g.UMin = g.VMin = -GraphState::Pi;
-  g.UMax = g.VMax = GraphState::Pi;
-  g.FunctionTextX = "(2-Cos(v))*Cos(u)";
-  g.FunctionTextY = "(2-Cos(v))*Sin(u)";
-  g.FunctionTextZ = "Sin(v)";
-  g.FunctionReady = true;
-}
-
 // Kind 1 and 2 draw their sample 1, kind 4 the torus, at 80 x 80 curves.
 std::unique_ptr<Window> windowWithGraph(int kind) {
   auto window = std::make_unique<Window>(kind);
-  if (kind == 4)
+  if (kind == 4) {
     chooseTorus(window->p);
-  else
+    window->p.graph.FunctionReady = true;
+  } else {
     ChooseSample(window->p, char('0' + kind), 1);
+  }
   window->p.graph.XCurves = window->p.graph.YCurves = 80;
   window->p.graph.MovieFrameCount = 32;
   window->trigger("Draw1");

@@ -44,6 +44,17 @@ protected:
     item("Draw1").trigger();
     return p.Picture.copy();
   }
+  // Kind 1 drawn with the clock as its host; the polls of one whole Draw.
+  int drawOnClock(ClockHost& clock) {
+    clock.setBeforeEvents([this] { window().pollRepaint(); });
+    p.host = &clock;
+    choose(1);
+    g().FunctionText = "x*y";
+    item("Draw1").trigger();
+    clock.polls = 0;
+    item("Draw1").trigger();
+    return clock.polls;
+  }
   int fullDrawPolls() {
     drawFunction("x*y");
     return host.polls;
@@ -195,14 +206,7 @@ private:
 // instead of each being abandoned for the next move.
 TEST_F(LiveViewTest, ASteadyDragOverSlowFramesNeverStarves) {
   ClockHost clock;
-  clock.setBeforeEvents([this] { window().pollRepaint(); });
-  p.host = &clock;
-  choose(1);
-  g().FunctionText = "x*y";
-  item("Draw1").trigger();
-  clock.polls = 0;
-  item("Draw1").trigger();
-  const int full = clock.polls;
+  const int full = drawOnClock(clock);
   SteadyDrag drag(clock, full, 30, 1000.0 / 120, 100);
   press({100, 100});
   clock.onPoll = [&](int) { drag.poll(p, [&](int k) { moveTo({110 + k, 100}); }); };
@@ -219,14 +223,7 @@ TEST_F(LiveViewTest, ASteadyDragOverSlowFramesNeverStarves) {
 // the clock standing still, every fourth frame is still finished and shown.
 TEST_F(LiveViewTest, AtMostThreeFramesInARowAreAbandoned) {
   ClockHost clock;
-  clock.setBeforeEvents([this] { window().pollRepaint(); });
-  p.host = &clock;
-  choose(1);
-  g().FunctionText = "x*y";
-  item("Draw1").trigger();
-  clock.polls = 0;
-  item("Draw1").trigger();
-  const int full = clock.polls;
+  const int full = drawOnClock(clock);
   press({100, 100});
   clock.onPoll = [&](int n) { clock.clock += n == 1 ? 10 : 0; };
   moveTo({105, 100}); // a quick frame of 10 ms

@@ -7,6 +7,7 @@
 #include "render/Program.h"
 #include "ui/Forms.h"
 #include "ui/MainMenu.h"
+#include "ui/SweepDlg.h"
 #include "ui/WindowHost.h"
 #include "ui/mainwindow/KelvoScrn1.h"
 #include "ui/mainwindow/RotationPanel.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -31,7 +33,15 @@ struct Window {
   explicit Window(int kind) {
     p.host = &host;
     forms.maximized = false;
-    forms.modalRunner = [](QDialog&) { return int(QDialog::Accepted); };
+    // The sweep dialog asks for a over -5..5 in 32 frames; every other box is answered with OK.
+    forms.modalRunner = [this](QDialog& dialog) {
+      if (&dialog == forms.sweepDlg.get()) {
+        forms.sweepDlg->FromEdit->setText("-5");
+        forms.sweepDlg->ToEdit->setText("5");
+        forms.sweepDlg->FramesEdit->setText("32");
+      }
+      return int(QDialog::Accepted);
+    };
     host.setBeforeEvents([this] { forms.kelvoScrn1->pollRepaint(); });
     forms.mainMenu->button(kind)->click();
     forms.kelvoScrn1->resize(1000, 720);
@@ -81,6 +91,12 @@ void createMovie(benchmark::State& state) {
   for (auto _ : state) window->trigger("Create1");
 }
 BENCHMARK(createMovie)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
+
+void sweepParameter(benchmark::State& state) {
+  auto window = windowWithGraph(int(state.range(0)));
+  for (auto _ : state) window->trigger("AnimateParameter1");
+}
+BENCHMARK(sweepParameter)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -260,6 +260,13 @@ Movie > Create: turns the eye once round
    and the speed; "Save Movie as Animated
    GIF..." writes the movie as a GIF file
    that plays in a loop.
+Movie > Animate Parameter: a movie in
+   which the eye stays still and one of a
+   to f steps from a start to an end
+   value; each frame is the picture a
+   Draw makes at that value. Play and the
+   animated GIF show it like any movie,
+   and the parameter keeps its value.
 Samples: the example functions of the
    current kind of graph.
 Help: this window.

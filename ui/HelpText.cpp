@@ -221,6 +221,10 @@ Edit > Copy Graph: puts the picture on the
 Edit > Surface Colors: the colours of the
    upper and the lower side of a surface
    and of its grid, and shading on or off.
+   Where a 2-parameter surface has no
+   normal (a pole, or points a domain error
+   puts in one place) it is drawn flat, in
+   its colour without shading.
    White works as an eraser: a surface
    drawn in white wipes out what it
    covers.

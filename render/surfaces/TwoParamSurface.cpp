@@ -62,17 +62,18 @@ bool tangents(Program& p, const Vec& centre, double uc, double vc, Vec& tu, Vec&
   return true;
 }
 
-// The colour from the normal's side towards the eye position seen from the origin; false when
-// shading meets a vanishing normal.
-bool colourCell(const Program& p, const EyePoint& eye, const Vec& tu, const Vec& tv,
+// The colour from the normal's side towards the eye position seen from the origin. Where the
+// normal vanishes (a point where the parametrisation folds or the domain errors put every corner
+// in one place) there is no angle to shade by: the cell is coloured as without shading, and the
+// draw goes on instead of ending with nothing painted.
+void colourCell(const Program& p, const EyePoint& eye, const Vec& tu, const Vec& tv,
                 CellRecord& cell) {
   const GraphState& g = p.graph;
   const Vec n{tu.y * tv.z - tv.y * tu.z, tv.x * tu.z - tu.x * tv.z, tu.x * tv.y - tv.x * tu.y};
   const double side = n.x * eye.x + n.y * eye.y + n.z * eye.z;
   cell.PenStyle = gridPenStyle(g);
-  if (g.ShadingOn) {
-    const double d = eye.length * std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
-    if (d == 0) return false;
+  const double d = eye.length * std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
+  if (g.ShadingOn && d != 0) {
     // |side/d| is -side/d on the above side; a normal too large for a double gives no
     // number, which shades as 0 rather than reach the colour conversion.
     const double ratio = std::fabs(side / d);
@@ -82,7 +83,6 @@ bool colourCell(const Program& p, const EyePoint& eye, const Vec& tu, const Vec&
     cell.FillColor = side >= 0 ? g.UnderColor : g.AboveColor;
   }
   if (p.engine.CutFlag) cell.FillColor = g.BackgroundColor;
-  return true;
 }
 
 // A cell that met a cut is made all the same (slot 0 keeps it) but not gathered.
@@ -102,7 +102,7 @@ CellResult makeCell(Program& p, const CellGrid& grid, double u, double v, CellRe
   if (!grid.degenerate()) {
     Vec tu, tv;
     if (!tangents(p, centre, c.aCentre, c.bCentre, tu, tv)) return CellResult::Stop;
-    if (!colourCell(p, grid.eye, tu, tv, cell)) return CellResult::Stop;
+    colourCell(p, grid.eye, tu, tv, cell);
   }
   return cutResult(p);
 }

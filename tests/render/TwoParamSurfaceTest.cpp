@@ -88,9 +88,9 @@ TEST(PatchSide, NormalAgainstTheEyePosition) {
 }
 
 // A sphere whose pole (u = 0) is the centre of the second column of cells: there both
-// tangents along v vanish. Shaded, the draw ends before painting; unshaded it is drawn, the
-// pole cells in the under colour.
-TEST(PatchPole, VanishingNormalEndsOnlyAShadedDraw) {
+// tangents along v vanish. Shaded or not the whole sphere is drawn and listed; the pole cells
+// have no angle to shade by and take the under colour as without shading.
+TEST(PatchPole, AVanishingNormalIsDrawnFlat) {
   for (const bool shading : {true, false}) {
     SCOPED_TRACE(shading);
     Patch f;
@@ -100,18 +100,29 @@ TEST(PatchPole, VanishingNormalEndsOnlyAShadedDraw) {
     f.p.graph.ShadingOn = shading;
     f.draw();
     EXPECT_FALSE(f.p.graph.EvalFailed);
-    if (shading) {
-      EXPECT_TRUE(f.cells().empty());
-      EXPECT_TRUE(f.p.Values.empty());
-      EXPECT_EQ(f.host.polls, 16); // the first column and the first pole cell
-    } else {
-      EXPECT_EQ(f.cells().size(), 45u);
-      EXPECT_EQ(f.p.Values.size(), 4u * 16u);
-      int under = 0;
-      for (const auto& b : f.canvas.only(Recorded::Brush)) under += b.value == clYellow;
-      EXPECT_GE(under, 15);
-    }
+    EXPECT_EQ(f.cells().size(), 45u);
+    EXPECT_EQ(f.p.Values.size(), 4u * 16u);
+    int under = 0;
+    for (const auto& b : f.canvas.only(Recorded::Brush)) under += b.value == clYellow;
+    EXPECT_GE(under, 15);
   }
+}
+
+// x = sqrt(u)cos(v), y = sqrt(u)sin(v), z = u over u from -1 to 1: for u < 0 the domain errors
+// put x and y at 0, so those cells have no normal. The half where u > 0 is still drawn shaded
+// and every point is listed.
+TEST(PatchPole, DomainErrorsThatCollapseCellsStillDraw) {
+  Patch f;
+  f.functions("sqrt(u)*cos(v)", "sqrt(u)*sin(v)", "u");
+  f.p.graph.UMin = -1, f.p.graph.UMax = 1, f.p.graph.XCurves = 10;
+  f.p.graph.VMin = 0, f.p.graph.VMax = 2 * Pi, f.p.graph.YCurves = 10;
+  f.draw();
+  EXPECT_EQ(f.cells().size(), 100u);
+  EXPECT_EQ(f.p.Values.size(), 11u * 11u);
+  int shaded = 0;
+  for (const auto& b : f.canvas.only(Recorded::Brush))
+    shaded += b.value != clYellow && b.value != f.p.graph.AboveColor;
+  EXPECT_GT(shaded, 30);
 }
 
 TEST(PatchCut, CutCellsLeaveHoles) {

@@ -41,7 +41,7 @@ struct ParseEntry {
 };
 
 // The three rewriting steps (upper case, leading minus, minus rewriting); the full result,
-// before the cut to 120 characters.
+// before the check of its length.
 std::string PrepareText(std::string_view text);
 
 // The memory of kept texts and remembered outcomes, and the steps it keeps (KeptTexts.h).
@@ -50,7 +50,8 @@ struct KeptStep;
 
 class ExpressionEngine {
 public:
-  static constexpr std::size_t WorkTextLimit = 120;
+  // The longest prepared text that is evaluated; a longer one is a syntax error.
+  static constexpr std::size_t WorkTextLimit = 10'000;
   static constexpr int ParseStackSize = 20;
 
   // Evaluates text at the given variables. Clears SyntaxError and MathError first; the result
@@ -64,8 +65,8 @@ public:
   // function value afresh and leaving the kept tokens alone.
   double EvaluateUncached(std::string_view text, const ExpressionVariables& vars);
 
-  // The scanner, exposed for tests. LoadWorkText puts PrepareText's result, cut to 120
-  // characters, into WorkText.
+  // The scanner, exposed for tests. LoadWorkText puts PrepareText's result into WorkText, or
+  // one invalid character when it is longer than WorkTextLimit.
   void LoadWorkText(std::string_view text);
   Token ScanToken();
   bool TryFunctionName(std::string_view name);

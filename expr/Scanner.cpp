@@ -16,32 +16,73 @@ bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Output of the preparation into a fixed buffer that silently drops what does not fit.
+// Output of the preparation into a fixed buffer; what does not fit is dropped and noted.
 struct BoundedText {
   char* data;
   std::size_t capacity;
   std::size_t length = 0;
+  bool overflowed = false;
   void append(char c) {
-    if (length < capacity) data[length++] = c;
+    if (length < capacity)
+      data[length++] = c;
+    else
+      overflowed = true;
   }
   std::size_t size() const { return length; }
-  char back() const { return data[length - 1]; }
+  char lastNonBlank() const {
+    for (std::size_t i = length; i > 0; --i)
+      if (data[i - 1] != ' ') return data[i - 1];
+    return '(';
+  }
 };
+
+// Whether the literal's mantissa [begin, end) times ten to the exponent is below 1, judged by
+// where its first significant digit stands: enough to tell a literal too small for a double from
+// one too large.
+bool literalBelowOne(const char* begin, const char* end, int exponent) {
+  long long place = 0; // the decimal place of the first significant digit, 0 for the units
+  long long integerDigits = 0;
+  bool inFraction = false, significant = false;
+  for (const char* p = begin; p < end && !significant; ++p) {
+    if (*p == '.') {
+      inFraction = true;
+    } else if (*p != '0') {
+      significant = true;
+      if (inFraction) place = -(place + 1);
+    } else if (inFraction) {
+      ++place;
+    }
+  }
+  if (!significant) return true;
+  if (place == 0 && !inFraction) {
+    for (const char* p = begin; p < end && *p != '.'; ++p)
+      if (integerDigits > 0 || *p != '0') ++integerDigits;
+    place = integerDigits - 1;
+  }
+  return place + exponent < 0;
+}
 
 struct GrowingText {
   std::string text;
   void append(char c) { text.push_back(c); }
   std::size_t size() const { return text.size(); }
-  char back() const { return text.back(); }
+  char lastNonBlank() const {
+    const auto at = text.find_last_not_of(' ');
+    return at == std::string::npos ? '(' : text[at];
+  }
 };
 
-// Runs the three rewriting steps in one pass and stops once `limit` characters are written.
+// Runs the three rewriting steps in one pass and stops once more than `limit` characters would
+// be written.
 //
-// The minus rewriting reads the text as it is being rewritten, so the loop position i counts in
-// the rewritten text while the bound n is the length before the loop. Only the original
+// The minus rewriting examines every minus after the first character, reading the text as it
+// is being rewritten: the character before a minus is the one written last. Only the original
 // characters can trigger a rewrite: every inserted minus has "(" before it and "1" after it.
 // Writing left to right therefore gives the in-place result without moving the tail of the
-// text once per minus.
+// text once per minus. (A loop whose bound was the length before the rewriting, and which began
+// at the third character, left the minuses that earlier replacements pushed past that bound,
+// and one in second place, unrewritten, so that whether (-x^2) meant -x^2 depended on how many
+// minuses came before it.)
 template <class Out> void prepareInto(std::string_view text, std::size_t limit, Out& out) {
   if (text.empty()) return;
   static constexpr std::string_view leadingReplacement = "(-1)*";
@@ -53,16 +94,21 @@ template <class Out> void prepareInto(std::string_view text, std::size_t limit, 
     if (j < leadingReplacement.size()) return leadingReplacement[j];
     return upperCase(text[j - leadingReplacement.size() + 1]);
   };
-  const std::size_t n = stepTwoLength;
-  for (std::size_t j = 0; j < stepTwoLength && out.size() < limit; ++j) {
+  for (std::size_t j = 0; j < stepTwoLength && out.size() <= limit; ++j) {
     const char c = stepTwoChar(j);
-    const std::size_t position = out.size() + 1; // counted from 1 in the rewritten text
-    if (c != '-' || position < 3 || position + 1 > n) {
+    if (c != '-' || j == 0 || j + 1 == stepTwoLength) {
       out.append(c);
       continue;
     }
-    // position <= n - 1 and position >= j + 1, so the character after this one exists.
-    const char before = out.back();
+    // Blanks do not count: a minus with nothing but blanks before it opens the text as one after
+    // "(" does.
+    const char before = out.lastNonBlank();
+    // After an operator the minus is the sign of what follows, which the parser reads itself
+    // (x/-2, (-1)* -y); a rewrite there gave only a syntax error.
+    if (std::strchr("+-*/^:", before)) {
+      out.append(c);
+      continue;
+    }
     const char after = stepTwoChar(j + 1);
     const bool operandFollows = !isDigit(after) && after != '.';
     const char* replacement = nullptr;
@@ -92,6 +138,12 @@ void ExpressionEngine::LoadWorkText(std::string_view text) {
   prepareInto(text, WorkTextLimit, out);
   m_workStart = 1;
   m_workEnd = 1 + out.size();
+  // A text too long to evaluate whole is not evaluated in part: a character no token starts
+  // with makes it a syntax error.
+  if (out.overflowed) {
+    m_work[1] = '#';
+    m_workEnd = 2;
+  }
 }
 
 std::string_view ExpressionEngine::workText() const {
@@ -130,19 +182,22 @@ Token ExpressionEngine::ScanToken() {
     bool seenPoint = false;
     for (; p < end && (isDigit(*p) || (*p == '.' && !seenPoint)); ++p)
       if (*p == '.') seenPoint = true;
+    const char* const mantissaEnd = p;
     bool exponentNegative = false;
+    int exponent = 0;
     if (p < end && *p == 'E') {
       ++p;
       if (p < end && (*p == '+' || *p == '-')) exponentNegative = *p++ == '-';
-      for (int digits = 0; digits < 3 && p < end && isDigit(*p); ++digits) ++p;
+      for (int digits = 0; digits < 3 && p < end && isDigit(*p); ++digits)
+        exponent = 10 * exponent + (*p++ - '0');
     }
     double value = 0;
     const auto [stop, error] = std::from_chars(begin, p, value, std::chars_format::general);
     if (error == std::errc::result_out_of_range && stop == p) {
-      // At most 120 mantissa characters are below 1e120, so a literal out of range with a
-      // negative exponent is one too small for a double: it reads as 0 (a finite value, not
-      // an error); one out of range otherwise is too large and cannot be converted.
-      if (!exponentNegative) MathError = true;
+      // A literal too small for a double reads as 0 (a finite value, not an error); one too
+      // large cannot be converted.
+      if (!literalBelowOne(begin, mantissaEnd, exponentNegative ? -exponent : exponent))
+        MathError = true;
       value = 0;
     } else if (error != std::errc() || stop != p) {
       MathError = true;

@@ -77,11 +77,19 @@ left to right: 2+3*4 is 14, 8/2/2 is 2.
 Parentheses group anything else.
 Always write the * sign: 2*x, not 2x;
 a*SIN(x), not aSIN(x).
-A minus at the start of a function applies
-to the whole power: -x^2 means -(x^2). Put
-a negative exponent or a negative factor
-in parentheses: 2^(-x), x*(-y). When in
-doubt write -(x^2) or (-x)^2.
+A minus before a letter, a function or a
+parenthesis applies to the whole power,
+wherever it stands: -x^2, (-x^2),
+1*(-x^2) and a-b-c+(-x^2) all take x^2
+negated. A minus before a number is that
+number's sign: -2^2 is -4 but 1*(-2^2) is
+4. Right after an operator a minus is the
+sign of what follows: x*-y is x*(-y),
+2^-x is 2^(-x), x/-2 is x/(-2); there it
+binds tighter than a power, so write
+x*(-y^2) for -(y^2). When in doubt write
+-(x^2) or (-x)^2. A function may be up to
+10,000 characters long.
 
 Built-in functions, each with an example;
 angles are in radians:

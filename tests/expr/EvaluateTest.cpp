@@ -76,10 +76,16 @@ TEST(EvaluateValues, ArithmeticAndLetters) {
   runTable(std::begin(cases), std::end(cases));
 }
 
+// Every minus before a letter, a name or "(" is read alike, whatever came before it: -x^2 is
+// -(x^2) at the start, after blanks, after "(" and after any number of minuses. A minus before a
+// number is that number's sign, and one after an operator the sign of what follows.
 TEST(EvaluatePrecedence, PowersAndMinusRewriting) {
   const EvalCase cases[] = {
-      {"2^3^2", Value, 512},       {"-x^2", Value, -9},         {" -x^2", Value, 9},
-      {"(-x^2)", Value, 9},        {"1*(-x^2)", Value, -9},     {"a-b-c+(-x^2)", Value, -31},
+      {"2^3^2", Value, 512},       {"-x^2", Value, -9},         {" -x^2", Value, -9},
+      {"(-x^2)", Value, -9},       {"1*(-x^2)", Value, -9},     {"a-b-c+(-x^2)", Value, -49},
+      {"( -x^2)", Value, -9},      {"x- -y", Value, 5},         {"x--y", Value, 5},
+      {"x*-y", Value, -6},         {"2^-x", Value, 0.125},      {"x/-y", Value, -1.5},
+      {"--x", Value, 3},           {"x-(-y)", Value, 5},        {"a-b-c-d-e-f-x", Value, -48},
       {"a+b+c+(-x^2)", Value, 51}, {"1*(-2^2)", Value, 4},      {"-2^2", Value, -4},
       {"(-2)^3", Value, -8},       {"(-2)^-2", Value, 0.25},    {"2^(-x)", Value, 0.125},
       {"x*(-y)", Value, -6},       {"-(-x)", Value, 3},         {"x*-2", Value, -6},
@@ -99,9 +105,6 @@ TEST(EvaluateSyntax, RejectedTexts) {
       {"2x", Syntax},
       {"x y", Syntax},
       {"z", Syntax},
-      {"2^-x", Syntax},
-      {"x*-y", Syntax},
-      {"--x", Syntax},
       {"(x", Syntax},
       {"x)", Syntax},
       {"()", Syntax},

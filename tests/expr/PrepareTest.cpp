@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
+#include <string_view>
 #include <string>
 
 namespace {
@@ -20,21 +22,22 @@ TEST(PrepareText, RewritesAsDocumentedExamples) {
       {"sin(x)", "SIN(X)"},
       {"Sin(X)+é", "SIN(X)+é"}, // only a to z change case
       {"-x^2", "(-1)*X^2"},
-      {" -x^2", " -X^2"},   // a blank before the minus prevents the leading rewrite
-      {"(-x^2)", "(-X^2)"}, // the minus at position 2 is never examined
+      {" -x^2", " (-1)*X^2"},   // after blanks alone a minus opens the text, as after "("
+      {"(-x^2)", "((-1)*X^2)"}, // the minus at position 2 too
       {"1*(-x^2)", "1*((-1)*X^2)"},
       {"1+(-x^2)", "1+((-1)*X^2)"},
       {"2*x-y", "2*X+(-1)*Y"},
       {"x*-2", "X*-2"},   // a digit follows
       {"x*-.5", "X*-.5"}, // a point follows
-      {"2^-x", "2^+(-1)*X"},
-      {"x*-y", "X*+(-1)*Y"},
-      {"x-y", "X-Y"}, // shorter than 4: not scanned
+      {"2^-x", "2^-X"},   // after an operator: the sign of what follows
+      {"x*-y", "X*-Y"},
+      {"x* -y", "X* -Y"},
+      {"x-y", "X+(-1)*Y"},
       {"ab-c", "AB+(-1)*C"},
-      {"a-b-c+(-x^2)", "A-B+(-1)*C+(-X^2)"}, // the last minus is pushed past the scan's end
+      {"a-b-c+(-x^2)", "A+(-1)*B+(-1)*C+((-1)*X^2)"}, // however many minuses came before
       {"a+b+c+(-x^2)", "A+B+C+((-1)*X^2)"},
-      {"x^2-", "X^2-"},        // the last position is never examined
-      {"--x", "(-1)*+(-1)*X"}, // the inserted minus is followed by 1 and is left alone
+      {"x^2-", "X^2-"},   // the last position is never examined
+      {"--x", "(-1)*-X"}, // after the leading rewrite's "*"
       {"-(-x)", "(-1)*((-1)*X)"},
       {"1E-3", "1E-3"},
   };
@@ -45,18 +48,23 @@ TEST(PrepareText, RewritesAsDocumentedExamples) {
 }
 
 // The rewriting exactly as a reader of the rules would do it: in place, positions counted from
-// 1 in the text being rewritten, the bound fixed before the loop.
+// 1 in the text being rewritten, every minus from the second position to the last but one.
 std::string referencePrepare(std::string s) {
   for (char& c : s)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   if (!s.empty() && s[0] == '-') s.replace(0, 1, "(-1)*");
-  const std::size_t n = s.size();
   auto at = [&s](std::size_t i) { return s[i - 1]; };
   auto operand = [](char c) { return !(c >= '0' && c <= '9') && c != '.'; };
-  for (std::size_t i = 3; i + 1 <= n; ++i) {
-    if (at(i) != '-') continue;
-    if (at(i - 1) != '(' && operand(at(i + 1))) s.replace(i - 1, 1, "+(-1)*");
-    if (at(i - 1) == '(' && operand(at(i + 1))) s.replace(i - 1, 1, "(-1)*");
+  for (std::size_t i = 2; i + 1 <= s.size(); ++i) {
+    if (at(i) != '-' || !operand(at(i + 1))) continue;
+    char before = '(';
+    for (std::size_t k = i - 1; k >= 1; --k)
+      if (at(k) != ' ') {
+        before = at(k);
+        break;
+      }
+    if (std::string_view("+-*/^:").find(before) != std::string_view::npos) continue;
+    s.replace(i - 1, 1, before == '(' ? "(-1)*" : "+(-1)*");
   }
   return s;
 }
@@ -72,29 +80,52 @@ TEST(PrepareText, AgreesWithInPlaceRewritingOnRandomTexts) {
   }
 }
 
-TEST(WorkText, KeepsTheFirst120PreparedCharacters) {
-  ExpressionEngine engine;
-  const std::string minuses = std::string(40, 'x') + std::string(60, '-') + "x";
-  const std::string prepared = PrepareText(minuses);
-  ASSERT_GT(prepared.size(), 120u);
-  engine.LoadWorkText(minuses);
-  EXPECT_EQ(engine.workText(), prepared.substr(0, 120));
-
-  engine.LoadWorkText("abc");
-  EXPECT_EQ(engine.workText(), "ABC");
-}
-
-TEST(WorkText, LongTextIsEvaluatedFromItsFirst120Characters) {
+// A prepared text of up to WorkTextLimit characters is evaluated whole, a longer one is a syntax
+// error: nothing is evaluated from a part of the text.
+TEST(WorkText, TextsAreEvaluatedWholeOrRefused) {
   ExpressionEngine engine;
   ExpressionVariables vars;
-  // 60 terms "1+" make 120 characters; whatever follows is never seen.
+  vars.VarX = 1;
+  const std::size_t limit = ExpressionEngine::WorkTextLimit;
+  // "x+" repeated, then "x": exactly the limit, and one "+x" more.
   std::string text;
-  for (int i = 0; i < 59; ++i) text += "1+";
-  text += "1)"; // characters 119 and 120 are "1" and ")": a syntax error
-  EXPECT_EQ(engine.EvaluateExpression(text + "garbage", vars), 0);
+  while (text.size() + 2 < limit) text += "x+";
+  text += "x";
+  ASSERT_EQ(PrepareText(text).size(), limit - 1 + limit % 2);
+  EXPECT_EQ(engine.EvaluateExpression(text, vars), double((text.size() + 1) / 2));
+  EXPECT_FALSE(engine.SyntaxError);
+  EXPECT_EQ(engine.EvaluateExpression(text + "+x+x", vars), 0);
   EXPECT_TRUE(engine.SyntaxError);
-  text.back() = '1'; // "...+11" is 120 characters, the rest is cut away
-  EXPECT_EQ(engine.EvaluateExpression(text + "**junk", vars), 59 + 11);
+  // The rewriting lengthens a text of minuses past the limit although the text itself is short.
+  std::string minuses = "x";
+  while (minuses.size() * 3 < limit + 30) minuses += "-x";
+  ASSERT_GT(PrepareText(minuses).size(), limit);
+  ASSERT_LT(minuses.size(), limit);
+  EXPECT_EQ(engine.EvaluateExpression(minuses, vars), 0);
+  EXPECT_TRUE(engine.SyntaxError);
+}
+
+// A sum of 5,000 characters means what the same sum written short means, and the 95 characters
+// of four bells, 260 once the minuses are rewritten, are evaluated whole.
+TEST(WorkText, LongTextsMeanWhatTheySay) {
+  ExpressionEngine engine;
+  ExpressionVariables vars;
+  vars.VarX = 0.5, vars.VarY = 2;
+  std::string sum;
+  for (int i = 0; i < 1250; ++i) sum += "x+1+";
+  sum += "y";
+  ASSERT_GE(sum.size(), 5000u);
+  EXPECT_EQ(engine.EvaluateExpression(sum, vars), engine.EvaluateExpression("1250*(x+1)+y", vars));
+  EXPECT_FALSE(engine.SyntaxError);
+  const std::string bells = "3*exp(-(x-1)^2-(y-1)^2)+3*exp(-(x+1)^2-(y+1)^2)+"
+                            "3*exp(-(x-1)^2-(y+1)^2)+3*exp(-(x+1)^2-(y-1)^2)";
+  ASSERT_GT(PrepareText(bells).size(), 120u);
+  const double x = 0.5, y = 2;
+  const double expected = 3 * std::exp(-(x - 1) * (x - 1) - (y - 1) * (y - 1)) +
+                          3 * std::exp(-(x + 1) * (x + 1) - (y + 1) * (y + 1)) +
+                          3 * std::exp(-(x - 1) * (x - 1) - (y + 1) * (y + 1)) +
+                          3 * std::exp(-(x + 1) * (x + 1) - (y - 1) * (y - 1));
+  EXPECT_NEAR(engine.EvaluateExpression(bells, vars), expected, 1e-12);
   EXPECT_FALSE(engine.SyntaxError);
 }
 

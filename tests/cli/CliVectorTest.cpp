@@ -7,9 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -21,8 +23,7 @@ KelvoRun kelvoRender(std::vector<std::string> args) {
 }
 
 std::filesystem::path scratch(const std::string& name) {
-  const auto dir = std::filesystem::temp_directory_path() / "kelvo-cli-vector-test";
-  std::filesystem::create_directories(dir);
+  static const std::filesystem::path dir = ScratchFolder("kelvo-cli-vector-test");
   std::filesystem::remove(dir / name);
   return dir / name;
 }
@@ -88,6 +89,20 @@ TEST(RenderVector, SvgAndPdfByExtensionInAnyCase) {
       kelvoRender({"--function", "x", "--title", "Plain", "--full", "--out", full.string()}).status,
       0);
   EXPECT_NE(BytesOf(full).find(">Plain</text>"), std::string::npos);
+}
+
+// Two renders of the same options, a second apart, write the same bytes: the full graph's PDF
+// names no time of writing.
+TEST(RenderVector, TheSameOptionsWriteTheSameBytes) {
+  std::vector<std::string> files;
+  for (const char* name : {"first.pdf", "second.pdf"}) {
+    const auto out = scratch(name);
+    ASSERT_EQ(kelvoRender({"--sample", "2", "--full", "--out", out.string()}).status, 0);
+    files.push_back(BytesOf(out));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+  }
+  EXPECT_EQ(files[0], files[1]);
+  EXPECT_EQ(files[0].find("/CreationDate"), std::string::npos);
 }
 
 TEST(RenderVector, UnwritableTargetExitsThreeAndLeavesNothing) {

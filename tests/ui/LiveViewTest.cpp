@@ -148,14 +148,7 @@ TEST_F(LiveViewTest, OnlyAYoungQuickFrameGivesWay) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.lastFrameMs << " " << c.runningMs);
     ClockHost clock;
-    clock.setBeforeEvents([this] { window().pollRepaint(); });
-    p.host = &clock;
-    choose(1);
-    g().FunctionText = "x*y";
-    item("Draw1").trigger();
-    clock.polls = 0;
-    item("Draw1").trigger();
-    const int full = clock.polls;
+    const int full = drawOnClock(clock);
     press({100, 100});
     clock.polls = 0;
     clock.onPoll = [&](int n) { clock.clock += n == 1 ? c.lastFrameMs : 0; };

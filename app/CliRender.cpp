@@ -381,7 +381,8 @@ private:
 };
 
 int RenderRun::prepareProgram() {
-  if (m_o.open) {
+  // A sweep's frames take the picture the first run read: a pipe gives it only once.
+  if (m_o.open && m_opened.picture.isNull()) {
     m_opened = openPicture(*m_o.open);
     if (!m_opened.result.ok) {
       std::cerr << "kelvo render: cannot open "
@@ -460,6 +461,7 @@ int RenderRun::writeSweep(const std::string& path) {
   GifAnimationWriter writer(bytes, movieGifDelay(m_p.graph), 0);
   for (int k = 1; k <= m_sweep.frames; ++k) {
     RenderRun frame(m_o);
+    frame.m_opened = m_opened;
     frame.m_parameter = {m_sweep.parameter, SweepValue(m_sweep, k)};
     if (const int status = frame.prepareProgram(); status != ExitOk) return status;
     frame.applyOptions();

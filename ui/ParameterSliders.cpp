@@ -63,6 +63,13 @@ ParameterSliders::ParameterSliders(Program& program) : QWidget(nullptr, Qt::Tool
   setFixedSize(sizeHint());
 }
 
+ParameterSliders::~ParameterSliders() {
+  for (const Row& row : m_rows)
+    for (QObject* control : {static_cast<QObject*>(row.low), static_cast<QObject*>(row.high),
+                             static_cast<QObject*>(row.slider)})
+      if (control) QObject::disconnect(control, nullptr, this, nullptr);
+}
+
 void ParameterSliders::createRow(int index) {
   static const char* const names[6] = {"a", "b", "c", "d", "e", "f"};
   auto* grid = static_cast<QGridLayout*>(layout());

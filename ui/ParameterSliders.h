@@ -34,6 +34,9 @@ class ParameterSliders : public QWidget {
   Q_OBJECT
 public:
   explicit ParameterSliders(Program& program);
+  // The fields and sliders are told nothing more once the window is going: closing it while one
+  // of them has the keyboard would report an edit to a window no longer there.
+  ~ParameterSliders() override;
 
   // Shows the window, not modal, with its top-left corner at where (screen coordinates) and
   // the parameters as they are.

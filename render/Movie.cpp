@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int MaxFrames = 32;
+constexpr int MaxFrames = MaxMovieFrames;
 
 // Slot 0 is copied into each of slots 1..B, and after the first copy slot 0 is the empty
 // record: nothing but (0, 0) corners, no distance and the above colour.
@@ -66,17 +66,18 @@ int MovieRecordCount(const GraphState& g) {
   return static_cast<int>(std::min<std::int64_t>(roundToInt64(b), 1 << 24));
 }
 
+int CorrectedMovieFrameCount(double count) {
+  // A huge value is out of range either way; rounding it needs a bound first.
+  const auto rounded = roundToInt64(std::clamp(count, -1.0, double(MaxFrames + 1)));
+  if (rounded < 1) return 2;
+  return static_cast<int>(std::min<std::int64_t>(rounded, MaxFrames));
+}
+
 void StoreMovieFrameCount(Program& p, const std::string& text, bool accepted) {
   int& count = p.graph.MovieFrameCount;
-  if (accepted) {
-    double value = count;
-    ReadNumberField(p, text, value);
-    // A huge or undefined value is out of range either way; rounding it needs a bound first.
-    value = std::isnan(value) ? count : std::clamp(value, -1.0, double(MaxFrames + 1));
-    count = static_cast<int>(roundToInt64(value));
-  }
-  if (count < 1) count = 2;
-  if (count > MaxFrames) count = MaxFrames;
+  double value = count;
+  if (accepted) ReadNumberField(p, text, value);
+  count = CorrectedMovieFrameCount(std::isnan(value) ? count : value);
 }
 
 int movieDelayOf(MovieSpeed speed) {

@@ -16,6 +16,9 @@
 struct Program;
 struct GraphState;
 
+// The most frames a movie, turning or sweeping, has.
+inline constexpr int MaxMovieFrames = 32;
+
 // The records a frame replays, B = (XCurves + 1)(YCurves + 1) rounded, at least 0.
 int MovieRecordCount(const GraphState& g);
 
@@ -23,6 +26,9 @@ int MovieRecordCount(const GraphState& g);
 // force (an unreadable text keeps it), rounded, then below 1 becomes 2 and above 32 becomes 32.
 // Without OK only the range correction applies.
 void StoreMovieFrameCount(Program& p, const std::string& text, bool accepted);
+// The range correction alone, for a count already read and not NaN: rounded, below 1 becomes 2,
+// above 32 becomes 32.
+int CorrectedMovieFrameCount(double count);
 // The speed buttons: Slow, Medium, Faster, Fastest.
 enum class MovieSpeed { Slow, Medium, Faster, Fastest };
 int movieDelayOf(MovieSpeed speed);

@@ -4,19 +4,13 @@
 
 #include "graph/Corrections.h"
 #include "render/Contours.h"
+#include "render/Movie.h"
 #include "render/Primitives.h"
 #include "render/Program.h"
-#include "render/Rounding.h"
 #include "render/Sequences.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-constexpr int MaxFrames = 32;
-
-} // namespace
 
 double SweepValue(const ParameterSweep& sweep, int frame) {
   if (sweep.frames <= 1) return sweep.from;
@@ -29,17 +23,10 @@ int SweepParameterIndex(const std::string& name) {
   return c >= 'a' && c <= 'f' ? c - 'a' : -1;
 }
 
-int CorrectedSweepFrames(double count) {
-  if (std::isnan(count)) return 2;
-  const auto rounded = roundToInt64(std::clamp(count, -1.0, double(MaxFrames + 1)));
-  if (rounded < 1) return 2;
-  return static_cast<int>(std::min<std::int64_t>(rounded, MaxFrames));
-}
-
 void BuildParameterSweep(Program& p, const ParameterSweep& sweep,
                          const std::function<void(const QImage&, int)>& frameDone) {
   GraphState& g = p.graph;
-  const int frames = std::clamp(sweep.frames, 1, MaxFrames);
+  const int frames = std::clamp(sweep.frames, 1, MaxMovieFrames);
   const int index = std::clamp(sweep.parameter, 0, 5);
   const double before = g.ParamValues[index];
   const bool contours = g.PictureCopyValid && p.PictureCopy.cacheKey() == p.ContoursPictureKey;

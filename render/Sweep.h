@@ -21,8 +21,6 @@ struct ParameterSweep {
 double SweepValue(const ParameterSweep& sweep, int frame);
 // The parameter's index for its name a..f (either case); -1 for anything else.
 int SweepParameterIndex(const std::string& name);
-// The frame count as the movie dialog corrects it: rounded, below 1 becomes 2, above 32 is 32.
-int CorrectedSweepFrames(double count);
 
 // Builds the sweep as pictures: for each frame the parameter takes its value (the dialog's
 // value and the evaluator's copy), the picture is drawn as a Draw draws it (with the contours

@@ -4,9 +4,12 @@
 
 #include "graph/Format.h"
 #include "graph/NumberField.h"
+#include "render/Movie.h"
 #include "render/Program.h"
 
 #include <QComboBox>
+
+#include <cmath>
 
 TSweepDlg::TSweepDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 56, 164) {
@@ -43,5 +46,5 @@ void TSweepDlg::apply(int result) {
   ReadNumberField(p, editedFieldText(ToEdit), m_sweep.to);
   double frames = m_sweep.frames;
   ReadNumberField(p, editedFieldText(FramesEdit), frames);
-  m_sweep.frames = CorrectedSweepFrames(frames);
+  m_sweep.frames = CorrectedMovieFrameCount(std::isnan(frames) ? m_sweep.frames : frames);
 }

@@ -3,6 +3,7 @@
 #include "io/PictureFiles.h"
 #include "io/SafeRead.h"
 #include "io/SafeWrite.h"
+#include "tests/cli/KelvoRun.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +27,7 @@ namespace fs = std::filesystem;
 
 fs::path freshFolder(const std::string& name) {
   const auto top = fs::temp_directory_path() / ("kelvo-io-write-" + std::to_string(::getpid()));
-  static const struct Removed {
-    fs::path path;
-    ~Removed() {
-      std::error_code ignored;
-      fs::remove_all(path, ignored);
-    }
-  } removed{top};
+  static const RemovedAtExit removed{top};
   const auto dir = top / name;
   fs::remove_all(dir);
   fs::create_directories(dir);

@@ -83,6 +83,8 @@ int RunEval(const std::vector<std::string>& args) {
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
   std::cout << std::string(buffer, end.ptr) << " syntax=" << s.engine.SyntaxError
             << " math=" << s.engine.MathError << " cut=" << s.engine.CutFlag << '\n';
+  if (s.engine.SyntaxError)
+    std::cerr << "kelvo: column " << s.engine.ErrorColumn << ": " << s.engine.ErrorReason << '\n';
   return FinishStandardOutput("kelvo eval");
 }
 

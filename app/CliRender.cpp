@@ -3,6 +3,7 @@
 #include "app/Cli.h"
 #include "app/CliOptions.h"
 
+#include "graph/Sampling.h"
 #include "graph/AxesFit.h"
 #include "graph/Corrections.h"
 #include "graph/NumberField.h"
@@ -482,7 +483,10 @@ int RenderRun::write() {
     written = m_o.sweep ? writeSweep(*m_o.movie) : writeMovie(m_p, *m_o.movie);
   if (written != ExitOk) return written;
   if (m_failed) {
-    std::cerr << "kelvo: the function cannot be evaluated\n";
+    // The function and the place: "(Y, column 7: ')' expected)".
+    const std::string why = DescribeEvalFailure(m_p);
+    std::cerr << "kelvo: the function cannot be evaluated" << (why.empty() ? "" : " (" + why + ")")
+              << "\n";
     return ExitEvalFailed;
   }
   return ExitOk;

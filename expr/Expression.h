@@ -27,9 +27,11 @@ enum Token : std::uint8_t {
   RightParen = 7,
   Number = 8,
   Letter = 9,
-  FunctionName = 10,
+  FunctionName = 10, // a function of one argument
   EndOfText = 11,
-  Invalid = 12,
+  Comma = 12,
+  TwoArgumentName = 13, // a function of two arguments
+  Invalid = 14,
 };
 
 // Both the current token filled in by the scanner and the element of the parse stack.
@@ -78,6 +80,14 @@ public:
   bool MathError = false;
   bool CutFlag = false;
 
+  // While SyntaxError is set after an evaluation: where the mistake stands in the text as it
+  // was given (before upper-casing and rewriting), as the column of its first character
+  // counted from 1 and the number of characters it takes (0 where the text ends too early, the
+  // column then being one past the end), and a short reason such as "')' expected".
+  int ErrorColumn = 0;
+  int ErrorLength = 0;
+  std::string ErrorReason;
+
 private:
   // The memory records a text through the parser and replays its steps with the arithmetic.
   friend class KeptTexts;
@@ -87,6 +97,12 @@ private:
   // steps that compute values, in the order the parse takes them.
   double parse(const ExpressionVariables& vars, KeptTexts* memory, std::vector<KeptStep>* steps);
   Token nextToken(std::vector<KeptStep>* steps);
+  Token following(Token shifted, std::vector<KeptStep>* steps);
+  // Notes the mistake at the token being read in the given parse state.
+  void noteSyntaxError(int state, Token token);
+  void noteSyntaxError(std::size_t begin, std::size_t end, std::string reason);
+  // Turns the noted mistake into ErrorColumn, ErrorLength and ErrorReason for this text.
+  void describeSyntaxError(std::string_view text);
   bool push(const ParseEntry& entry, std::uint8_t state);
   bool reduce(int rule, const ExpressionVariables& vars, KeptTexts* memory,
               std::vector<KeptStep>* steps);
@@ -98,6 +114,7 @@ private:
   static double rawLetterValue(char letter, const ExpressionVariables& vars);
   double letterValue(char letter, const ExpressionVariables& vars);
   double applyFunction(int function, double argument, KeptTexts* memory);
+  double applyFunction2(int function, double first, double second);
   double computeFunction(int function, double argument);
   double binary(int rule, double left, double right, KeptTexts* memory);
   double power(double base, double exponent, KeptTexts* memory);
@@ -112,6 +129,18 @@ private:
   ParseEntry m_current;
   ParseEntry m_stack[ParseStackSize];
   int m_top = 0;
+  // Where the token just scanned began in m_work, and where the one before it began.
+  std::size_t m_tokenBegin = 1;
+  std::size_t m_previousBegin = 1;
+  // A token scanned after an operand, waiting while the product it implies is read.
+  Token m_held = EndOfText;
+  bool m_holding = false;
+  // Whether the loaded text was longer than WorkTextLimit, and where it passed the limit.
+  bool m_tooLong = false;
+  std::size_t m_tooLongAt = 0;
+  // The mistake the last parse found: its span in m_work and the reason.
+  std::size_t m_errorBegin = 0, m_errorEnd = 0;
+  std::string m_errorReason;
 
   // The kept texts and remembered outcomes, made by the first EvaluateExpression; a copy of
   // the engine gets a copy of them.

@@ -68,12 +68,32 @@ struct NamedFunction {
   // Whether a value is remembered by its argument: the costly ones, which a surface takes of
   // the same grid coordinates again and again. The cheap ones are computed each time.
   bool remembered;
+  // A function of two arguments, written NAME(a,b), has no domain and no compute of one
+  // argument; it tells an undefined value by a result that is not a number, which sets
+  // MathError like any result that is not finite.
+  long double (*compute2)(long double a, long double b) = nullptr;
+  constexpr int arguments() const { return compute2 ? 2 : 1; }
 };
+
+// The remainder with the sign of the divisor (or 0); by 0 it is undefined.
+inline long double modulo(long double a, long double b) {
+  if (b == 0) return std::numeric_limits<long double>::quiet_NaN();
+  long double r = std::fmod(a, b);
+  if (r != 0 && ((r < 0) != (b < 0))) r += b;
+  return r;
+}
+
+// The angle of the point (x, y), from -pi to pi; the point (0, 0) has none.
+inline long double angleOf(long double y, long double x) {
+  if (y == 0 && x == 0) return std::numeric_limits<long double>::quiet_NaN();
+  return std::atan2(y, x);
+}
 
 // The scanner tries the names in this order and takes the first that starts the text, so a
 // name comes before any name that starts with it. A function's number is its row.
 inline constexpr NamedFunction NamedFunctions[] = {
     {"ABS", Everywhere, [](long double v) { return std::fabs(v); }, false},
+    {"ATAN2", Everywhere, nullptr, false, angleOf},
     {"ATAN", Everywhere, [](long double v) { return std::atan(v); }, true},
     {"TAN", Everywhere, [](long double v) { return std::sin(v) / std::cos(v); }, true},
     {"COSH", closedDomain(-88, 88), [](long double v) { return (std::exp(v) + std::exp(-v)) / 2; },
@@ -102,6 +122,16 @@ inline constexpr NamedFunction NamedFunctions[] = {
      false},
     {"CUT", closedDomain(0, Unbounded, OutsideDomain::Cut), [](long double) { return 1.0L; },
      false},
+    {"SIGN", Everywhere, [](long double v) { return v > 0   ? 1.0L
+                                                    : v < 0 ? -1.0L
+                                                            : 0.0L; }, false},
+    {"FLOOR", Everywhere, [](long double v) { return std::floor(v); }, false},
+    {"CEIL", Everywhere, [](long double v) { return std::ceil(v); }, false},
+    {"MIN", Everywhere, nullptr, false, [](long double a, long double b) { return b < a ? b : a; }},
+    {"MAX", Everywhere, nullptr, false, [](long double a, long double b) { return b > a ? b : a; }},
+    {"MOD", Everywhere, nullptr, false, modulo},
+    {"HYPOT", Everywhere, nullptr, false,
+     [](long double a, long double b) { return std::hypot(a, b); }},
 };
 
 constexpr int NamedFunctionCount = static_cast<int>(std::size(NamedFunctions));
@@ -110,10 +140,14 @@ constexpr int NamedFunctionCount = static_cast<int>(std::size(NamedFunctions));
 constexpr bool functionTableIsSound() {
   for (int f = 0; f < NamedFunctionCount; ++f) {
     const NamedFunction& row = NamedFunctions[f];
-    // A parse entry holds five letters of a name.
+    // A parse entry holds five characters of a name: a letter, then letters or digits.
     if (row.name.empty() || row.name.size() > 5) return false;
+    if (row.name.front() < 'A' || row.name.front() > 'Z') return false;
     for (const char c : row.name)
-      if (c < 'A' || c > 'Z') return false;
+      if ((c < 'A' || c > 'Z') && (c < '0' || c > '9')) return false;
+    // Exactly one way to compute; a function of two arguments is not remembered.
+    if ((row.compute == nullptr) == (row.compute2 == nullptr)) return false;
+    if (row.compute2 && row.remembered) return false;
     // A remembered outcome keeps the value and MathError only.
     const bool cuts =
         row.domain.below == OutsideDomain::Cut || row.domain.above == OutsideDomain::Cut;

@@ -65,6 +65,12 @@ KeptTexts::KeptText& KeptTexts::find(ExpressionEngine& engine, std::string_view 
   engine.LoadWorkText(text);
   engine.parse(ExpressionVariables{}, this, &kept.steps);
   kept.syntaxError = engine.SyntaxError;
+  if (kept.syntaxError) {
+    engine.describeSyntaxError(text);
+    kept.errorColumn = engine.ErrorColumn;
+    kept.errorLength = engine.ErrorLength;
+    kept.errorReason = engine.ErrorReason;
+  }
   engine.CutFlag = cut;
   for (const KeptStep& step : kept.steps)
     if (step.letter && step.letter != 'P' && kept.letters.find(step.letter) == std::string::npos)
@@ -157,7 +163,14 @@ double KeptTexts::evaluateKept(ExpressionEngine& engine, KeptText& kept,
 
 double KeptTexts::evaluate(ExpressionEngine& engine, std::string_view text,
                            const ExpressionVariables& vars) {
-  return evaluateKept(engine, find(engine, text), vars);
+  KeptText& kept = find(engine, text);
+  const double value = evaluateKept(engine, kept, vars);
+  if (kept.syntaxError) {
+    engine.ErrorColumn = kept.errorColumn;
+    engine.ErrorLength = kept.errorLength;
+    engine.ErrorReason = kept.errorReason;
+  }
+  return value;
 }
 
 double ExpressionEngine::EvaluateExpression(std::string_view text,

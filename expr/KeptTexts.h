@@ -93,6 +93,8 @@ private:
   struct KeptText {
     bool used = false;
     bool syntaxError = false;
+    int errorColumn = 0, errorLength = 0;
+    std::string errorReason;
     std::string text;
     std::vector<KeptStep> steps;
     // The distinct variable and parameter letters the steps read, p aside.

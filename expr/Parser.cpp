@@ -24,9 +24,14 @@ namespace {
 //    6 Term    -> Factor                  14 Primary -> ( Expr )
 //    7 Factor  -> Signed ^ Factor         15 Primary -> Number
 //    8 Factor  -> Signed                  16 Primary -> FunctionName ( Expr )
+//                                         17 Primary -> TwoArgumentName ( Expr , Expr )
 // So a unary minus binds to the atom after it, more tightly than "^"; "^" is right
 // associative; "*" "/" and "+" "-" are left associative; "--x" is refused. States 0, 9, 12 to
-// 16 and 20 are the places where an operand starts.
+// 16, 20, 31 and 33 are the places where an operand starts.
+//
+// An operand written right after a number, a letter or ")" is multiplied by it: the parser
+// reads a "*" between them where the next token is a letter, a function name or "(" (2x,
+// 3sin(x), (x+1)(x-1)). So 2x^2 is 2*x^2 and 1/2x is (1/2)*x.
 
 enum RuleNumber : int {
   AddRule = 1,
@@ -45,10 +50,11 @@ enum RuleNumber : int {
   ParenthesesRule = 14,
   NumberRule = 15,
   FunctionRule = 16,
+  TwoArgumentRule = 17,
 };
 
-constexpr int StateCount = 30;
-constexpr int TokenCount = 13;
+constexpr int StateCount = 36;
+constexpr int TokenCount = 15;
 constexpr std::uint8_t ErrorAction = 0;
 constexpr std::uint8_t AcceptAction = 1;
 constexpr std::uint8_t ShiftBit = 0x40;
@@ -77,10 +83,11 @@ constexpr ActionTable buildActions() {
     t.cell[state][Number] = shiftTo(10);
     t.cell[state][Letter] = shiftTo(7);
     t.cell[state][FunctionName] = shiftTo(11);
+    t.cell[state][TwoArgumentName] = shiftTo(30);
     t.cell[state][LeftParen] = shiftTo(9);
     if (minusAllowed) t.cell[state][Minus] = shiftTo(5);
   };
-  for (int state : {0, 9, 12, 13, 14, 15, 16, 20}) operandStart(state, true);
+  for (int state : {0, 9, 12, 13, 14, 15, 16, 20, 31, 33}) operandStart(state, true);
   operandStart(5, false); // "--x": a minus never follows a minus
   row(1, ErrorAction);
   t.cell[1][EndOfText] = AcceptAction;
@@ -97,14 +104,17 @@ constexpr ActionTable buildActions() {
   t.cell[7][Colon] = shiftTo(18);
   row(11, ErrorAction);
   t.cell[11][LeftParen] = shiftTo(20);
+  row(30, ErrorAction);
+  t.cell[30][LeftParen] = shiftTo(31);
   row(18, ErrorAction);
   t.cell[18][Letter] = shiftTo(26);
-  for (auto [state, closed] : {std::pair{19, 27}, {28, 29}}) {
+  for (auto [state, closed] : {std::pair{19, 27}, {28, 29}, {32, NoState}, {34, 35}}) {
     row(state, ErrorAction);
     t.cell[state][Plus] = shiftTo(12);
     t.cell[state][Minus] = shiftTo(13);
-    t.cell[state][RightParen] = shiftTo(closed);
+    if (closed != NoState) t.cell[state][RightParen] = shiftTo(closed);
   }
+  t.cell[32][Comma] = shiftTo(33);
   for (auto [state, rule] : {std::pair{3, TermFromFactorRule},
                              {6, SignedFromAtomRule},
                              {8, AtomFromPrimaryRule},
@@ -115,7 +125,8 @@ constexpr ActionTable buildActions() {
                              {25, PowerRule},
                              {26, LetterColonLetterRule},
                              {27, ParenthesesRule},
-                             {29, FunctionRule}})
+                             {29, FunctionRule},
+                             {35, TwoArgumentRule}})
     row(state, reduceBy(rule));
   return t;
 }
@@ -146,17 +157,19 @@ constexpr GotoTable buildGoto() {
   set(ExprGroup, {0}, 1);
   set(ExprGroup, {9}, 19);
   set(ExprGroup, {20}, 28);
-  set(TermGroup, {0, 9, 20}, 2);
+  set(ExprGroup, {31}, 32);
+  set(ExprGroup, {33}, 34);
+  set(TermGroup, {0, 9, 20, 31, 33}, 2);
   set(TermGroup, {12}, 21);
   set(TermGroup, {13}, 22);
-  set(FactorGroup, {0, 9, 12, 13, 20}, 3);
+  set(FactorGroup, {0, 9, 12, 13, 20, 31, 33}, 3);
   set(FactorGroup, {14}, 23);
   set(FactorGroup, {15}, 24);
   set(FactorGroup, {16}, 25);
-  set(SignedGroup, {0, 9, 12, 13, 14, 15, 16, 20}, 4);
-  set(AtomGroup, {0, 9, 12, 13, 14, 15, 16, 20}, 6);
+  set(SignedGroup, {0, 9, 12, 13, 14, 15, 16, 20, 31, 33}, 4);
+  set(AtomGroup, {0, 9, 12, 13, 14, 15, 16, 20, 31, 33}, 6);
   set(AtomGroup, {5}, 17);
-  set(PrimaryGroup, {0, 5, 9, 12, 13, 14, 15, 16, 20}, 8);
+  set(PrimaryGroup, {0, 5, 9, 12, 13, 14, 15, 16, 20, 31, 33}, 8);
   return g;
 }
 
@@ -169,11 +182,22 @@ struct Rule {
 
 // Length of the right side and group of the left side, indexed by rule number; rule 0 does not
 // exist.
-constexpr Rule Rules[17] = {
-    {0, ExprGroup},    {3, ExprGroup},   {3, ExprGroup},   {1, ExprGroup},    {3, TermGroup},
-    {3, TermGroup},    {1, TermGroup},   {3, FactorGroup}, {1, FactorGroup},  {2, SignedGroup},
-    {1, SignedGroup},  {3, AtomGroup},   {1, AtomGroup},   {1, PrimaryGroup}, {3, PrimaryGroup},
-    {1, PrimaryGroup}, {4, PrimaryGroup}};
+constexpr Rule Rules[18] = {
+    {0, ExprGroup},    {3, ExprGroup},    {3, ExprGroup},   {1, ExprGroup},    {3, TermGroup},
+    {3, TermGroup},    {1, TermGroup},    {3, FactorGroup}, {1, FactorGroup},  {2, SignedGroup},
+    {1, SignedGroup},  {3, AtomGroup},    {1, AtomGroup},   {1, PrimaryGroup}, {3, PrimaryGroup},
+    {1, PrimaryGroup}, {4, PrimaryGroup}, {6, PrimaryGroup}};
+
+// The states in which a parse stands inside the parentheses of a function, after its
+// argument, and the state after an operand has been read at the outermost level.
+constexpr bool insideParentheses(int state) {
+  return state == 19 || state == 28 || state == 32 || state == 34;
+}
+constexpr bool operandExpected(int state) {
+  for (const int s : {0, 5, 9, 12, 13, 14, 15, 16, 20, 31, 33})
+    if (state == s) return true;
+  return false;
+}
 
 // Every long double below this magnitude rounds to a finite double (DBL_MAX plus half an ulp
 // rounds to even, which is upwards to infinity).
@@ -332,6 +356,14 @@ double ExpressionEngine::computeFunction(int function, double argument) {
   return store(row.compute(v));
 }
 
+double ExpressionEngine::applyFunction2(int function, double first, double second) {
+  if (function < 0 || function >= NamedFunctionCount || !NamedFunctions[function].compute2) {
+    MathError = true;
+    return 0;
+  }
+  return store(NamedFunctions[function].compute2(first, second));
+}
+
 double ExpressionEngine::binary(int rule, double left, double right, KeptTexts* memory) {
   const long double l = left;
   switch (rule) {
@@ -396,6 +428,11 @@ double ExpressionEngine::reduceValue(int rule, const ParseEntry* right,
     if (steps) steps->push_back({FunctionRule, 0, static_cast<std::uint8_t>(function)});
     return applyFunction(function, right[2].value, memory);
   }
+  case TwoArgumentRule: {
+    const int function = functionOf(right[0].funcName);
+    if (steps) steps->push_back({TwoArgumentRule, 0, static_cast<std::uint8_t>(function)});
+    return applyFunction2(function, right[2].value, right[4].value);
+  }
   default:
     return right[0].value; // the unit rules: one entry passes its value on
   }
@@ -429,19 +466,44 @@ Token ExpressionEngine::nextToken(std::vector<KeptStep>* steps) {
   return token;
 }
 
+// Whether a token right after the one shifted starts an operand that the two multiply.
+static bool impliesProduct(Token shifted, Token next) {
+  const bool operandEnds = shifted == Number || shifted == Letter || shifted == RightParen;
+  const bool operandStarts =
+      next == Letter || next == FunctionName || next == TwoArgumentName || next == LeftParen;
+  return operandEnds && operandStarts;
+}
+
+Token ExpressionEngine::following(Token shifted, std::vector<KeptStep>* steps) {
+  if (m_holding) {
+    m_holding = false;
+    return m_held;
+  }
+  const Token next = nextToken(steps);
+  if (!impliesProduct(shifted, next)) return next;
+  m_held = next;
+  m_holding = true;
+  return Times;
+}
+
 double ExpressionEngine::parse(const ExpressionVariables& vars, KeptTexts* memory,
                                std::vector<KeptStep>* steps) {
   SyntaxError = false;
   MathError = false;
   m_top = 0;
+  m_holding = false;
   push(ParseEntry{}, 0);
   double result = 0;
   Token token = nextToken(steps);
   for (;;) {
-    const std::uint8_t action = Actions.cell[m_stack[m_top - 1].state][token];
+    const int state = m_stack[m_top - 1].state;
+    const std::uint8_t action = Actions.cell[state][token];
     if (action & ShiftBit) {
-      if (!push(m_current, action & ActionArgument)) break;
-      token = nextToken(steps);
+      if (!push(m_current, action & ActionArgument)) {
+        noteSyntaxError(m_tokenBegin, m_workStart, "the text is nested too deeply");
+        break;
+      }
+      token = following(token, steps);
     } else if (action & ReduceBit) {
       if (!reduce(action & ActionArgument, vars, memory, steps)) break;
     } else if (action == AcceptAction) {
@@ -449,17 +511,93 @@ double ExpressionEngine::parse(const ExpressionVariables& vars, KeptTexts* memor
       break;
     } else {
       SyntaxError = true;
+      noteSyntaxError(state, token);
       break;
     }
   }
   return (SyntaxError || MathError) ? 0.0 : result;
 }
 
+void ExpressionEngine::noteSyntaxError(std::size_t begin, std::size_t end, std::string reason) {
+  SyntaxError = true;
+  m_errorBegin = begin;
+  m_errorEnd = end;
+  m_errorReason = std::move(reason);
+}
+
+void ExpressionEngine::noteSyntaxError(int state, Token token) {
+  // The token read last (an implied "*" is never a mistake, so a held token is not reached).
+  const std::size_t begin = m_tokenBegin;
+  const std::size_t end = m_workStart;
+  auto isNameChar = [this](std::size_t at) {
+    if (at >= m_workEnd) return false;
+    const char c = m_work[at];
+    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+  };
+  // The letters and digits from begin on: a name the language does not know.
+  auto nameFrom = [&](std::size_t from) {
+    std::size_t to = from;
+    while (to < m_workEnd && isNameChar(to)) ++to;
+    return to;
+  };
+  auto name = [this](std::size_t from, std::size_t to) {
+    return std::string(m_work + from, m_work + to);
+  };
+  // The function whose name stands this many entries below the top of the stack.
+  auto functionBelow = [this](int depth) { return std::string(m_stack[m_top - depth].funcName); };
+
+  if (m_tooLong) return noteSyntaxError(begin, end, "the text is too long");
+  if (state == 11 || state == 30) {
+    // A function name not followed by "(": part of a longer name (SINX), or a call without
+    // its parentheses.
+    const std::size_t nameBegin = m_previousBegin;
+    if (begin == m_tokenBegin && begin > nameBegin && isNameChar(begin) &&
+        begin == nameBegin + std::string_view(m_stack[m_top - 1].funcName).size()) {
+      const std::size_t to = nameFrom(nameBegin);
+      return noteSyntaxError(nameBegin, to, "unknown name '" + name(nameBegin, to) + "'");
+    }
+    return noteSyntaxError(begin, end,
+                           "'(' expected after " + std::string(m_stack[m_top - 1].funcName));
+  }
+  if (token == Invalid) {
+    const char c = m_work[begin];
+    if (c == 'Z' && !isNameChar(begin + 1))
+      return noteSyntaxError(begin, begin + 1, "'z' is not a variable of this kind");
+    if (c >= 'A' && c <= 'Z') {
+      const std::size_t to = nameFrom(begin);
+      return noteSyntaxError(begin, to, "unknown name '" + name(begin, to) + "'");
+    }
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u >= 0x7f)
+      return noteSyntaxError(begin, end, "a character that cannot stand in a function");
+    return noteSyntaxError(begin, end, std::string("'") + c + "' cannot stand here");
+  }
+  if (state == 18) return noteSyntaxError(begin, end, "a letter expected after ':'");
+  if (token == EndOfText) {
+    if (insideParentheses(state)) return noteSyntaxError(begin, begin, "')' expected");
+    return noteSyntaxError(begin, begin, "the text ends too early");
+  }
+  if (operandExpected(state)) return noteSyntaxError(begin, end, "a number or a variable expected");
+  if (token == Comma) {
+    if (state == 28) return noteSyntaxError(begin, end, functionBelow(3) + " takes one argument");
+    if (state == 34) return noteSyntaxError(begin, end, functionBelow(5) + " takes two arguments");
+    return noteSyntaxError(begin, end, "',' stands only between the two arguments of a function");
+  }
+  if (token == RightParen) {
+    if (state == 32) return noteSyntaxError(begin, end, functionBelow(3) + " takes two arguments");
+    return noteSyntaxError(begin, end, "')' without '('");
+  }
+  if (insideParentheses(state)) return noteSyntaxError(begin, end, "')' expected");
+  return noteSyntaxError(begin, end, "an operator expected");
+}
+
 double ExpressionEngine::EvaluateUncached(std::string_view text, const ExpressionVariables& vars) {
   LoadWorkText(text);
   // No memory: every power and function value is computed afresh, so that comparing the two
   // paths also checks the remembered ones.
-  return parse(vars, nullptr, nullptr);
+  const double value = parse(vars, nullptr, nullptr);
+  if (SyntaxError) describeSyntaxError(text);
+  return value;
 }
 
 double ExpressionEngine::replay(const std::vector<KeptStep>& steps, bool syntaxError,
@@ -485,6 +623,10 @@ double ExpressionEngine::replay(const std::vector<KeptStep>& steps, bool syntaxE
       break;
     case FunctionRule:
       values[top - 1] = applyFunction(step.function, values[top - 1], &memory);
+      break;
+    case TwoArgumentRule:
+      --top;
+      values[top - 1] = applyFunction2(step.function, values[top - 1], values[top]);
       break;
     default:
       --top;

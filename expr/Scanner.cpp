@@ -4,8 +4,10 @@
 
 #include "expr/Functions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -16,17 +18,21 @@ bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Output of the preparation into a fixed buffer; what does not fit is dropped and noted.
+// Output of the preparation into a fixed buffer; what does not fit is dropped and noted, with
+// the place in the given text of the first character dropped.
 struct BoundedText {
   char* data;
   std::size_t capacity;
   std::size_t length = 0;
   bool overflowed = false;
-  void append(char c) {
-    if (length < capacity)
+  std::size_t overflowOrigin = 0;
+  void append(char c, std::size_t origin) {
+    if (length < capacity) {
       data[length++] = c;
-    else
+    } else if (!overflowed) {
       overflowed = true;
+      overflowOrigin = origin;
+    }
   }
   std::size_t size() const { return length; }
   char lastNonBlank() const {
@@ -64,7 +70,7 @@ bool literalBelowOne(const char* begin, const char* end, int exponent) {
 
 struct GrowingText {
   std::string text;
-  void append(char c) { text.push_back(c); }
+  void append(char c, std::size_t) { text.push_back(c); }
   std::size_t size() const { return text.size(); }
   char lastNonBlank() const {
     const auto at = text.find_last_not_of(' ');
@@ -83,6 +89,19 @@ struct GrowingText {
 // at the third character, left the minuses that earlier replacements pushed past that bound,
 // and one in second place, unrewritten, so that whether (-x^2) meant -x^2 depended on how many
 // minuses came before it.)
+// The prepared text together with the place in the given text that each character came from;
+// an inserted character counts as the minus it was inserted for.
+struct TracedText {
+  GrowingText out;
+  std::vector<std::size_t> origins;
+  void append(char c, std::size_t origin) {
+    out.append(c, origin);
+    origins.push_back(origin);
+  }
+  std::size_t size() const { return out.size(); }
+  char lastNonBlank() const { return out.lastNonBlank(); }
+};
+
 template <class Out> void prepareInto(std::string_view text, std::size_t limit, Out& out) {
   if (text.empty()) return;
   static constexpr std::string_view leadingReplacement = "(-1)*";
@@ -94,10 +113,15 @@ template <class Out> void prepareInto(std::string_view text, std::size_t limit, 
     if (j < leadingReplacement.size()) return leadingReplacement[j];
     return upperCase(text[j - leadingReplacement.size() + 1]);
   };
+  auto originOf = [&](std::size_t j) -> std::size_t {
+    if (!leadingMinus) return j;
+    return j < leadingReplacement.size() ? 0 : j - leadingReplacement.size() + 1;
+  };
   for (std::size_t j = 0; j < stepTwoLength && out.size() <= limit; ++j) {
     const char c = stepTwoChar(j);
+    const std::size_t origin = originOf(j);
     if (c != '-' || j == 0 || j + 1 == stepTwoLength) {
-      out.append(c);
+      out.append(c, origin);
       continue;
     }
     // Blanks do not count: a minus with nothing but blanks before it opens the text as one after
@@ -106,7 +130,7 @@ template <class Out> void prepareInto(std::string_view text, std::size_t limit, 
     // After an operator the minus is the sign of what follows, which the parser reads itself
     // (x/-2, (-1)* -y); a rewrite there gave only a syntax error.
     if (std::strchr("+-*/^:", before)) {
-      out.append(c);
+      out.append(c, origin);
       continue;
     }
     const char after = stepTwoChar(j + 1);
@@ -117,10 +141,10 @@ template <class Out> void prepareInto(std::string_view text, std::size_t limit, 
     else if (before == '(' && operandFollows)
       replacement = "(-1)*";
     if (!replacement) {
-      out.append(c);
+      out.append(c, origin);
       continue;
     }
-    for (const char* r = replacement; *r; ++r) out.append(*r);
+    for (const char* r = replacement; *r; ++r) out.append(*r, origin);
   }
 }
 
@@ -138,12 +162,44 @@ void ExpressionEngine::LoadWorkText(std::string_view text) {
   prepareInto(text, WorkTextLimit, out);
   m_workStart = 1;
   m_workEnd = 1 + out.size();
+  m_tokenBegin = m_previousBegin = 1;
+  m_holding = false;
   // A text too long to evaluate whole is not evaluated in part: a character no token starts
   // with makes it a syntax error.
+  m_tooLong = out.overflowed;
+  m_tooLongAt = out.overflowOrigin;
   if (out.overflowed) {
     m_work[1] = '#';
     m_workEnd = 2;
   }
+}
+
+void ExpressionEngine::describeSyntaxError(std::string_view text) {
+  ErrorReason = m_errorReason;
+  if (m_tooLong) {
+    ErrorReason = "the text is too long";
+    ErrorColumn = static_cast<int>(m_tooLongAt) + 1;
+    ErrorLength = static_cast<int>(text.size() - m_tooLongAt);
+    return;
+  }
+  TracedText traced;
+  prepareInto(text, static_cast<std::size_t>(-1), traced);
+  // Offsets in m_work count from 1; a "0" the scanner put before or after a number lies just
+  // outside the prepared text.
+  const std::size_t prepared = traced.origins.size();
+  auto columnOf = [&](std::size_t at) -> std::size_t {
+    const std::size_t index = at > 0 ? at - 1 : 0;
+    return index < prepared ? traced.origins[index] : text.size();
+  };
+  const std::size_t first = columnOf(m_errorBegin);
+  if (m_errorEnd <= m_errorBegin || first >= text.size()) {
+    ErrorColumn = static_cast<int>(first) + 1;
+    ErrorLength = 0;
+    return;
+  }
+  const std::size_t last = std::max(first, columnOf(m_errorEnd - 1));
+  ErrorColumn = static_cast<int>(first) + 1;
+  ErrorLength = static_cast<int>(std::min(last, text.size() - 1) - first) + 1;
 }
 
 std::string_view ExpressionEngine::workText() const {
@@ -168,6 +224,8 @@ bool ExpressionEngine::TryVariableLetter() {
 
 Token ExpressionEngine::ScanToken() {
   while (m_workStart < m_workEnd && m_work[m_workStart] == ' ') ++m_workStart;
+  m_previousBegin = m_tokenBegin;
+  m_tokenBegin = m_workStart;
   if (m_workStart == m_workEnd) return EndOfText;
   const char first = m_work[m_workStart];
 
@@ -185,9 +243,12 @@ Token ExpressionEngine::ScanToken() {
     const char* const mantissaEnd = p;
     bool exponentNegative = false;
     int exponent = 0;
-    if (p < end && *p == 'E') {
+    // An E starts an exponent only where digits follow it, with or without a sign; otherwise
+    // it is the letter e after the number (2e is 2*e).
+    const bool signedExponent = p + 2 < end && (p[1] == '+' || p[1] == '-') && isDigit(p[2]);
+    if (p + 1 < end && *p == 'E' && (isDigit(p[1]) || signedExponent)) {
       ++p;
-      if (p < end && (*p == '+' || *p == '-')) exponentNegative = *p++ == '-';
+      if (*p == '+' || *p == '-') exponentNegative = *p++ == '-';
       for (int digits = 0; digits < 3 && p < end && isDigit(*p); ++digits)
         exponent = 10 * exponent + (*p++ - '0');
     }
@@ -210,7 +271,14 @@ Token ExpressionEngine::ScanToken() {
 
   if (first >= 'A' && first <= 'Z') {
     for (const NamedFunction& function : NamedFunctions)
-      if (TryFunctionName(function.name)) return FunctionName;
+      if (TryFunctionName(function.name))
+        return function.arguments() == 2 ? TwoArgumentName : FunctionName;
+    // PI is another name of p.
+    if (first == 'P' && m_workStart + 1 < m_workEnd && m_work[m_workStart + 1] == 'I') {
+      m_current.letter = 'P';
+      m_workStart += 2;
+      return Letter;
+    }
     // The letter is taken off in both cases, so that scanning always moves on.
     const bool letter = TryVariableLetter();
     ++m_workStart;
@@ -224,6 +292,11 @@ Token ExpressionEngine::ScanToken() {
   case '-':
     return Minus;
   case '*':
+    // ** is another way of writing ^.
+    if (m_workStart < m_workEnd && m_work[m_workStart] == '*') {
+      ++m_workStart;
+      return Power;
+    }
     return Times;
   case '/':
     return Divide;
@@ -235,6 +308,8 @@ Token ExpressionEngine::ScanToken() {
     return LeftParen;
   case ')':
     return RightParen;
+  case ',':
+    return Comma;
   default:
     return Invalid;
   }

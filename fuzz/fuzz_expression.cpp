@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -15,11 +16,18 @@ void check(bool condition) {
   if (!condition) std::abort();
 }
 
-void checkResult(const ExpressionEngine& engine, double result) {
+void checkResult(const ExpressionEngine& engine, double result, std::string_view text) {
   if (engine.SyntaxError || engine.MathError)
     check(std::bit_cast<std::uint64_t>(result) == 0);
   else
     check(std::isfinite(result));
+  // A syntax error points into the text (or just past its end) and says why.
+  if (engine.SyntaxError) {
+    const long long size = static_cast<long long>(text.size());
+    check(engine.ErrorColumn >= 1 && engine.ErrorColumn <= size + 1);
+    check(engine.ErrorLength >= 0 && engine.ErrorColumn - 1 + engine.ErrorLength <= size);
+    check(!engine.ErrorReason.empty());
+  }
 }
 
 } // namespace
@@ -47,12 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   plain.CutFlag = kept.CutFlag;
   for (int round = 0; round < 2; ++round) { // the second round replays the kept steps
     const double a = kept.EvaluateExpression(text, vars);
-    checkResult(kept, a);
+    checkResult(kept, a, text);
     const double b = plain.EvaluateUncached(text, vars);
-    checkResult(plain, b);
+    checkResult(plain, b, text);
     check(std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b));
     check(kept.SyntaxError == plain.SyntaxError && kept.MathError == plain.MathError);
     check(kept.CutFlag == plain.CutFlag);
+    if (plain.SyntaxError)
+      check(kept.ErrorColumn == plain.ErrorColumn && kept.ErrorLength == plain.ErrorLength &&
+            kept.ErrorReason == plain.ErrorReason);
   }
   return 0;
 }

@@ -3,11 +3,39 @@
 #include "graph/Sampling.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
-double failWhen(Session& s, double value, bool failed) {
+// The number as the listing writes coordinates, shortest first.
+std::string shortNumber(double v) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.6g", v);
+  return buffer;
+}
+
+void noteFailure(Session& s, char function, const std::string& text) {
+  EvalFailure& f = s.LastFailure;
+  f.set = true;
+  f.function = function;
+  f.text = text;
+  if (s.engine.SyntaxError) {
+    f.column = s.engine.ErrorColumn;
+    f.length = s.engine.ErrorLength;
+    f.reason = s.engine.ErrorReason;
+    f.at.clear();
+    return;
+  }
+  const GraphState& g = s.graph;
+  f.column = f.length = 0;
+  f.reason = "no value there (a domain error)";
+  f.at = g.GraphKind == '4' ? "u = " + shortNumber(g.VarU) + ", v = " + shortNumber(g.VarV)
+                            : "t = " + shortNumber(g.VarT);
+}
+
+double failWhen(Session& s, double value, bool failed, char function, const std::string& text) {
   if (failed) {
+    noteFailure(s, function, text);
     s.host->beep();
     s.graph.EvalFailed = true;
   }
@@ -22,17 +50,18 @@ void clearFlags(Session& s) {
 }
 
 // The curve, patch and cylinder wrappers; a space curve also fails on a domain error.
-double evalCleared(Session& s, const std::string& text, bool domainErrorFails) {
+double evalCleared(Session& s, char function, const std::string& text, bool domainErrorFails) {
   clearFlags(s);
   const double v = s.evaluate(text);
-  return failWhen(s, v, s.engine.SyntaxError || (domainErrorFails && s.engine.MathError));
+  return failWhen(s, v, s.engine.SyntaxError || (domainErrorFails && s.engine.MathError), function,
+                  text);
 }
 
-double evalCurve(Session& s, const std::string& text) {
-  return evalCleared(s, text, true);
+double evalCurve(Session& s, char function, const std::string& text) {
+  return evalCleared(s, function, text, true);
 }
-double evalPatch(Session& s, const std::string& text) {
-  return evalCleared(s, text, false);
+double evalPatch(Session& s, char function, const std::string& text) {
+  return evalCleared(s, function, text, false);
 }
 
 void widenMin(double& min, double v) {
@@ -58,30 +87,38 @@ double stepOf(double min, double max, double divisor) {
 
 double EvalRectZ(Session& s) {
   const double v = s.evaluate(s.graph.FunctionText);
-  return failWhen(s, v, s.engine.SyntaxError);
+  return failWhen(s, v, s.engine.SyntaxError, 'Z', s.graph.FunctionText);
 }
 
 double EvalCylZ(Session& s) {
-  return evalPatch(s, s.graph.FunctionText);
+  return evalPatch(s, 'Z', s.graph.FunctionText);
 }
 
 double EvalCurveX(Session& s) {
-  return evalCurve(s, s.graph.FunctionTextX);
+  return evalCurve(s, 'X', s.graph.FunctionTextX);
 }
 double EvalCurveY(Session& s) {
-  return evalCurve(s, s.graph.FunctionTextY);
+  return evalCurve(s, 'Y', s.graph.FunctionTextY);
 }
 double EvalCurveZ(Session& s) {
-  return evalCurve(s, s.graph.FunctionTextZ);
+  return evalCurve(s, 'Z', s.graph.FunctionTextZ);
 }
 double EvalPatchX(Session& s) {
-  return evalPatch(s, s.graph.FunctionTextX);
+  return evalPatch(s, 'X', s.graph.FunctionTextX);
 }
 double EvalPatchY(Session& s) {
-  return evalPatch(s, s.graph.FunctionTextY);
+  return evalPatch(s, 'Y', s.graph.FunctionTextY);
 }
 double EvalPatchZ(Session& s) {
-  return evalPatch(s, s.graph.FunctionTextZ);
+  return evalPatch(s, 'Z', s.graph.FunctionTextZ);
+}
+
+std::string DescribeEvalFailure(const Session& s) {
+  const EvalFailure& f = s.LastFailure;
+  if (!f.set) return {};
+  const std::string name(1, f.function);
+  if (f.column > 0) return name + ", column " + std::to_string(f.column) + ": " + f.reason;
+  return name + " at " + f.at + ": " + f.reason;
 }
 
 void ComputeExtentsRect(Session& s) {

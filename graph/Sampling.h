@@ -4,6 +4,8 @@
 
 #include "graph/Session.h"
 
+#include <string>
+
 // Each wrapper evaluates one function text at the variables the caller set. A failure (as
 // the wrapper's kind defines it) beeps once through the host and sets EvalFailed.
 double EvalRectZ(Session& s);
@@ -14,6 +16,10 @@ double EvalCurveZ(Session& s);
 double EvalPatchX(Session& s);
 double EvalPatchY(Session& s);
 double EvalPatchZ(Session& s);
+
+// What the last failure was, in a few words: "Y, column 7: ')' expected", or "X at t = 1.5: no
+// value there (a domain error)"; empty when no wrapper has failed.
+std::string DescribeEvalFailure(const Session& s);
 
 // Coarse passes that store the graph's bounding box in XMin..ZMax (kind 1: ZMin, ZMax only).
 void ComputeExtentsRect(Session& s);

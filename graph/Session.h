@@ -10,6 +10,20 @@
 #include <string_view>
 #include <vector>
 
+// The last failure an evaluation wrapper reported: which function and why.
+struct EvalFailure {
+  bool set = false;
+  // The function's letter as the editor labels it: 'Z' for the one function of the surfaces
+  // z = f(x,y) and z = f(r,t); 'X', 'Y' or 'Z' for the curves and the patches.
+  char function = 'Z';
+  std::string text;
+  // A syntax error's place in the text as typed (the engine's ErrorColumn and ErrorLength);
+  // column 0 for a value that could not be had, at the variables in at.
+  int column = 0, length = 0;
+  std::string reason;
+  std::string at; // "t = 1.5" or "u = 0, v = 1" where a value could not be had
+};
+
 struct Session {
   GraphState graph;
   ExpressionEngine engine;
@@ -19,6 +33,7 @@ struct Session {
   // A newer view waits (the picture was dragged or zoomed again during its redraw): the
   // drawing under way is abandoned at its next cancel poll; whoever set it clears it.
   bool ViewPending = false;
+  EvalFailure LastFailure;
 
   // Evaluates text at the graph's current variables and parameters.
   double evaluate(std::string_view text) { return engine.EvaluateExpression(text, graph); }

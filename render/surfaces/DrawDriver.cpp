@@ -10,6 +10,7 @@
 
 void DrawDriver(Program& p) {
   p.Values.clear();
+  p.LastFailure = {};
   switch (p.graph.GraphKind) {
   case '1':
     if (p.graph.MovieMode) {

@@ -51,7 +51,8 @@ TEST(Eval, PrintsValueAndFlags) {
       {{"eval", "-x^2", "x=3"}, "-9 syntax=0 math=0 cut=0\n"},
       {{"eval", "x+Y", "X=1.5", "y=2"}, "3.5 syntax=0 math=0 cut=0\n"},
       {{"eval", "cut(a)", "a=-1"}, "0 syntax=0 math=0 cut=1\n"},
-      {{"eval", "2x"}, "0 syntax=1 math=0 cut=0\n"},
+      {{"eval", "2x"}, "0 syntax=0 math=0 cut=0\n"},
+      {{"eval", "x 2"}, "0 syntax=1 math=0 cut=0\n"},
       {{"eval", "p"}, "3.1415926535897931 syntax=0 math=0 cut=0\n"},
       {{"eval", "x", "x=1e-3"}, "0.001 syntax=0 math=0 cut=0\n"},
   };
@@ -373,8 +374,49 @@ TEST(Render, FailedEvaluationExitsOneButWrites) {
   std::filesystem::remove(png);
   const KelvoRun run = RunKelvo({"render", "--function", "x+", "--out", png.string()});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("kelvo: the function cannot be evaluated"), std::string::npos);
+  EXPECT_NE(run.err.find("kelvo: the function cannot be evaluated (Z, column 3: the text ends "
+                         "too early)"),
+            std::string::npos)
+      << run.err;
   EXPECT_TRUE(std::filesystem::exists(png));
+}
+
+// The message names the function that failed and where: the column of a syntax error in it,
+// or the variables at which a curve has no value.
+TEST(Render, FailureNamesTheFunctionAndTheColumn) {
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {{"--kind", "4", "--x", "u", "--y", "sin(v", "--z", "0"}, "(Y, column 6: ')' expected)"},
+      {{"--kind", "3", "--x", "t", "--y", "t", "--z", "sqrt(t-2)"},
+       "(Z at t = 0: no value there (a domain error))"},
+      {{"--function", "x*sinx(y)"}, "(Z, column 3: unknown name 'SINX')"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = {"render"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    args.insert(args.end(), {"--out", scratch("named.png").string()});
+    const KelvoRun run = RunKelvo(args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+}
+
+TEST(Eval, SyntaxErrorsTellTheColumnOnStandardError) {
+  const struct {
+    const char* text;
+    const char* err;
+  } cases[] = {
+      {"sin(x", "kelvo: column 6: ')' expected\n"},
+      {"x**2+z", "kelvo: column 6: 'z' is not a variable of this kind\n"},
+      {"2x+y", ""},
+  };
+  for (const auto& c : cases) {
+    const KelvoRun run = RunKelvo({"eval", c.text});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, c.err);
+  }
 }
 
 TEST(Render, UnwritableOutputExitsThreeAndLeavesNothing) {

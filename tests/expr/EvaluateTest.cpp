@@ -102,8 +102,9 @@ TEST(EvaluateSyntax, RejectedTexts) {
       {"   ", Syntax},
       {"sin(x", Syntax},
       {"sin x", Syntax},
-      {"2x", Syntax},
-      {"x y", Syntax},
+      {"x2", Syntax},
+      {"2 3", Syntax},
+      {"(x)2", Syntax},
       {"z", Syntax},
       {"(x", Syntax},
       {"x)", Syntax},
@@ -119,9 +120,8 @@ TEST(EvaluateSyntax, RejectedTexts) {
       {"*x", Syntax},
       {"x^", Syntax},
       // A math error met before the syntax error is still reported.
-      {"2E+x", SyntaxAndMath},
-      {"1/0 x", SyntaxAndMath},
-      {"x x/0", Syntax},
+      {"1/0 2", SyntaxAndMath},
+      {"2 2/0", Syntax},
   };
   runTable(std::begin(cases), std::end(cases));
 }
@@ -133,7 +133,6 @@ TEST(EvaluateDomain, ArithmeticErrors) {
       {"(-8)^(1/3)", Math},
       {"0.5^200", Math},
       {"2^1000", Math},
-      {"2E", Math},
       {"1E309", Math},
       {"1E200*1E200", Math},
       {"1E308+1E308", Math},
@@ -230,7 +229,7 @@ TEST(EvaluateFlags, ErrorsAreClearedByTheNextCall) {
   ASSERT_TRUE(engine.MathError);
   EXPECT_EQ(engine.EvaluateExpression("x+1", vars), 3);
   EXPECT_FALSE(engine.MathError);
-  engine.EvaluateExpression("x x", vars);
+  engine.EvaluateExpression("x 2", vars);
   ASSERT_TRUE(engine.SyntaxError);
   EXPECT_EQ(engine.EvaluateExpression("x", vars), 2);
   EXPECT_FALSE(engine.SyntaxError);

@@ -31,6 +31,12 @@ std::string scanAll(ExpressionEngine& engine, std::string_view text, bool* mathE
     case EndOfText:
       out += "$";
       break;
+    case TwoArgumentName:
+      out += std::string("F2(") + e.funcName + ")";
+      break;
+    case Comma:
+      out += ",";
+      break;
     case Invalid:
       out += "?";
       break;
@@ -63,8 +69,18 @@ TEST(Scanner, TokenSequences) {
       {"1E5", "N(100000.000000) $", false},
       {"1E-3", "N(0.001000) $", false},
       {"1e+2", "N(100.000000) $", false},
-      {"2E", "N(0.000000) $", true},
-      {"2E+", "N(0.000000) $", true},
+      // An E with no digits after it is the letter e.
+      {"2E", "N(2.000000) L(E) $", false},
+      {"2E+", "N(2.000000) L(E) + $", false},
+      {"2e+x", "N(2.000000) L(E) + L(X) $", false},
+      {"2e-(1)", "N(2.000000) L(E) + ( - N(1.000000) ) * ( N(1.000000) ) $", false},
+      {"2E+1E-1", "N(20.000000) L(E) - N(1.000000) $", false},
+      {"pi Pi p", "L(P) L(P) L(P) $", false},
+      {"pix", "L(P) L(X) $", false},
+      {"x**2 * *", "L(X) ^ N(2.000000) * * $", false},
+      {"min(x,y) atan2 atan", "F2(MIN) ( L(X) , L(Y) ) F2(ATAN2) F(ATAN) $", false},
+      {"sign sin ceil floor hypot mod max",
+       "F(SIGN) F(SIN) F(CEIL) F(FLOOR) F2(HYPOT) F2(MOD) F2(MAX) $", false},
       {"0000000000000000000000001.5", "N(1.500000) $", false},
       {"abs(x)", "F(ABS) ( L(X) ) $", false},
       {"ABS(X)", "F(ABS) ( L(X) ) $", false},

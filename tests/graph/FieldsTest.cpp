@@ -25,7 +25,7 @@ TEST(ReadNumberField, ReadsExpressionsAndKeepsTheOldValueOtherwise) {
     double expected;
   };
   const Case cases[] = {{"2*p", 2 * Pi}, {"-3", -3},  {"sqrt(4)", 2}, {"", 7},
-                        {"   ", 7},      {"2x", 7},   {"1/0", 7},     {"sqrt(-1)", 7},
+                        {"   ", 7},      {"2 3", 7},  {"1/0", 7},     {"sqrt(-1)", 7},
                         {"1e309", 7},    {"x", 0.25}, {"a+1", 4}};
   Session s;
   s.graph.VarX = 0.25;

@@ -83,7 +83,7 @@ TEST(Extents, RectParaboloidMissesTheOrigin) {
 
 TEST(Extents, RectSyntaxErrorBeepsOnceAndKeepsZ) {
   Fixture f('1');
-  f.s.graph.FunctionText = "2x";
+  f.s.graph.FunctionText = "2 x^";
   ComputeExtentsRect(f.s);
   EXPECT_EQ(f.host.beeps, 1);
   EXPECT_TRUE(f.s.graph.EvalFailed);

@@ -62,21 +62,28 @@ then be changed without typing it again.
 Note that e is a parameter and not Euler's
 number.
 
-Constants: p is reserved for pi
+Constants: p, or PI in any case, is pi
 (3.14159...). Write EXP(1) for e
 (2.71828...).
 
 Numbers: 3, 0.25, .5, 1E-3, 2.5E2.
 
 Operators: + add, - subtract, * multiply,
-/ divide, ^ power.
+/ divide, ^ power (** is the same as ^).
 Powers are worked out first and group from
 the right: 2^3^2 is 2^9 = 512. Then * and
 / from left to right, then + and - from
 left to right: 2+3*4 is 14, 8/2/2 is 2.
 Parentheses group anything else.
-Always write the * sign: 2*x, not 2x;
-a*SIN(x), not aSIN(x).
+The * sign may be left out after a
+number, a letter or a closing parenthesis
+when a letter, a function or an opening
+parenthesis follows: 2x, 3SIN(x),
+2(x+1), (x+1)(x-1), x(y+1) and xy are
+products. Such a product binds as * does:
+2x^2 is 2*x^2, and 1/2x is (1/2)*x, half
+of x. Names come first: aSIN(x) is the
+arc sine ASIN(x), so write a*SIN(x).
 A minus before a letter, a function or a
 parenthesis applies to the whole power,
 wherever it stands: -x^2, (-x^2),
@@ -101,6 +108,9 @@ ABS	ABS(x-1)
 	absolute value
 ATAN	ATAN(x)
 	arc tangent, between -p/2 and p/2
+ATAN2	ATAN2(y,x)
+	the angle of the point (x,y), from
+	-p to p; the point (0,0) has none
 SIN	SIN(x*y)
 	sine
 ASIN	ASIN(x/3)
@@ -148,6 +158,29 @@ CUT	CUT(9-x^2-y^2)*x*y
 	1; where the argument is negative
 	the surface is cut away, leaving a
 	hole
+SIGN	SIGN(x)*x^2
+	-1, 0 or 1, the sign of the
+	argument
+FLOOR	FLOOR(x)
+	the whole number at or below:
+	FLOOR(-2.5) is -3
+CEIL	CEIL(x)
+	the whole number at or above:
+	CEIL(-2.5) is -2
+MIN	MIN(x,y)
+	the smaller of two numbers
+MAX	MAX(x^2,y)
+	the larger of two numbers
+MOD	MOD(x,2)
+	the remainder of x divided by 2,
+	with the sign of 2: MOD(-7,3) is 2;
+	by 0 it cannot be worked out
+HYPOT	HYPOT(x,y)
+	the length SQRT(x^2+y^2), without
+	overflow on the way
+The functions of two numbers take them
+in their parentheses, with a comma
+between.
 
 Two examples with parameters:
   a*x^2+b*y^2 is a bowl for a=1, b=1 and a
@@ -159,12 +192,15 @@ A point where a function cannot be worked
 out (a division by zero, SQRT or LN of a
 negative number, ...) is left out of the
 picture. A function that cannot be read
-(2x, a missing parenthesis, an unknown
+(x 2, a missing parenthesis, an unknown
 name) makes the computer beep, and after
 the Draw the function editor opens again
 with the heading "ERROR...Check your
-Functions". Space curves treat a point
-that cannot be worked out in the same way.
+Functions", a line saying which function
+failed and why, and the mistake selected
+in that function's field. Space curves
+treat a point that cannot be worked out
+in the same way.
 
 
 2. OPTIONS FROM THE MAIN MENU

@@ -46,6 +46,7 @@ void readKind(RenderOptions& o, const std::string& value) {
   const auto it = kinds.find(value);
   if (it == kinds.end()) throw UsageError{"--kind takes 1, 2, 3, 4, rect, cyl, curve or patch"};
   o.kind = it->second;
+  o.kindGiven = true;
 }
 
 void readWindow(RenderOptions& o, const std::string& value) {
@@ -58,6 +59,7 @@ void readWindow(RenderOptions& o, const std::string& value) {
   if (x == std::string::npos || !readInt(all.substr(0, x), o.width) ||
       !readInt(all.substr(x + 1), o.height))
     throw UsageError{"--window takes WIDTHxHEIGHT, each from 1 to 8192 pixels"};
+  o.windowGiven = true;
 }
 
 // Edit > Graph Size: "60% of Normal" is 0.625, not 0.6.
@@ -121,6 +123,8 @@ using O = RenderOptions;
 
 // In the order the help lists them: the graph, its look, the additions, the outputs.
 const RenderOption Options[] = {
+    {"--graph", "FILE.kelvo", Takes::Value, AllKinds,
+     "read this graph file first; the other options change what it sets", &O::graph},
     {"--kind", "K", Takes::Value, AllKinds,
      "the graph kind: 1 or rect, 2 or cyl, 3 or curve, 4 or patch (1)", readKind},
     {"--sample", "N", Takes::Value, AllKinds, "load sample N (1-10) of the kind", readSample},
@@ -180,6 +184,8 @@ const RenderOption Options[] = {
      readSpeed},
     {"--sweep", "NAME=FROM,TO", Takes::Value, "124",
      "with --movie: the eye stays still and parameter NAME (a-f) steps from FROM to TO", readSweep},
+    {"--save-graph", "FILE.kelvo", Takes::Value, AllKinds,
+     "write the graph file of the graph as it stands after the Draw", &O::saveGraph},
     {"--help", "", Takes::Nothing, AllKinds, "print this help and exit", &O::help},
 };
 
@@ -265,6 +271,8 @@ void checkStandardOutput(const RenderOptions& o) {
 }
 
 void checkOutputNames(const RenderOptions& o) {
+  if (o.saveGraph && namesStandardOutput(o.saveGraph))
+    throw UsageError{"--save-graph needs a file's name"};
   if (o.movie && pictureFormatOf(*o.movie) != PictureFormat::Gif)
     throw UsageError{"--movie: the animation's name must end in .gif"};
   if (o.out && !namesStandardOutput(o.out) && pictureFormatOf(*o.out) == PictureFormat::Unknown)
@@ -290,7 +298,10 @@ bool sameFile(const std::string& first, const std::string& second) {
 // A second output to the same file would silently replace the first.
 void checkDistinctOutputs(const RenderOptions& o) {
   const std::pair<const char*, const std::optional<std::string>*> outputs[] = {
-      {"--out", &o.out}, {"--values", &o.values}, {"--movie", &o.movie}};
+      {"--out", &o.out},
+      {"--values", &o.values},
+      {"--movie", &o.movie},
+      {"--save-graph", &o.saveGraph}};
   for (std::size_t i = 0; i < std::size(outputs); ++i)
     for (std::size_t j = i + 1; j < std::size(outputs); ++j) {
       const auto& first = *outputs[i].second;
@@ -417,7 +428,8 @@ std::string RenderHelpText() {
          "are split at the commas outside parentheses. C is a colour: blue, green, purple,\n"
          "red, yellow, white, aqua, fuchsia, lime, black, gray, teal or #RRGGBB.\n"
          "Exit status: 0 written, 1 the function cannot be evaluated, 2 usage error,\n"
-         "3 an output cannot be written, 4 the --open picture cannot be read.\n";
+         "3 an output cannot be written, 4 the --open picture or the --graph file cannot be\n"
+         "read.\n";
 }
 
 std::vector<std::string> SplitOptionValue(std::string_view value) {

@@ -40,6 +40,10 @@ struct RenderOptions {
   std::optional<MovieSpeed> speed;
   bool fit = false;
   bool help = false;
+  // --graph is read before every other option; --save-graph is written after the Draw.
+  std::optional<std::string> graph, saveGraph;
+  // Whether --kind and --window were given, so that a graph file's kind and window give way.
+  bool kindGiven = false, windowGiven = false;
 };
 
 // The name that stands for standard output in --out and --values.

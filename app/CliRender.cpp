@@ -5,9 +5,12 @@
 
 #include "graph/Sampling.h"
 #include "graph/AxesFit.h"
+#include "graph/Format.h"
+#include "graph/GraphFile.h"
 #include "graph/Corrections.h"
 #include "graph/NumberField.h"
 #include "graph/Samples.h"
+#include "io/GraphFiles.h"
 #include "io/GraphImage.h"
 #include "io/MovieGif.h"
 #include "io/PictureFiles.h"
@@ -351,7 +354,7 @@ int usageFailure(const UsageError& e) {
 // One render, step by step as the window's user takes them.
 class RenderRun {
 public:
-  explicit RenderRun(const RenderOptions& o) : m_o(o) {}
+  RenderRun(const RenderOptions& o, const GraphFile* file) : m_o(o), m_file(file) {}
 
   // The --open picture read, and the program set up as the start-up form leaves it for the
   // kind: ExitOk, or ExitOpen when the picture cannot be had.
@@ -365,9 +368,24 @@ public:
   // --sweep: each frame the picture of a render of its own with the parameter at the frame's
   // value, so that it is exactly the picture --params with that value draws.
   int writeSweep(const std::string& path);
+  // What the graph file passed over, for the one line that says so.
+  const std::vector<std::string>& warnings() const { return m_warnings; }
 
 private:
+  // --save-graph: the graph as it stands, with how the picture was shown.
+  int saveGraph(const std::string& path);
+  double graphSize() const { return m_o.sizeFactor != 0 ? m_o.sizeFactor : m_extras.graphSize; }
+  bool contoursShown() const { return m_o.contours || m_extras.contoursShown; }
+
   const RenderOptions& m_o;
+  // The --graph file, applied before the options; what it sets besides the graph state.
+  const GraphFile* m_file = nullptr;
+  GraphExtras m_extras;
+  std::vector<std::string> m_warnings;
+  // The picture drawn over: --open, else the graph file's.
+  std::optional<std::string> m_open;
+  // The graph file's plane and line are drawn after the Draw, as --plane and --line are.
+  bool m_planeShown = false, m_lineShown = false;
   Program m_p;
   DecodedPicture m_opened;
   // Loading the picture font takes about as long as computing the surface: the font loads on
@@ -382,12 +400,20 @@ private:
 };
 
 int RenderRun::prepareProgram() {
+  // What the graph file sets besides the graph, before the program is laid out.
+  if (m_file) {
+    Session scratch;
+    ChooseGraphKind(scratch, m_o.kind);
+    ApplyGraphFile(scratch, *m_file, m_extras, m_warnings);
+  }
+  m_open = m_o.open;
+  if (!m_open && !m_extras.picture.empty()) m_open = m_extras.picture;
   // A sweep's frames take the picture the first run read: a pipe gives it only once.
-  if (m_o.open && m_opened.picture.isNull()) {
-    m_opened = openPicture(*m_o.open);
+  if (m_open && m_opened.picture.isNull()) {
+    m_opened = openPicture(*m_open);
     if (!m_opened.result.ok) {
       std::cerr << "kelvo render: cannot open "
-                << OneLine(QuotedValue(*m_o.open) + ": " + m_opened.result.message) << '\n';
+                << OneLine(QuotedValue(*m_open) + ": " + m_opened.result.message) << '\n';
       return ExitOpen;
     }
   }
@@ -396,18 +422,51 @@ int RenderRun::prepareProgram() {
   p.CurvePauses = false;
   // Only a vector picture needs the drawing kept.
   p.pictureRecorder.setRecording(isVectorOutput(m_o));
-  if (!m_o.open) {
+  if (!m_open) {
     m_deferred.emplace(p.pictureRecorder, PreparePictureFont);
     p.canvas = &*m_deferred;
   }
-  p.ClientWidth = m_o.width;
-  p.ClientHeight = m_o.height;
+  const bool fileWindow = m_file && !m_o.windowGiven;
+  p.ClientWidth = fileWindow ? m_extras.windowWidth : m_o.width;
+  p.ClientHeight = fileWindow ? m_extras.windowHeight : m_o.height;
   p.showMessage = [](const std::string& message) {
     std::cerr << "kelvo: " << OneLine(message) << '\n';
   };
   ChooseGraphKind(p, m_o.kind);
   ShowMainWindowPicture(p);
+  if (m_file) {
+    GraphExtras extras;
+    std::vector<std::string> again;
+    ApplyGraphFile(p, *m_file, extras, again);
+    for (int i = 0; i < 6; ++i)
+      if (extras.parameterCaptions[static_cast<std::size_t>(i)])
+        m_captions[static_cast<std::size_t>(i)] =
+            ParameterCaptionPrefix(i) +
+            ParameterCaptionText(p.graph.ParamValues[static_cast<std::size_t>(i)]);
+    m_planeShown = p.graph.PlaneOn;
+    m_lineShown = p.graph.LineOn;
+    p.graph.PlaneOn = p.graph.LineOn = false;
+    // The bare axes of the file's box, view and colours, as their dialogs leave them.
+    ScreenSetUpPicture(p);
+    AxesChangedPicture(p);
+  }
   return ExitOk;
+}
+
+int RenderRun::saveGraph(const std::string& path) {
+  const Program& p = m_p;
+  GraphExtras extras = m_extras;
+  extras.windowWidth = p.ClientWidth;
+  extras.windowHeight = p.ClientHeight;
+  extras.graphSize = graphSize();
+  extras.contoursShown = contoursShown();
+  for (std::size_t i = 0; i < 6; ++i) extras.parameterCaptions[i] = !m_captions[i].empty();
+  extras.picture = m_open.value_or("");
+  // The plane and the line stand in the picture whatever later commands did to their flags.
+  GraphState g = p.graph;
+  g.PlaneOn = m_o.plane || m_planeShown;
+  g.LineOn = m_o.line || m_lineShown;
+  return reportWrite(path, SaveGraphFile(path, g, extras));
 }
 
 void RenderRun::applyOptions() {
@@ -439,9 +498,9 @@ void RenderRun::applyOptions() {
 void RenderRun::draw() {
   Program& p = m_p;
   // A checked "Draw Box" puts the box into the Draw, under the axes.
-  p.graph.DrawBoxChecked = m_o.box;
+  if (m_o.box) p.graph.DrawBoxChecked = true;
   // Drawing keeps the picture's size, so its painting can go on while the surface is computed.
-  if (m_o.open) ShowPictureInBox(p, m_opened.picture);
+  if (m_open) ShowPictureInBox(p, m_opened.picture);
   if (m_deferred) m_deferred->streaming();
   DrawSequencePicture(p);
   if (m_deferred) m_deferred->finish();
@@ -449,19 +508,21 @@ void RenderRun::draw() {
   CapturePicture(p);
   m_failed = p.graph.EvalFailed;
   runPlaneAndLine(p, m_o);
-  if (m_o.contours) {
+  if (m_planeShown && !m_o.plane) PlaneDrawPicture(p);
+  if (m_lineShown && !m_o.line) LineDrawPicture(p);
+  if (contoursShown()) {
     ContoursPicture(p);
     m_failed = m_failed || p.graph.EvalFailed;
   }
   // Edit > Graph Size after the Draw: the picture is scaled, not redrawn.
-  if (m_o.sizeFactor != 0) ChangeGraphSize(p, m_o.sizeFactor);
+  if (graphSize() != 0) ChangeGraphSize(p, graphSize());
 }
 
 int RenderRun::writeSweep(const std::string& path) {
   std::vector<unsigned char> bytes;
   GifAnimationWriter writer(bytes, movieGifDelay(m_p.graph), 0);
   for (int k = 1; k <= m_sweep.frames; ++k) {
-    RenderRun frame(m_o);
+    RenderRun frame(m_o, m_file);
     frame.m_opened = m_opened;
     frame.m_parameter = {m_sweep.parameter, SweepValue(m_sweep, k)};
     if (const int status = frame.prepareProgram(); status != ExitOk) return status;
@@ -481,6 +542,7 @@ int RenderRun::write() {
   // The movie comes after the picture and the listing it would paint over.
   if (written == ExitOk && m_o.movie)
     written = m_o.sweep ? writeSweep(*m_o.movie) : writeMovie(m_p, *m_o.movie);
+  if (written == ExitOk && m_o.saveGraph) written = saveGraph(*m_o.saveGraph);
   if (written != ExitOk) return written;
   if (m_failed) {
     // The function and the place: "(Y, column 7: ')' expected)".
@@ -514,8 +576,35 @@ int RunRender(char* programName, const std::vector<std::string>& args) {
   char* qtArgv[] = {programName, nullptr};
   QGuiApplication app(qtArgc, qtArgv);
 
-  RenderRun run(o);
+  // The graph file is read before every other option; its kind is the kind unless --kind is
+  // given, and the options are checked against that kind.
+  std::optional<GraphFile> file;
+  if (o.graph) {
+    file.emplace();
+    const FileResult read = LoadGraphFile(*o.graph, *file);
+    if (!read.ok) {
+      std::cerr << "kelvo render: cannot read the graph file "
+                << OneLine(QuotedValue(*o.graph) + ": " + read.message) << '\n';
+      return ExitOpen;
+    }
+    if (!o.kindGiven) {
+      std::vector<std::string> withKind = {"--kind=" + std::string(1, file->kind)};
+      withKind.insert(withKind.end(), args.begin(), args.end());
+      try {
+        o = ParseRenderOptions(withKind);
+      } catch (const UsageError& e) {
+        return usageFailure(e);
+      }
+    }
+  }
+
+  RenderRun run(o, file ? &*file : nullptr);
   if (const int status = run.prepareProgram(); status != ExitOk) return status;
+  if (!run.warnings().empty()) {
+    std::string joined;
+    for (const std::string& w : run.warnings()) joined += (joined.empty() ? "" : "; ") + w;
+    std::cerr << "kelvo: " << OneLine(QuotedValue(*o.graph) + ": passed over " + joined) << '\n';
+  }
   try {
     run.applyOptions();
   } catch (const UsageError& e) {

@@ -2,6 +2,8 @@
 // Layout of the graphing rectangle, projection of known points, and degenerate views.
 #include "TestSupport.h"
 
+#include "graph/Eye.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -151,6 +153,36 @@ TEST(NearEye, PictureIsThatOfAnyPositiveScale) {
       EXPECT_LE(std::abs(a.y - b.y), 1);
     }
   }
+}
+
+// The check the settings use finds exactly the eyes whose view puts every corner of the box at
+// a positive depth, over eyes all round boxes about and off the origin.
+TEST(NearEye, EyeSeesAxesBoxAgreesWithTheDepthsOfTheView) {
+  const std::array<double, 6> boxes[] = {{-3, 3, -3, 3, -10, 10}, {1, 5, 2, 8, -1, 3}};
+  int seen = 0, refused = 0;
+  for (const auto& box : boxes) {
+    for (const double rho : {2.0, 5.0, 5.8, 6.0, 8.0, 10.0, 10.5, 11.0, 15.0, 60.0}) {
+      for (int theta = 0; theta < 360; theta += 15) {
+        for (int phi = 0; phi <= 180; phi += 15) {
+          Program p;
+          setUpProgram(p, '1');
+          GraphState& g = p.graph;
+          g.AxisXMin = box[0], g.AxisXMax = box[1], g.AxisYMin = box[2];
+          g.AxisYMax = box[3], g.AxisZMin = box[4], g.AxisZMax = box[5];
+          g.Rho = rho;
+          g.Theta = theta * GraphState::Pi / 180;
+          g.Phi = phi * GraphState::Pi / 180;
+          refit(p);
+          const bool sees = p.view.EyeBounds[4] > 0; // ZeMin
+          ASSERT_EQ(EyeSeesAxesBox(g), sees)
+              << box[0] << " rho " << rho << " theta " << theta << " phi " << phi;
+          ++(sees ? seen : refused);
+        }
+      }
+    }
+  }
+  EXPECT_GT(seen, 500);
+  EXPECT_GT(refused, 500);
 }
 
 TEST(DegenerateView, FlatBoxStillMapsFinitely) {

@@ -93,6 +93,12 @@ void requireCurveStep(const GraphState& g, const RenderOptions& o) {
   throw UsageError{text.str()};
 }
 
+// The window refuses an eye that would not see the whole axes box and keeps the old setting;
+// the command line refuses the option that asked for it.
+void requireEyeSeesAxes(const GraphState& g, const std::string& option, const char* advice = "") {
+  if (!EyeSeesAxesBox(g)) throw UsageError{option + ": " + EyeTooNearText(EyeOf(g)) + advice};
+}
+
 void applyNumericDialogs(Program& p, const RenderOptions& o, std::array<std::string, 6>& captions) {
   GraphState& g = p.graph;
   if (o.params) {
@@ -117,6 +123,8 @@ void applyNumericDialogs(Program& p, const RenderOptions& o, std::array<std::str
     g.AxesChanged = false;
     StoreAxesFields(p, {v[0], v[1], v[2], v[3], v[4], v[5]});
     CorrectAxes(g);
+    // A --view given too may move the eye out of the box; it is checked with the view.
+    if (!o.view) requireEyeSeesAxes(g, "--axes", "; give a larger Rho with --view");
     if (g.AxesChanged) AxesChangedPicture(p);
   }
   if (o.view) {
@@ -126,6 +134,7 @@ void applyNumericDialogs(Program& p, const RenderOptions& o, std::array<std::str
     g.ViewChanged = false;
     StoreViewFields(p, v[0], v[1], v[2]);
     FinishViewDialog(g);
+    requireEyeSeesAxes(g, "--view");
     if (g.ViewChanged) ViewChangedPicture(p);
   }
   if (o.curves) {
@@ -185,11 +194,23 @@ void applyQuality(Program& p, const RenderOptions& o) {
   p.graph.JpegQuality = static_cast<int>(quality);
 }
 
-// Axes > Fit Axes to Graph; the Draw that follows clears the picture anyway.
+// Axes > Fit Axes to Graph; the Draw that follows clears the picture anyway. As in the window,
+// a fitted box the eye would not see whole is refused and the axes are kept.
 void fitAxes(Program& p) {
+  const AxesBox before = AxesBoxOf(p.graph);
   if (!FitAxesToGraph(p))
     std::cerr << "kelvo: --fit: the graph cannot be sampled, the axes are kept\n";
+  else if (RefuseAxesAroundEye(p.graph, before))
+    std::cerr << "kelvo: --fit: " << EyeTooNearText(EyeOf(p.graph), "the fitted axes box")
+              << "; the axes are kept\n";
   if (p.graph.AxesChanged) AxesChangedPicture(p);
+}
+
+// The turning movie's eyes, checked before anything is drawn or written.
+void requireMovieEyes(const GraphState& g) {
+  if (const std::optional<Eye> eye = MovieEyeRefused(g))
+    throw UsageError{"--movie: the movie turns the eye round the z axis, and " +
+                     EyeTooNearText(*eye)};
 }
 
 // File > Open Graph by the window's rules; the reason when the picture cannot be had.
@@ -493,6 +514,7 @@ void RenderRun::applyOptions() {
     CopyParameters(p.graph);
   }
   if (m_o.fit) fitAxes(p);
+  if (m_o.movie && !m_o.sweep) requireMovieEyes(p.graph);
 }
 
 void RenderRun::draw() {

@@ -87,6 +87,23 @@ void CorrectAxes(GraphState& g) {
   if (g.AxisZMin >= g.AxisZMax) g.AxisZMax = g.AxisZMin + 1;
 }
 
+AxesBox AxesBoxOf(const GraphState& g) {
+  return {g.AxisXMin, g.AxisXMax, g.AxisYMin, g.AxisYMax, g.AxisZMin, g.AxisZMax};
+}
+
+void SetAxesBox(GraphState& g, const AxesBox& box) {
+  g.AxisXMin = box[0], g.AxisXMax = box[1];
+  g.AxisYMin = box[2], g.AxisYMax = box[3];
+  g.AxisZMin = box[4], g.AxisZMax = box[5];
+}
+
+bool RefuseAxesAroundEye(GraphState& g, const AxesBox& before) {
+  if (EyeSeesAxesBox(g)) return false;
+  SetAxesBox(g, before);
+  g.AxesChanged = false;
+  return true;
+}
+
 double WrapTheta(double theta) {
   theta = reduceHuge(theta);
   while (theta >= TwoPi) theta -= TwoPi;
@@ -121,6 +138,20 @@ void FinishViewDialog(GraphState& g) {
   g.ThetaText = formatAngleField(g.Theta);
   g.PhiText = formatAngleField(g.Phi);
   if (!(g.Rho > 0)) g.Rho = 200;
+}
+
+std::string KeepEyeSeeingAxes(GraphState& g, const Eye& before) {
+  const Eye asked = EyeOf(g);
+  if (EyeSeesAxesBox(g, asked)) return {};
+  // The dialog's rule for a Rho not above 0 holds for the eye fallen back to as well.
+  const double keptRho = before.rho > 0 ? before.rho : 200;
+  Eye kept{keptRho, asked.theta, asked.phi};
+  if (!EyeSeesAxesBox(g, kept)) kept = {keptRho, before.theta, before.phi};
+  SetEye(g, kept);
+  g.ThetaText = formatAngleField(g.Theta);
+  g.PhiText = formatAngleField(g.Phi);
+  g.ViewChanged = kept != before;
+  return RefusedEyeMessage(asked, kept);
 }
 
 void StoreCurvesFields(Session& s, std::string_view xCurves, std::string_view yCurves) {
@@ -202,46 +233,68 @@ void CopyParameters(GraphState& g) {
   g.ParamF = g.ParamValues[5];
 }
 
-void StepEyeAngle(GraphState& g, Arrow arrow) {
+namespace {
+
+struct AngleStep {
+  double theta = 0, phi = 0;
+};
+
+AngleStep arrowStep(Arrow arrow) {
   switch (arrow) {
   case Arrow::Right:
-    TurnEye(g, TenDegrees, 0);
-    break;
+    return {TenDegrees, 0};
   case Arrow::Left:
-    TurnEye(g, -TenDegrees, 0);
-    break;
+    return {-TenDegrees, 0};
   case Arrow::Up:
-    TurnEye(g, 0, -TenDegrees);
-    break;
+    return {0, -TenDegrees};
   case Arrow::Down:
-    TurnEye(g, 0, TenDegrees);
-    break;
+    return {0, TenDegrees};
   }
+  return {};
 }
+
+} // namespace
 
 // A turn to larger angles wraps as the right arrow does: from 350 degrees on, 2pi less (so
 // Theta may stand just below 0); a turn to smaller angles as the left arrow: back into
 // [0, 2pi). Phi stops at both poles.
-void TurnEye(GraphState& g, double thetaStep, double phiStep) {
+Eye TurnedEye(const GraphState& g, double thetaStep, double phiStep) {
+  Eye eye = EyeOf(g);
   if (thetaStep > 0) {
-    g.Theta += thetaStep;
-    if (g.Theta >= 35 * Pi / 18) {
-      g.Theta = reduceHuge(g.Theta);
-      if (g.Theta >= 35 * Pi / 18) g.Theta -= TwoPi;
-      while (g.Theta >= TwoPi) g.Theta -= TwoPi;
+    eye.theta += thetaStep;
+    if (eye.theta >= 35 * Pi / 18) {
+      eye.theta = reduceHuge(eye.theta);
+      if (eye.theta >= 35 * Pi / 18) eye.theta -= TwoPi;
+      while (eye.theta >= TwoPi) eye.theta -= TwoPi;
     }
   } else if (thetaStep < 0) {
-    g.Theta += thetaStep;
-    if (g.Theta < 0) {
-      g.Theta = reduceHuge(g.Theta);
-      while (g.Theta < 0) g.Theta += TwoPi;
+    eye.theta += thetaStep;
+    if (eye.theta < 0) {
+      eye.theta = reduceHuge(eye.theta);
+      while (eye.theta < 0) eye.theta += TwoPi;
     }
   }
+  if (phiStep != 0) eye.phi = ClampPhi(eye.phi + phiStep);
+  return eye;
+}
+
+Eye SteppedEye(const GraphState& g, Arrow arrow) {
+  const AngleStep step = arrowStep(arrow);
+  return TurnedEye(g, step.theta, step.phi);
+}
+
+bool TurnEye(GraphState& g, double thetaStep, double phiStep) {
+  const Eye eye = TurnedEye(g, thetaStep, phiStep);
+  if (!EyeSeesAxesBox(g, eye)) return false;
+  SetEye(g, eye);
   if (thetaStep != 0) g.ThetaText = formatAngleField(g.Theta);
-  if (phiStep != 0) {
-    g.Phi = ClampPhi(g.Phi + phiStep);
-    g.PhiText = formatAngleField(g.Phi);
-  }
+  if (phiStep != 0) g.PhiText = formatAngleField(g.Phi);
+  return true;
+}
+
+bool StepEyeAngle(GraphState& g, Arrow arrow) {
+  const AngleStep step = arrowStep(arrow);
+  return TurnEye(g, step.theta, step.phi);
 }
 
 EyeTurn DragTurn(int dx, int dy, int pictureWidth) {

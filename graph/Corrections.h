@@ -2,6 +2,7 @@
 // What the settings dialogs store and correct, shared by the dialogs and the command line.
 #pragma once
 
+#include "graph/Eye.h"
 #include "graph/Session.h"
 
 #include <array>
@@ -18,6 +19,13 @@ void CorrectDomain(GraphState& g);
 // after OK and Cancel alike: a minimum not below its maximum moves the maximum to min + 1.
 void StoreAxesFields(Session& s, const std::array<std::string, 6>& fields);
 void CorrectAxes(GraphState& g);
+// The six ends of the axes box in the dialog's order: AxisXMin, AxisXMax, ..., AxisZMax.
+using AxesBox = std::array<double, 6>;
+AxesBox AxesBoxOf(const GraphState& g);
+void SetAxesBox(GraphState& g, const AxesBox& box);
+// After the box changed (axes dialog, Fit Axes to Graph): a box the eye would not see whole is
+// refused, `before` comes back and AxesChanged is cleared. True when the box was refused.
+bool RefuseAxesAroundEye(GraphState& g, const AxesBox& before);
 
 // View dialog: theta and phi in degrees, rho as it stands (ViewChanged on any change).
 // FinishViewDialog runs after OK and Cancel: the angle fields are rewritten and a Rho not
@@ -25,6 +33,11 @@ void CorrectAxes(GraphState& g);
 void StoreViewFields(Session& s, std::string_view theta, std::string_view phi,
                      std::string_view rho);
 void FinishViewDialog(GraphState& g);
+// After FinishViewDialog: an eye that would not see the whole axes box is refused. Rho goes
+// back to before's; when that is not enough, the angles go back too. The angle texts and
+// ViewChanged follow the eye that stands. The message says what was refused and what is
+// kept; it is empty when the eye was taken.
+std::string KeepEyeSeeingAxes(GraphState& g, const Eye& before);
 // Theta kept in [0, 2pi) by adding or subtracting 2pi; Phi clamped to [0, pi].
 double WrapTheta(double theta);
 double ClampPhi(double phi);
@@ -74,11 +87,15 @@ void StoreContourChoices(GraphState& g, int gridItem, int levelItem);
 
 // The rotation buttons' angle steps of 10 degrees (wrap and clamp rules of the arrows).
 enum class Arrow { Right, Left, Up, Down };
-void StepEyeAngle(GraphState& g, Arrow arrow);
 // Turns the eye by any step (radians) with the arrows' rules: a step up in Theta wraps as the
 // right arrow, a step down as the left arrow, Phi is clamped to [0, pi]; the angle fields'
-// texts follow the angles that moved.
-void TurnEye(GraphState& g, double thetaStep, double phiStep);
+// texts follow the angles that moved. A turn to an eye that would not see the whole axes box
+// is refused: nothing changes and the result is false.
+bool TurnEye(GraphState& g, double thetaStep, double phiStep);
+bool StepEyeAngle(GraphState& g, Arrow arrow);
+// The eye such a turn or step asks for, the state left as it is.
+Eye TurnedEye(const GraphState& g, double thetaStep, double phiStep);
+Eye SteppedEye(const GraphState& g, Arrow arrow);
 // Dragging the picture: the graph follows the mouse, so a drag to the right turns the eye the
 // other way (Theta down) and a drag downwards raises the eye (Phi down). A drag across the
 // whole picture width is one full turn; the same rate holds up and down.

@@ -47,6 +47,25 @@ int movieFrames(const Program& p) {
   return std::clamp(p.graph.MovieFrameCount, 1, MaxFrames);
 }
 
+// The turning movie's frames and the turn of Theta between two of them.
+int turningFrames(const GraphState& g) {
+  return std::clamp(g.MovieFrameCount, 1, MaxFrames);
+}
+
+double turningStep(int frames) {
+  return (360.0 / frames) * GraphState::Pi / 180;
+}
+
+// A full turn later the eye is where it started; the rectangular renderer's far-to-near order
+// is chosen for a Theta in [0, 2 pi).
+double wrappedTheta(double theta) {
+  const double turn = 2 * GraphState::Pi;
+  theta = std::fmod(theta, turn);
+  if (theta < 0) theta += turn;
+  if (theta >= turn) theta = 0;
+  return theta;
+}
+
 // A sweep's frame is a whole picture: copied over the target where both have pixels, so that a
 // window resized since the build shows what fits.
 void copySweepFrame(const Program& p, int slot, QImage& target) {
@@ -94,8 +113,23 @@ int movieDelayOf(MovieSpeed speed) {
   return 500;
 }
 
-void BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone) {
+std::optional<Eye> MovieEyeRefused(const GraphState& g) {
+  const int frames = turningFrames(g);
+  const double step = turningStep(frames);
+  Eye eye = EyeOf(g);
+  // Theta steps as the builder steps it, so that each eye is exactly a frame's.
+  for (int k = 1; k <= frames; ++k) {
+    if (!EyeSeesAxesBox(g, eye)) return eye;
+    eye.theta += step;
+  }
+  eye.theta = wrappedTheta(eye.theta);
+  if (!EyeSeesAxesBox(g, eye)) return eye;
+  return std::nullopt;
+}
+
+bool BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone) {
   GraphState& g = p.graph;
+  if (MovieEyeRefused(g)) return false;
   g.PictureCopyValid = false;
   g.GraphShown = false;
   p.SweepFrames.clear();
@@ -103,8 +137,8 @@ void BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone) {
   p.host->setBusyCursor(true);
   blankFrames(p);
   g.MovieMode = true;
-  const int frames = std::clamp(g.MovieFrameCount, 1, MaxFrames);
-  const double step = (360.0 / frames) * GraphState::Pi / 180;
+  const int frames = turningFrames(g);
+  const double step = turningStep(frames);
   for (int k = 1; k <= frames; ++k) {
     p.host->processEvents();
     p.MovieFrameIndex = k;
@@ -117,14 +151,10 @@ void BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone) {
   }
   p.SkipListing = false;
   p.host->setBusyCursor(false);
-  // A full turn later the eye is where it started; the rectangular renderer's far-to-near
-  // order is chosen for a Theta in [0, 2 pi).
-  const double turn = 2 * GraphState::Pi;
-  g.Theta = std::fmod(g.Theta, turn);
-  if (g.Theta < 0) g.Theta += turn;
-  if (g.Theta >= turn) g.Theta = 0;
+  g.Theta = wrappedTheta(g.Theta);
   p.MovieFramesBuilt = frames;
   g.MovieMode = false;
+  return true;
 }
 
 void ReleaseMovie(Program& p) {

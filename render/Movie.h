@@ -3,12 +3,14 @@
 // and replayed.
 #pragma once
 
+#include "graph/Eye.h"
 #include "render/CellList.h"
 #include "render/canvas/Canvas.h"
 
 #include <QImage>
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -33,12 +35,17 @@ int CorrectedMovieFrameCount(double count);
 enum class MovieSpeed { Slow, Medium, Faster, Fastest };
 int movieDelayOf(MovieSpeed speed);
 
+// The turning movie's first eye that would not see the whole axes box: each frame's eye, and
+// the one the turn ends at; none when every one does. Turning Theta brings the eye nearer to
+// other corners of the box, so an eye taken for a still picture may still be refused here.
+std::optional<Eye> MovieEyeRefused(const GraphState& g);
 // Records MovieFrameCount frames, turning Theta by a full turn over them. Each frame is also
 // painted on the picture as it is recorded. Theta comes back in [0, 2 pi) afterwards, where
 // the direct rectangular renderer expects it. MovieMode is clear again at the end.
 // frameDone, when given, is told each frame's slot as soon as the frame is recorded; the
-// frame stays as it is from then on.
-void BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone = {});
+// frame stays as it is from then on. A movie whose eye MovieEyeRefused refuses is not built:
+// nothing changes and the result is false.
+bool BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone = {});
 // Blanks the frames in use, as at the end of a run.
 void ReleaseMovie(Program& p);
 // Paints frame slot (1-based) as the player does: the background, then the first B records

@@ -87,16 +87,17 @@ void DrawSequencePicture(Program& p) {
   DrawAxes(p);
 }
 
-void RotatePicture(Program& p, Arrow arrow) {
+bool RotatePicture(Program& p, Arrow arrow) {
   DrawingScope scope(p);
   GraphState& g = p.graph;
-  StepEyeAngle(g, arrow);
+  if (!StepEyeAngle(g, arrow)) return false;
   if (arrow == Arrow::Left || arrow == Arrow::Right) {
     g.ThetaText = formatAngleField(g.Theta);
   } else {
     g.PhiText = formatAngleField(g.Phi);
   }
   RedrawViewPicture(p);
+  return true;
 }
 
 void RedrawViewPicture(Program& p) {

@@ -18,7 +18,9 @@ void ShowMainWindowPicture(Program& p);
 void DrawSequencePicture(Program& p);
 // A rotation button: angle step, angle field text, view, fit, screen set-up, and the redraw
 // (graph only when FunctionReady), box, axes. Does not capture; sets and clears Rotating.
-void RotatePicture(Program& p, Arrow arrow);
+// A step to an eye that would not see the whole axes box is refused: nothing changes or is
+// drawn, and the result is false.
+bool RotatePicture(Program& p, Arrow arrow);
 // The redraw of a rotation button at the eye, zoom and client size as they are: view, fit,
 // screen set-up, the graph when FunctionReady, plane, line, box, axes. Dragging, the wheel and
 // a resized window redraw through it. Does not capture; sets and clears Rotating.

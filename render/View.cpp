@@ -77,8 +77,13 @@ void ComputeGraphRect(View& v, const GraphState& g, int clientWidth, int clientH
   }
 }
 
+// The fit scales xe and ye into the rectangle, so the picture depends only on the sign of the
+// scale k, not on its size. An eye at or inside the picture plane's distance takes k = rho:
+// rho - planeDistance would turn its picture half round, or at the plane itself collapse it
+// into one corner. Farther eyes keep the k they always had, so their pictures stay exactly as
+// they were.
 void SetViewTransform(View& v, double planeDistance, double rho, double theta, double phi) {
-  const double k = rho - planeDistance;
+  const double k = rho > planeDistance ? rho - planeDistance : rho;
   const double st = std::sin(theta), ct = std::cos(theta);
   const double sp = std::sin(phi), cp = std::cos(phi);
   auto& m = v.ViewMatrix;

@@ -36,6 +36,8 @@ double ClampZoom(double zoom);
 double SteppedZoom(double zoom, int notches);
 
 void ComputeGraphRect(View& v, const GraphState& g, int clientWidth, int clientHeight);
+// Any rho above 0 gives the perspective from that eye, the right way up once fitted; the eye
+// must see the whole axes box (EyeSeesAxesBox) for the picture to show it.
 void SetViewTransform(View& v, double planeDistance, double rho, double theta, double phi);
 // Also takes the graph's Zoom (clamped) about the centre of the graphing rectangle.
 void FitViewToAxes(View& v, const GraphState& g);

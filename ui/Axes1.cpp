@@ -36,6 +36,16 @@ void TAxesDlg::load() {
 }
 
 void TAxesDlg::apply(int result) {
+  const AxesBox before = AxesBoxOf(p.graph);
   if (result != QDialog::Rejected) StoreAxesFields(p, editedFieldTexts(m_edits));
   CorrectAxes(p.graph);
+  m_refusal.clear();
+  if (RefuseAxesAroundEye(p.graph, before)) m_refusal = axesRefusal(p.graph, "the new axes box");
+}
+
+QString axesRefusal(const GraphState& g, const char* box) {
+  std::string text = EyeTooNearText(EyeOf(g), box);
+  text[0] = 'A';
+  return QString::fromStdString(text) +
+         "; the axes are kept. Move the eye farther out first (View > Eye Position).";
 }

@@ -26,7 +26,11 @@ spherical coordinates: rho is its distance
 from the origin, theta its angle around
 the z axis and phi its angle down from the
 z axis. Changing theta and phi shows the
-graph from another side.
+graph from another side. Any rho above 0
+will do as long as the eye stays outside
+the axes box, far enough to see all of
+it; a small rho gives a strong
+perspective.
 
 
 HOW TO START
@@ -227,7 +231,16 @@ Axes > Fit Axes to Graph: sets the axes to
 Edit > Domain: the ranges of x and y over
    which the function is drawn.
 View > Eye Position: the eye position
-   rho, theta and phi.
+   rho, theta and phi. Any rho above 0
+   will do as long as the eye stays
+   outside the axes box and sees all of
+   it; an eye that would not is refused
+   and the old rho (or angles) kept. The
+   arrows, the typed angles and dragging
+   stop short of such an eye, the axes
+   dialog keeps the old box, and a movie
+   that would turn the eye there is not
+   made.
    The four arrow buttons beside the
    picture turn the view by 10 degrees
    (left and right change theta, up and

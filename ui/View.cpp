@@ -31,7 +31,9 @@ void TViewDlg::load() {
 }
 
 void TViewDlg::apply(int result) {
+  const Eye before = EyeOf(p.graph);
   if (result != QDialog::Rejected)
     StoreViewFields(p, editedFieldText(Edit1), editedFieldText(Edit2), editedFieldText(Edit3));
   FinishViewDialog(p.graph);
+  m_refusal = QString::fromStdString(KeepEyeSeeingAxes(p.graph, before));
 }

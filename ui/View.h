@@ -17,7 +17,10 @@ public:
   void load();
   // Any result but Rejected reads the fields (ViewChanged on a change); then, after OK and
   // Cancel alike, the angle texts of the main window are rewritten and a bad Rho replaced.
+  // An eye that would not see the whole axes box is refused (Rho, and if need be the angles,
+  // kept as they were); refusal() then says so, and is empty otherwise.
   void apply(int result);
+  const QString& refusal() const { return m_refusal; }
 
   QLineEdit* Edit1;
   QLineEdit* Edit2;
@@ -26,4 +29,5 @@ public:
 private:
   Program& p;
   OkCancelButtons m_buttons;
+  QString m_refusal;
 };

@@ -32,6 +32,7 @@ TEST(EyeTurn, WrapsAndClampsAsTheArrowsDo) {
     SCOPED_TRACE(testing::Message()
                  << c.theta << "+" << c.thetaStep << ", " << c.phi << "+" << c.phiStep);
     GraphState g;
+    g.Rho = 200; // far from the axes box (a point here): every turn is taken
     g.Theta = c.theta * Degree;
     g.Phi = c.phi * Degree;
     g.ThetaText = "30";
@@ -48,6 +49,7 @@ TEST(EyeTurn, ArrowStepsAreTurnsOfTenDegrees) {
   for (const Arrow arrow : {Arrow::Right, Arrow::Left, Arrow::Up, Arrow::Down}) {
     SCOPED_TRACE(static_cast<int>(arrow));
     GraphState stepped, turned;
+    stepped.Rho = turned.Rho = 200;
     stepped.Theta = turned.Theta = 355 * Degree;
     stepped.Phi = turned.Phi = 5 * Degree;
     StepEyeAngle(stepped, arrow);
@@ -62,6 +64,7 @@ TEST(EyeTurn, ArrowStepsAreTurnsOfTenDegrees) {
 
 TEST(EyeTurn, HugeAnglesComeBackIntoRange) {
   GraphState g;
+  g.Rho = 200;
   g.Theta = 1e300;
   TurnEye(g, 1, 0);
   EXPECT_GE(g.Theta, -Pi / 18);

@@ -101,6 +101,46 @@ TEST(MovieBuild, EachFrameIsTheViewAtItsAngle) {
   }
 }
 
+// The movie turns Theta with Rho and Phi fixed: an eye seen from the start may come too near
+// the box on the way round (at Rho 5.8 the default box between Theta 31.6 and 58.4 and in the
+// same places of each quarter turn). Such a movie is not built and nothing changes; the first
+// refused frame's eye is named.
+TEST(MovieBuild, ATurnThatBringsTheEyeTooNearIsNotBuilt) {
+  const struct {
+    double rho;
+    int frames;
+    bool refused;
+    double theta; // degrees, of the eye refused
+  } cases[] = {
+      {200, 16, false, 0},   {12, 16, false, 0},
+      {5.8, 16, true, 52.5}, {5.8, 2, false, 0}, // 30 and 210
+      {5.8, 3, false, 0},                        // 30, 150 and 270
+      {5.8, 5, true, 318},                       // 30, 102, 174, 246 and 318
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.rho << " over " << c.frames);
+    Program p;
+    setUpProgram(p, '1');
+    p.graph.Rho = c.rho;
+    drawn(p, "x*y", 6);
+    p.graph.MovieFrameCount = c.frames;
+    const std::optional<Eye> refused = MovieEyeRefused(p.graph);
+    ASSERT_EQ(refused.has_value(), c.refused);
+    if (refused) {
+      EXPECT_NEAR(refused->theta * 180 / Pi, c.theta, 1e-9);
+      EXPECT_EQ(refused->rho, c.rho);
+    }
+    const QImage before = p.Picture.copy();
+    EXPECT_EQ(BuildMovieFrames(p), !c.refused);
+    EXPECT_EQ(MovieBuilt(p), !c.refused);
+    EXPECT_NEAR(p.graph.Theta * 180 / Pi, 30, 1e-9);
+    if (c.refused) {
+      EXPECT_EQ(p.Picture, before);
+      EXPECT_TRUE(p.graph.GraphShown);
+    }
+  }
+}
+
 // Only the last frame lists the values; the listing and the flags after a build are those a
 // listed draw at the last angle leaves, for surfaces that fail in part of the domain too.
 TEST(MovieBuild, TheListingAfterABuildIsThatOfTheLastFrame) {

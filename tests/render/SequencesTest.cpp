@@ -115,6 +115,25 @@ TEST(Rotation, StepsRedrawsAndClearsRotating) {
   }
 }
 
+// At Rho 5.8 a step of Theta to 40 degrees brings the default box's corner (3, 3, 10) beside
+// the eye: the step is refused and nothing is drawn; the step the other way is drawn.
+TEST(Rotation, AStepTooNearTheBoxIsRefusedAndDrawsNothing) {
+  Program p;
+  setUpProgram(p, '1');
+  p.graph.Rho = 5.8;
+  DrawSequencePicture(p);
+  CapturePicture(p);
+  p.Values = {"kept"};
+  EXPECT_FALSE(RotatePicture(p, Arrow::Right));
+  EXPECT_NEAR(p.graph.Theta * 180 / GraphState::Pi, 30, 1e-9);
+  EXPECT_EQ(p.graph.ThetaText, "30");
+  EXPECT_EQ(p.Picture, p.PictureCopy);
+  EXPECT_EQ(p.Values.size(), 1u);
+  EXPECT_FALSE(p.DrawInProgress);
+  EXPECT_TRUE(RotatePicture(p, Arrow::Left));
+  EXPECT_NEAR(p.graph.Theta * 180 / GraphState::Pi, 20, 1e-9);
+}
+
 TEST(Rotation, BeforeAnyDrawOnlyAxes) {
   Program p;
   setUpProgram(p, '1');

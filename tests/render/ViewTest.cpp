@@ -2,9 +2,14 @@
 // Layout of the graphing rectangle, projection of known points, and degenerate views.
 #include "TestSupport.h"
 
+#include "graph/Eye.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -89,30 +94,95 @@ TEST(Projection, DefaultViewOf800By600) {
   EXPECT_NEAR(b[5], 205.772, 1e-3);
 }
 
-TEST(DegenerateView, RhoAtPlaneDistanceCollapsesToInnerCorner) {
-  Program p;
-  setUpProgram(p, '1');
-  p.graph.Rho = 120;
-  refit(p);
-  for (const auto& q : {ProjectPoint(p.view, 0, 0, 0), ProjectPoint(p.view, 3, -2, 7),
-                        ProjectPoint(p.view, -3, 3, -10)}) {
-    EXPECT_EQ(q, (Pixel{20, 20})); // (xl, yt) less the rectangle's corner
+// An eye at or inside the picture plane's distance (120) once collapsed the picture into the
+// inner rectangle's corner (at 120) or turned it half round (below). Now it is the perspective
+// from that eye, fitted the right way up as at the default Rho: +x to the left of the origin,
+// +y to the right, and the top of the z axis, where its letter stands, above the origin.
+TEST(NearEye, KeepsTheOrientationOfTheDefaultView) {
+  for (const double rho : {60.0, 119.0, 120.0, 121.0, 200.0}) {
+    SCOPED_TRACE(rho);
+    Program p;
+    setUpProgram(p, '1');
+    p.graph.Rho = rho;
+    refit(p);
+    const View& v = p.view;
+    const Pixel o = ProjectPoint(v, 0, 0, 0);
+    const Pixel x = ProjectPoint(v, 3, 0, 0), y = ProjectPoint(v, 0, 3, 0);
+    const Pixel z = ProjectPoint(v, 0, 0, p.graph.AxisZMax);
+    EXPECT_LT(z.y, o.y - 100);
+    EXPECT_LT(x.x, o.x - 30);
+    EXPECT_GT(y.x, o.x + 30);
+    // The box still spans the width of the inner rectangle (440 pixels) between its corners.
+    std::int32_t left = o.x, right = o.x;
+    for (const double cx : {-3, 3}) {
+      for (const double cy : {-3, 3}) {
+        for (const double cz : {-10, 10}) {
+          const Pixel corner = ProjectPoint(v, cx, cy, cz);
+          left = std::min(left, corner.x);
+          right = std::max(right, corner.x);
+        }
+      }
+    }
+    EXPECT_GT(right - left, 300);
   }
 }
 
-TEST(DegenerateView, EyeInsidePlaneDistanceTurnsPictureHalfRound) {
-  Program p;
-  setUpProgram(p, '1');
-  const Pixel farX = ProjectPoint(p.view, 3, 0, 0), farZ = ProjectPoint(p.view, 0, 0, 10);
-  p.graph.Rho = 100; // k = -20
-  refit(p);
-  const Pixel o = ProjectPoint(p.view, 0, 0, 0);
-  const Pixel x = ProjectPoint(p.view, 3, 0, 0), z = ProjectPoint(p.view, 0, 0, 10);
-  // Normally +x goes left of the origin and +z up; mirrored both ways here.
-  EXPECT_LT(farX.x, 246);
-  EXPECT_GT(x.x, o.x);
-  EXPECT_LT(farZ.y, 190);
-  EXPECT_GT(z.y, o.y);
+// After the fit only the sign of the scale k counts: a near eye's picture is the one any
+// positive k gives, here k = rho + 1000 (a picture plane 1000 behind the origin).
+TEST(NearEye, PictureIsThatOfAnyPositiveScale) {
+  for (const double rho : {60.0, 119.0, 120.0}) {
+    SCOPED_TRACE(rho);
+    Program p;
+    setUpProgram(p, '1');
+    p.graph.Rho = rho;
+    refit(p);
+    View other = p.view;
+    SetViewTransform(other, -1000, rho, p.graph.Theta, p.graph.Phi);
+    FitViewToAxes(other, p.graph);
+    for (const auto& pt : {std::array<double, 3>{0, 0, 0},
+                           {3, 0, 0},
+                           {0, 3, 0},
+                           {0, 0, 10},
+                           {-3, 2, -7},
+                           {3, -3, 10},
+                           {1.5, 2.5, -4}}) {
+      SCOPED_TRACE(testing::Message() << pt[0] << "," << pt[1] << "," << pt[2]);
+      const Pixel a = ProjectPoint(p.view, pt[0], pt[1], pt[2]);
+      const Pixel b = ProjectPoint(other, pt[0], pt[1], pt[2]);
+      EXPECT_LE(std::abs(a.x - b.x), 1);
+      EXPECT_LE(std::abs(a.y - b.y), 1);
+    }
+  }
+}
+
+// The check the settings use finds exactly the eyes whose view puts every corner of the box at
+// a positive depth, over eyes all round boxes about and off the origin.
+TEST(NearEye, EyeSeesAxesBoxAgreesWithTheDepthsOfTheView) {
+  const std::array<double, 6> boxes[] = {{-3, 3, -3, 3, -10, 10}, {1, 5, 2, 8, -1, 3}};
+  int seen = 0, refused = 0;
+  for (const auto& box : boxes) {
+    for (const double rho : {2.0, 5.0, 5.8, 6.0, 8.0, 10.0, 10.5, 11.0, 15.0, 60.0}) {
+      for (int theta = 0; theta < 360; theta += 15) {
+        for (int phi = 0; phi <= 180; phi += 15) {
+          Program p;
+          setUpProgram(p, '1');
+          GraphState& g = p.graph;
+          g.AxisXMin = box[0], g.AxisXMax = box[1], g.AxisYMin = box[2];
+          g.AxisYMax = box[3], g.AxisZMin = box[4], g.AxisZMax = box[5];
+          g.Rho = rho;
+          g.Theta = theta * GraphState::Pi / 180;
+          g.Phi = phi * GraphState::Pi / 180;
+          refit(p);
+          const bool sees = p.view.EyeBounds[4] > 0; // ZeMin
+          ASSERT_EQ(EyeSeesAxesBox(g), sees)
+              << box[0] << " rho " << rho << " theta " << theta << " phi " << phi;
+          ++(sees ? seen : refused);
+        }
+      }
+    }
+  }
+  EXPECT_GT(seen, 500);
+  EXPECT_GT(refused, 500);
 }
 
 TEST(DegenerateView, FlatBoxStillMapsFinitely) {

@@ -301,6 +301,11 @@ void TKelvoScrn1::DrawBtnClick() {
 
 void TKelvoScrn1::rotate(Arrow arrow) {
   if (p.DrawInProgress) return;
+  const Eye asked = SteppedEye(p.graph, arrow);
+  if (!EyeSeesAxesBox(p.graph, asked)) {
+    showWarning(QString::fromStdString(RefusedEyeMessage(asked, EyeOf(p.graph))));
+    return;
+  }
   logCommand("rotate");
   DrawingScope scope(*this);
   DrawBtn->show();

@@ -3,6 +3,7 @@
 #include "ui/mainwindow/KelvoScrn1.h"
 
 #include "graph/AxesFit.h"
+#include "graph/Corrections.h"
 #include "render/Axes.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
@@ -20,7 +21,9 @@ QAction* TKelvoScrn1::createAxesMenu() {
 }
 
 void TKelvoScrn1::ChangeAxes1Click() {
-  if (!openSettings(*m_forms.axesDlg) || !p.graph.AxesChanged) return;
+  if (!openSettings(*m_forms.axesDlg)) return;
+  if (!m_forms.axesDlg->refusal().isEmpty()) showWarning(m_forms.axesDlg->refusal());
+  if (!p.graph.AxesChanged) return;
   AxesChangedPicture(p);
   showCommandPicture();
 }
@@ -32,11 +35,17 @@ void TKelvoScrn1::DrawAxes1Click() {
 
 // As Change Axes with a change, and then, when a function is ready, Draw: the graph is shown
 // in its new box at once (the box, plane and line follow the Draw's rules), also when the
-// fitted box is the one in force.
+// fitted box is the one in force. A fitted box the eye would not see whole is refused as the
+// axes dialog refuses it, and nothing is drawn.
 void TKelvoScrn1::FitAxes1Click() {
   if (drawing()) return;
+  const AxesBox before = AxesBoxOf(p.graph);
   if (!FitAxesToGraph(p)) {
     showWarning(tr("The function cannot be evaluated; the axes are kept."));
+    return;
+  }
+  if (RefuseAxesAroundEye(p.graph, before)) {
+    showWarning(axesRefusal(p.graph, "the fitted axes box"));
     return;
   }
   if (p.graph.AxesChanged) {

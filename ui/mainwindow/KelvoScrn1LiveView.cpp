@@ -154,16 +154,21 @@ bool TKelvoScrn1::resizeRedrawWaiting() const {
 
 // An angle typed into Edit4 or Edit5 of the rotation panel takes the view dialog's reading
 // and corrections; an unreadable text leaves the angle as it was, and the field shows the
-// angle in effect.
+// angle in effect. An angle that would bring the eye too near the axes box is refused with a
+// message.
 void TKelvoScrn1::angleEntered(QLineEdit* edit) {
   GraphState& g = p.graph;
   const double theta = g.Theta, phi = g.Phi;
+  std::string refusal;
   if (!drawing()) {
+    const Eye before = EyeOf(g);
     const std::string text = edit->text().toStdString();
     StoreViewFields(p, edit == Panel3->Edit4 ? text : "", edit == Panel3->Edit5 ? text : "", "");
     FinishViewDialog(g);
+    refusal = KeepEyeSeeingAxes(g, before);
   }
   refreshAngleFields();
+  if (!refusal.empty()) showWarning(QString::fromStdString(refusal));
   if (g.Theta == theta && g.Phi == phi) return;
   m_pending.redraw = true;
   requestLiveView();
@@ -193,6 +198,8 @@ void TKelvoScrn1::runLiveRedraw() {
     DrawBtn->show();
     while (m_pending.any() || p.ViewPending) {
       p.ViewPending = false;
+      // A drag does not go where the eye would come too near the axes box: the turn is not
+      // taken, and the next step starts from the eye in force.
       TurnEye(p.graph, m_pending.theta, m_pending.phi);
       if (m_pending.zoom) p.graph.Zoom = *m_pending.zoom;
       applyPendingParameters();

@@ -44,6 +44,11 @@ void TKelvoScrn1::updateMovieItems() {
 
 void TKelvoScrn1::Create1Click() {
   if (drawing()) return;
+  if (const std::optional<Eye> eye = MovieEyeRefused(p.graph)) {
+    showWarning(QString::fromStdString("The movie turns the eye round the z axis, and " +
+                                       EyeTooNearText(*eye) + "; no movie is made."));
+    return;
+  }
   logCommand("movie");
   buildMovie([this] { BuildMovieFrames(p); });
 }

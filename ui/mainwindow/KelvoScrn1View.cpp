@@ -19,6 +19,7 @@ QAction* TKelvoScrn1::createViewMenu() {
 void TKelvoScrn1::View1Click() {
   if (!openSettings(*m_forms.viewDlg)) return;
   refreshAngleFields();
+  if (!m_forms.viewDlg->refusal().isEmpty()) showWarning(m_forms.viewDlg->refusal());
   if (!p.graph.ViewChanged) return;
   ViewChangedPicture(p);
   showCommandPicture();

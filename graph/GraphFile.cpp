@@ -3,6 +3,7 @@
 #include "graph/GraphFile.h"
 
 #include "graph/Corrections.h"
+#include "graph/Eye.h"
 #include "graph/Format.h"
 
 #include <charconv>
@@ -468,5 +469,20 @@ void ApplyGraphFile(Session& s, const GraphFile& file, GraphExtras& extras,
   CorrectStep(g);
   CopyParameters(g);
   FinishViewDialog(g);
+  // An eye that cannot see the whole box gives no picture: the default eye of the kind takes
+  // its place, or else the default box as well.
+  if (!EyeSeesAxesBox(g)) {
+    Session defaults;
+    ChooseGraphKind(defaults, g.GraphKind);
+    ResetGraphDefaults(defaults);
+    warnings.push_back(EyeTooNearText(EyeOf(g)) + "; the default eye is taken");
+    SetEye(g, EyeOf(defaults.graph));
+    FinishViewDialog(g);
+    if (!EyeSeesAxesBox(g)) {
+      g.AxisXMin = defaults.graph.AxisXMin, g.AxisXMax = defaults.graph.AxisXMax;
+      g.AxisYMin = defaults.graph.AxisYMin, g.AxisYMax = defaults.graph.AxisYMax;
+      g.AxisZMin = defaults.graph.AxisZMin, g.AxisZMax = defaults.graph.AxisZMax;
+    }
+  }
   g.FunctionReady = true;
 }

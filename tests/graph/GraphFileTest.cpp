@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -127,12 +128,13 @@ TEST(GraphFile, RandomSettingsReadBackTheSame) {
     g.VMax = g.VMin + 3;
     g.XMax = g.XMin + 1;
     g.YMax = g.YMin + 1;
-    g.AxisXMin = -number() - 1;
+    // A box the eye stands outside of.
+    g.AxisXMin = -std::fmod(number(), 40) - 1;
     g.AxisXMax = g.AxisXMin + 2 + random() % 9;
-    g.AxisYMin = number();
+    g.AxisYMin = std::fmod(number(), 40);
     g.AxisYMax = g.AxisYMin + 1;
     g.AxisZMin = -5;
-    g.AxisZMax = 5 + number();
+    g.AxisZMax = 5 + std::fmod(number(), 40);
     g.Rho = 150 + static_cast<double>(random() % 1000) / 3;
     g.Theta = static_cast<double>(random() % 628) / 100;
     g.Phi = static_cast<double>(random() % 314) / 100;
@@ -251,6 +253,17 @@ TEST(GraphFile, TheDialogsCorrectionsFollow) {
   EXPECT_EQ(r.s.graph.AxisXMax, 5);
   EXPECT_EQ(r.s.graph.XCurves, 80);
   EXPECT_EQ(r.s.graph.GraphTitle, std::string(50, 'T'));
+}
+
+// An eye inside the box gives no picture: the default eye takes its place, with a warning.
+TEST(GraphFile, AnEyeInsideTheBoxGivesWayToTheDefault) {
+  ReadBack r;
+  readInto(r, "Kelvo graph 1\nKind = 1\nRho = 2\n");
+  ASSERT_TRUE(r.ok) << r.reason;
+  EXPECT_EQ(r.s.graph.Rho, 200);
+  ASSERT_EQ(r.warnings.size(), 1u);
+  EXPECT_NE(r.warnings[0].find("Rho = 2 the eye would stand inside the axes box"),
+            std::string::npos);
 }
 
 } // namespace

@@ -185,12 +185,60 @@ bool readColor(std::string_view text, bool noneAllowed, Color& c) {
   return true;
 }
 
-// Texts stand in double quotes; a backslash, a quote and every control character are escaped.
+// The length of the UTF-8 sequence that starts at text[i], or 0 where none starts there.
+std::size_t utf8Length(std::string_view text, std::size_t i) {
+  const unsigned char c = static_cast<unsigned char>(text[i]);
+  if (c < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF; // the range of the second byte
+  if (c >= 0xC2 && c <= 0xDF) {
+    length = 2;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    length = 3;
+    if (c == 0xE0) low = 0xA0;
+    if (c == 0xED) high = 0x9F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    length = 4;
+    if (c == 0xF0) low = 0x90;
+    if (c == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  const unsigned char second = static_cast<unsigned char>(text[i + 1]);
+  if (second < low || second > high) return 0;
+  for (std::size_t k = 2; k < length; ++k)
+    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
+  return length;
+}
+
+bool validUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = utf8Length(text, i);
+    if (length == 0) return false;
+    i += length;
+  }
+  return true;
+}
+
+// Texts stand in double quotes; a backslash, a quote, every control character and every byte
+// that is not part of a UTF-8 letter are escaped, so that the file is always UTF-8 text.
 std::string quoted(std::string_view text) {
   std::string out = "\"";
-  for (const char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     const unsigned char u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
+    if (u >= 0x80) {
+      const std::size_t length = utf8Length(text, i);
+      if (length == 0) {
+        char buffer[8];
+        std::snprintf(buffer, sizeof buffer, "\\x%02X", u);
+        out += buffer;
+      } else {
+        out.append(text.substr(i, length));
+        i += length - 1;
+      }
+    } else if (c == '"' || c == '\\') {
       out += '\\';
       out += c;
     } else if (c == '\n') {
@@ -287,29 +335,6 @@ std::string shownName(std::string_view name) {
   std::string out;
   for (const char c : name.substr(0, 40)) out += (c >= 0x20 && c < 0x7F) ? c : '?';
   return out;
-}
-
-bool validUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    int more = 0;
-    if (c < 0x80)
-      more = 0;
-    else if (c >= 0xC2 && c <= 0xDF)
-      more = 1;
-    else if (c >= 0xE0 && c <= 0xEF)
-      more = 2;
-    else if (c >= 0xF0 && c <= 0xF4)
-      more = 3;
-    else
-      return false;
-    if (i + static_cast<std::size_t>(more) >= text.size() && more > 0) return false;
-    for (int k = 1; k <= more; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    i += static_cast<std::size_t>(more) + 1;
-  }
-  return true;
 }
 
 // The values that the dialogs would not take, kept at their defaults.

@@ -108,8 +108,16 @@ TEST(GraphFile, RandomSettingsReadBackTheSame) {
       return 1e15 / static_cast<double>(random() % 999 + 1);
     }
   };
-  const char* texts[] = {"x^2+y^2",  "\"quoted\" \\ back", "tab\there", "new\nline",
-                         "\x01\x7f", "h\xc3\xa9llo",       "",          " blanks "};
+  const char* texts[] = {"x^2+y^2",
+                         "\"quoted\" \\ back",
+                         "tab\there",
+                         "new\nline",
+                         "\x01\x7f",
+                         "h\xc3\xa9llo",
+                         "",
+                         " blanks ",
+                         "stray \xa1\xff bytes",
+                         "\xed\xa0\x80"};
   for (int round = 0; round < 200; ++round) {
     SCOPED_TRACE(round);
     Session s;

@@ -39,3 +39,7 @@ void TAxesDlg::apply(int result) {
   if (result != QDialog::Rejected) StoreAxesFields(p, editedFieldTexts(m_edits));
   CorrectAxes(p.graph);
 }
+
+void TAxesDlg::accept() {
+  if (acceptNumberFields(p, m_edits)) QDialog::accept();
+}

@@ -18,6 +18,9 @@ public:
   // Any result but Rejected reads the fields (AxesChanged on a change); an empty range is
   // widened after OK and Cancel alike.
   void apply(int result);
+  // OK with a field that cannot be read marks it and keeps the dialog open, once
+  // (acceptNumberFields).
+  void accept() override;
 
   QLineEdit* field(int index) const { return m_edits[index]; }
   QLabel* label(int index) const { return m_labels[index]; }

@@ -35,3 +35,7 @@ void TViewDlg::apply(int result) {
     StoreViewFields(p, editedFieldText(Edit1), editedFieldText(Edit2), editedFieldText(Edit3));
   FinishViewDialog(p.graph);
 }
+
+void TViewDlg::accept() {
+  if (acceptNumberFields(p, {Edit1, Edit2, Edit3})) QDialog::accept();
+}

@@ -18,6 +18,9 @@ public:
   // Any result but Rejected reads the fields (ViewChanged on a change); then, after OK and
   // Cancel alike, the angle texts of the main window are rewritten and a bad Rho replaced.
   void apply(int result);
+  // OK with a field that cannot be read marks it and keeps the dialog open, once
+  // (acceptNumberFields).
+  void accept() override;
 
   QLineEdit* Edit1;
   QLineEdit* Edit2;

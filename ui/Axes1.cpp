@@ -49,3 +49,7 @@ QString axesRefusal(const GraphState& g, const char* box) {
   return QString::fromStdString(text) +
          "; the axes are kept. Move the eye farther out first (View > Eye Position).";
 }
+
+void TAxesDlg::accept() {
+  if (acceptNumberFields(p, m_edits)) QDialog::accept();
+}

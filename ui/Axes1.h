@@ -21,6 +21,9 @@ public:
   // old one kept; refusal() then says so, and is empty otherwise.
   void apply(int result);
   const QString& refusal() const { return m_refusal; }
+  // OK with a field that cannot be read marks it and keeps the dialog open, once
+  // (acceptNumberFields).
+  void accept() override;
 
   QLineEdit* field(int index) const { return m_edits[index]; }
   QLabel* label(int index) const { return m_labels[index]; }

@@ -83,6 +83,16 @@ void TChange1Dlg::apply(int result) {
 }
 
 void TChange1Dlg::accept() {
+  switch (m_use) {
+  case Use::Curves:
+    if (!acceptNumberFields(p, {Edit1, Edit2})) return;
+    break;
+  case Use::Step:
+    if (!acceptNumberFields(p, {Edit1})) return;
+    break;
+  case Use::Title:
+    break;
+  }
   if (m_use == Use::Step) {
     GraphState trial = p.graph;
     trial.TStep = StepFieldValue(p, editedFieldText(Edit1));

@@ -24,8 +24,9 @@ public:
   // that follow OK and Cancel alike.
   void apply(int result);
   Use use() const { return m_use; }
-  // OK with a step that would give a space curve too many points keeps the dialog open and
-  // says so in its top line.
+  // OK with a curves or step field that cannot be read marks it and keeps the dialog open,
+  // once (acceptNumberFields); OK with a step that would give a space curve too many points
+  // keeps it open and says so in its top line.
   void accept() override;
 
   QLabel* Label1;

@@ -11,6 +11,9 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
+
+struct Session;
 
 inline QString toQString(const std::string& text) {
   return QString::fromStdString(text);
@@ -39,6 +42,29 @@ template <std::size_t N> std::array<std::string, N> editedFieldTexts(QLineEdit* 
 void showNumberField(QLineEdit* edit, double value);
 // Focus on the field with its whole text selected, as every dialog opens.
 void focusAndSelect(QLineEdit* edit);
+// Whether the field's text is no longer the one the dialog opened with.
+bool fieldEdited(const QLineEdit* edit);
+
+// A field whose text could not be read says why: a red frame, and the reason as its tooltip,
+// until its text changes (or showFieldText fills it again).
+void markField(QLineEdit* edit, const QString& reason);
+void unmarkField(QLineEdit* edit);
+// The reason the field is marked with; empty while it is not marked.
+QString fieldMark(const QLineEdit* edit);
+// Selects a mistake in the field's text: column and length count bytes of its UTF-8 text, the
+// column from 1, as the expression engine reports them. A length of 0 puts the cursor at the
+// column (one past the end for a text that ends too early); column 0 selects the whole text.
+void selectMistake(QLineEdit* edit, int column, int length);
+
+// OK of a dialog with numeric fields. Each visible field that was edited and cannot be read is
+// marked. The dialog may close when no field is unreadable, or when each unreadable one was
+// marked with the same reason by an earlier OK (the user has seen it; the old value is kept).
+// Otherwise the first newly marked field takes the focus with its mistake selected, its
+// reason shows at once, and the answer is false.
+bool acceptNumberFields(Session& s, const std::vector<QLineEdit*>& fields);
+template <std::size_t N> bool acceptNumberFields(Session& s, QLineEdit* const (&fields)[N]) {
+  return acceptNumberFields(s, std::vector<QLineEdit*>(fields, fields + N));
+}
 
 // The OK (default) and Cancel buttons of a dialog; Cancel also answers the Esc key.
 struct OkCancelButtons {

@@ -94,3 +94,7 @@ void TDomainDlg::apply(int result) {
   if (result != QDialog::Rejected) StoreDomainFields(p, editedFieldTexts(m_edits));
   setRows(true);
 }
+
+void TDomainDlg::accept() {
+  if (acceptNumberFields(p, m_edits)) QDialog::accept();
+}

@@ -19,6 +19,9 @@ public:
   // Any result but Rejected stores the visible fields; the four-field layout comes back
   // either way.
   void apply(int result);
+  // OK with a field that cannot be read marks it and keeps the dialog open, once
+  // (acceptNumberFields).
+  void accept() override;
 
   QLineEdit* field(int index) const { return m_edits[index]; }
   QLabel* label(int index) const { return m_labels[index]; }

@@ -2,9 +2,13 @@
 // The function editor.
 #include "ui/Eqn1Dlg.h"
 
+#include "graph/Sampling.h"
 #include "render/Program.h"
 
+#include <QColor>
+#include <QFontMetrics>
 #include <QFrame>
+#include <QPalette>
 
 namespace {
 
@@ -12,6 +16,8 @@ namespace {
 constexpr int OneBevel = 75, OneHeight = 180 - 27, OneButtons = 120;
 constexpr int ThreeBevel = 97, ThreeHeight = 209 - 27, ThreeButtons = 140;
 constexpr int Width = 313;
+// The line the failure takes under the heading.
+constexpr int FailureTop = 28, FailureLine = 20;
 
 std::string storedText(const QLineEdit* edit) {
   const std::string text = edit->text().toStdString();
@@ -38,6 +44,12 @@ TEqnDlg::TEqnDlg(Program& program, QWidget* parent)
   useDialogFont(this);
   setWindowTitle("  Function Editor");
   Label1 = placeLabel(this, "Enter your Functions", 12, 8, Width - 24);
+  FailureLabel = placeLabel(this, QString(), 12, FailureTop, Width - 24);
+  FailureLabel->resize(FailureLabel->width(), Label1->height());
+  QPalette failureColors = FailureLabel->palette();
+  failureColors.setColor(QPalette::WindowText, QColor(128, 0, 0));
+  FailureLabel->setPalette(failureColors);
+  FailureLabel->hide();
   Bevel1 = new QFrame(this);
   Bevel1->setFrameShape(QFrame::Box);
   Bevel1->setFrameShadow(QFrame::Sunken);
@@ -55,13 +67,17 @@ TEqnDlg::TEqnDlg(Program& program, QWidget* parent)
   setFixedSize(Width, ThreeHeight);
 }
 
-void TEqnDlg::setThreeFunctions(bool three) {
-  Bevel1->resize(Bevel1->width(), three ? ThreeBevel : OneBevel);
-  setFixedSize(Width, three ? ThreeHeight : OneHeight);
-  m_buttons.moveTop(three ? ThreeButtons : OneButtons);
+void TEqnDlg::setThreeFunctions(bool three, int shift) {
+  Bevel1->setGeometry(8, 32 + shift, Bevel1->width(), three ? ThreeBevel : OneBevel);
+  setFixedSize(Width, (three ? ThreeHeight : OneHeight) + shift);
+  m_buttons.moveTop((three ? ThreeButtons : OneButtons) + shift);
   // A single field sits in the middle of its smaller frame.
-  Edit1->move(Edit1->x(), three ? 42 : 57);
-  Label2->move(Label2->x(), three ? 46 : 61);
+  Edit1->move(Edit1->x(), (three ? 42 : 57) + shift);
+  Label2->move(Label2->x(), (three ? 46 : 61) + shift);
+  Label3->move(Label3->x(), 76 + shift);
+  Edit2->move(Edit2->x(), 72 + shift);
+  Label4->move(Label4->x(), 106 + shift);
+  Edit3->move(Edit3->x(), 102 + shift);
   for (QWidget* w : {static_cast<QWidget*>(Label3), static_cast<QWidget*>(Edit2),
                      static_cast<QWidget*>(Label4), static_cast<QWidget*>(Edit3)})
     w->setVisible(three);
@@ -70,8 +86,9 @@ void TEqnDlg::setThreeFunctions(bool three) {
 void TEqnDlg::load(Mode mode) {
   const GraphState& g = p.graph;
   const bool three = g.GraphKind == '3' || g.GraphKind == '4';
+  const bool failed = mode == Mode::AfterError && p.LastFailure.set;
   m_mode = mode;
-  setThreeFunctions(three);
+  setThreeFunctions(three, failed ? FailureLine : 0);
   if (three)
     Label2->setText("X =");
   else if (mode == Mode::Edit)
@@ -84,7 +101,43 @@ void TEqnDlg::load(Mode mode) {
   } else {
     Edit1->setText(QString::fromStdString(g.FunctionText));
   }
-  focusAndSelect(Edit1);
+  for (QLineEdit* edit : {Edit1, Edit2, Edit3}) unmarkField(edit);
+  m_failureField = nullptr;
+  FailureLabel->setVisible(failed);
+  if (failed)
+    showFailure(three);
+  else
+    focusAndSelect(Edit1);
+}
+
+void TEqnDlg::showFailure(bool three) {
+  const EvalFailure& failure = p.LastFailure;
+  const QString described = toQString(DescribeEvalFailure(p));
+  // A long reason (or unknown name) would run past the dialog; the tooltip has the whole line.
+  FailureLabel->setText(
+      FailureLabel->fontMetrics().elidedText(described, Qt::ElideRight, FailureLabel->width()));
+  FailureLabel->setToolTip(described);
+  m_failureField = Edit1;
+  if (three && failure.function == 'Y') m_failureField = Edit2;
+  if (three && failure.function == 'Z') m_failureField = Edit3;
+  markField(m_failureField, described);
+  selectFailure();
+}
+
+void TEqnDlg::selectFailure() {
+  const EvalFailure& failure = p.LastFailure;
+  m_failureField->setFocus(Qt::OtherFocusReason);
+  // The failure's columns count in the text that failed; a field holding another text (or a
+  // value that could not be had) is selected whole.
+  if (toStdString(m_failureField->text()) == failure.text)
+    selectMistake(m_failureField, failure.column, failure.length);
+  else
+    m_failureField->selectAll();
+}
+
+void TEqnDlg::setVisible(bool visible) {
+  QDialog::setVisible(visible);
+  if (visible && m_failureField) selectFailure();
 }
 
 bool TEqnDlg::apply(int result) {

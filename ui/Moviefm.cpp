@@ -40,3 +40,7 @@ void TMovieDlg::load() {
 void TMovieDlg::apply(int result) {
   StoreMovieFrameCount(p, editedFieldText(Edit1), result != QDialog::Rejected);
 }
+
+void TMovieDlg::accept() {
+  if (acceptNumberFields(p, {Edit1})) QDialog::accept();
+}

@@ -20,6 +20,9 @@ public:
   void load();
   // Reads the count for any result but Rejected, then corrects its range in every case.
   void apply(int result);
+  // OK with a field that cannot be read marks it and keeps the dialog open, once
+  // (acceptNumberFields).
+  void accept() override;
 
   QLineEdit* Edit1;
   // Slow, Medium, Faster, Fastest: each sets MovieDelay as soon as it is clicked.

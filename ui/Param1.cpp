@@ -31,3 +31,7 @@ void TParamDlg::apply(int result, std::array<std::string, 6>& captions) {
   if (result != QDialog::Rejected) StoreParameterFields(p, editedFieldTexts(m_edits), captions);
   CopyParameters(p.graph);
 }
+
+void TParamDlg::accept() {
+  if (acceptNumberFields(p, m_edits)) QDialog::accept();
+}

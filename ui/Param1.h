@@ -21,6 +21,9 @@ public:
   // Any result but Rejected reads the fields; the caption of each changed parameter is
   // rewritten in captions. The evaluator's copies are refreshed on every close.
   void apply(int result, std::array<std::string, 6>& captions);
+  // OK with a field that cannot be read marks it and keeps the dialog open, once
+  // (acceptNumberFields).
+  void accept() override;
 
   QLineEdit* field(int index) const { return m_edits[index]; }
 

@@ -141,7 +141,15 @@ void ParameterSliders::slid(int index, int step) {
 }
 
 void ParameterSliders::endEntered(int index, QLineEdit* field, double& end) {
-  if (!p.DrawInProgress) ReadNumberField(p, editedFieldText(field), end);
+  const QString typed = field->text();
+  FieldProblem problem;
+  const bool read = !p.DrawInProgress && fieldEdited(field);
+  if (read) TryReadNumberField(p, toStdString(typed), end, problem);
   // The parameter keeps its value; the slider shows it at the nearer end if it lies beyond.
   showRow(index, p.graph.ParamValues[index]);
+  // The field shows the end it kept; its mark names the text that was not read.
+  if (read && problem) {
+    const QString reason = toQString(problem.reason);
+    markField(field, typed.isEmpty() ? reason : "'" + typed + "': " + reason);
+  }
 }

@@ -69,6 +69,7 @@ private:
   void slid(int index, int step);
   // A typed end is read as an expression; while a drawing runs it is not read (it would
   // evaluate in the middle of the drawing's evaluations) and the field shows the end again.
+  // A text that cannot be read keeps the end too, and the field is marked with the reason.
   void endEntered(int index, QLineEdit* field, double& end);
   void showRow(int index, double value);
 

@@ -58,3 +58,7 @@ void TPlaneDlg::load() {
 void TPlaneDlg::apply(int result) {
   if (result != QDialog::Rejected) StorePlaneFields(p, editedFieldTexts(m_edits));
 }
+
+void TPlaneDlg::accept() {
+  if (acceptNumberFields(p, m_edits)) QDialog::accept();
+}

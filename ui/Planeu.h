@@ -17,6 +17,9 @@ public:
   void load();
   // Any result but Rejected stores the fields with their sign rules.
   void apply(int result);
+  // OK with a field that cannot be read marks it and keeps the dialog open, once
+  // (acceptNumberFields).
+  void accept() override;
 
   QLineEdit* field(int index) const { return m_edits[index]; }
 

@@ -48,3 +48,7 @@ void TSweepDlg::apply(int result) {
   ReadNumberField(p, editedFieldText(FramesEdit), frames);
   m_sweep.frames = CorrectedMovieFrameCount(std::isnan(frames) ? m_sweep.frames : frames);
 }
+
+void TSweepDlg::accept() {
+  if (acceptNumberFields(p, {FromEdit, ToEdit, FramesEdit})) QDialog::accept();
+}

@@ -20,6 +20,9 @@ public:
   // On OK reads the fields as expressions (an unreadable one keeps its value) and corrects the
   // frame count as the movie dialog does; accepted() then tells that a sweep is to be built.
   void apply(int result);
+  // OK with a field that cannot be read marks it and keeps the dialog open, once
+  // (acceptNumberFields).
+  void accept() override;
   bool accepted() const { return m_accepted; }
   const ParameterSweep& sweep() const { return m_sweep; }
 

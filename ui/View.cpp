@@ -37,3 +37,7 @@ void TViewDlg::apply(int result) {
   FinishViewDialog(p.graph);
   m_refusal = QString::fromStdString(KeepEyeSeeingAxes(p.graph, before));
 }
+
+void TViewDlg::accept() {
+  if (acceptNumberFields(p, {Edit1, Edit2, Edit3})) QDialog::accept();
+}

@@ -21,6 +21,9 @@ public:
   // kept as they were); refusal() then says so, and is empty otherwise.
   void apply(int result);
   const QString& refusal() const { return m_refusal; }
+  // OK with a field that cannot be read marks it and keeps the dialog open, once
+  // (acceptNumberFields).
+  void accept() override;
 
   QLineEdit* Edit1;
   QLineEdit* Edit2;

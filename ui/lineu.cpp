@@ -37,3 +37,7 @@ void TLineDlg::load() {
 void TLineDlg::apply(int result) {
   if (result != QDialog::Rejected) StoreLineFields(p, editedFieldTexts(m_edits));
 }
+
+void TLineDlg::accept() {
+  if (acceptNumberFields(p, m_edits)) QDialog::accept();
+}

@@ -38,6 +38,47 @@ TEST(ReadNumberField, ReadsExpressionsAndKeepsTheOldValueOtherwise) {
   }
 }
 
+// A field that is not read says why, and where a syntax error stands in the text.
+TEST(ReadNumberField, TellsWhyATextIsNotRead) {
+  struct Case {
+    const char* text;
+    const char* reason;
+    int column, length;
+  };
+  const Case cases[] = {
+      {"2*p", "", 0, 0},
+      {"", "empty: the old value is kept", 0, 0},
+      {"2+", "column 3: the text ends too early", 3, 0},
+      {"2*sinx(1)", "column 3: unknown name 'SINX'", 3, 4},
+      {"  1 2", "column 5: an operator expected", 5, 1},
+      {"sqrt(-1)", "no value: a domain error", 0, 0},
+      {"1/0", "no value: a domain error", 0, 0},
+  };
+  Session s;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    double value = 7;
+    FieldProblem problem;
+    const bool read = TryReadNumberField(s, c.text, value, problem);
+    EXPECT_EQ(read, !*c.reason);
+    EXPECT_EQ(bool(problem), !read);
+    EXPECT_EQ(problem.reason, c.reason);
+    EXPECT_EQ(problem.column, c.column);
+    EXPECT_EQ(problem.length, c.length);
+    if (!read) {
+      EXPECT_EQ(value, 7);
+    }
+    // Asking without a value finds the same.
+    EXPECT_EQ(NumberFieldProblem(s, c.text).reason, c.reason);
+  }
+  // A read after a failed one tells nothing of the failure.
+  double value = 0;
+  FieldProblem problem{"stale", 9, 9};
+  EXPECT_TRUE(TryReadNumberField(s, "4", value, problem));
+  EXPECT_FALSE(problem);
+  EXPECT_EQ(problem.column, 0);
+}
+
 TEST(ParameterCaptions, FormatsBySize) {
   struct Case {
     double value;

@@ -6,13 +6,19 @@
 #include "ui/Changer1.h"
 #include "ui/Domain1.h"
 #include "ui/Eqn1Dlg.h"
+#include "ui/Moviefm.h"
 #include "ui/Param1.h"
+#include "ui/Planeu.h"
+#include "ui/SweepDlg.h"
 #include "ui/View.h"
+#include "ui/lineu.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QToolButton>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -393,6 +399,242 @@ TEST_F(WindowTest, EditorAfterAnErrorLeavesFunctionReadyAndUsesItsOwnCaptions) {
   EXPECT_FALSE(g().FunctionReady);
   EXPECT_EQ(g().FunctionTextZ, "u+v");
   EXPECT_EQ(controls().Label11->text(), "Z = u+v");
+}
+
+// After a failed draw the editor names the function and the reason under its heading and
+// puts the keyboard in that function's field, on the offending characters: the cursor at the
+// end of a text that ends too early, the whole field for a value that could not be had.
+TEST_F(WindowTest, EditorAfterAnErrorPointsAtTheMistake) {
+  struct Row {
+    char kind;
+    const char *x, *y, *z; // kinds 1 and 2 take z only
+    int field;             // 1, 2 or 3: Edit1 .. Edit3
+    const char* failure;
+    const char* selected;
+    int cursor;
+  };
+  const Row rows[] = {
+      {'4', "u", "u*sinx(v)", "v", 2, "Y, column 3: unknown name 'SINX'", "sinx", 6},
+      {'4', "u+", "v", "u", 1, "X, column 3: the text ends too early", "", 2},
+      {'4', "u", "v", "u*v*\xc3\xa9", 3, "Z, column 5: a character that cannot stand in a function",
+       "\xc3\xa9", 5},
+      {'1', nullptr, nullptr, "sin(x", 1, "Z, column 6: ')' expected", "", 5},
+      {'2', nullptr, nullptr, "r*q", 1, "Z, column 3: unknown name 'Q'", "q", 3},
+      // A space curve fails on its z only.
+      {'3', "t", "t", "sqrt(-1-t)", 3, "Z at t = 0: no value there (a domain error)", "sqrt(-1-t)",
+       10},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.failure);
+    choose(row.kind - '0');
+    if (row.x) {
+      g().FunctionTextX = row.x;
+      g().FunctionTextY = row.y;
+      g().FunctionTextZ = row.z;
+    } else {
+      g().FunctionText = row.z;
+    }
+    TEqnDlg& d = *forms.eqnDlg;
+    QLineEdit* const fields[3] = {d.Edit1, d.Edit2, d.Edit3};
+    QLineEdit* const failing = fields[row.field - 1];
+    QString heading, failure, shown, selected, mark;
+    bool failureUnderHeading = false, fits = false, focused = false, othersPlain = true;
+    int cursor = -1, height = 0;
+    answer = [&](QDialog&) {
+      heading = d.Label1->text();
+      // A line too long for the dialog is cut short; its tooltip has it all.
+      failure = d.FailureLabel->isVisibleTo(&d) ? d.FailureLabel->toolTip() : QString();
+      shown = d.FailureLabel->text();
+      fits = d.FailureLabel->fontMetrics().horizontalAdvance(shown) <= d.FailureLabel->width();
+      failureUnderHeading = d.FailureLabel->y() > d.Label1->geometry().bottom() &&
+                            d.FailureLabel->geometry().bottom() < d.Bevel1->y();
+      // Shown, the dialog gives its focus field a tab's focus, which must not select more.
+      d.show();
+      focused = d.focusWidget() == failing;
+      selected = failing->selectedText();
+      cursor = failing->cursorPosition();
+      d.hide();
+      mark = fieldMark(failing);
+      for (QLineEdit* other : fields)
+        if (other != failing && !fieldMark(other).isEmpty()) othersPlain = false;
+      height = d.height();
+      return Cancel;
+    };
+    opened.clear();
+    item("Draw1").trigger();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(heading, TEqnDlg::ErrorHeading);
+    EXPECT_EQ(failure.toStdString(), row.failure);
+    EXPECT_TRUE(shown == failure || (shown.endsWith(QChar(0x2026)) && shown.size() > 12 &&
+                                     failure.startsWith(shown.chopped(1))))
+        << shown.toStdString();
+    EXPECT_TRUE(fits);
+    EXPECT_TRUE(failureUnderHeading);
+    EXPECT_TRUE(focused);
+    EXPECT_EQ(selected.toStdString(), row.selected);
+    EXPECT_EQ(cursor, row.cursor);
+    EXPECT_EQ(mark.toStdString(), row.failure);
+    EXPECT_TRUE(othersPlain);
+
+    // The Function command shows the editor as it always was: no failure line, no mark, the
+    // first field selected, and one line shorter.
+    int editHeight = 0;
+    answer = [&](QDialog&) {
+      EXPECT_FALSE(d.FailureLabel->isVisibleTo(&d));
+      EXPECT_EQ(fieldMark(failing), "");
+      EXPECT_EQ(d.focusWidget(), d.Edit1);
+      EXPECT_EQ(d.Edit1->selectedText(), d.Edit1->text());
+      editHeight = d.height();
+      return Cancel;
+    };
+    item("Function1").trigger();
+    EXPECT_GT(height, editHeight);
+    EXPECT_LE(height - editHeight, 2 * d.FailureLabel->height());
+  }
+}
+
+// The mark on the failing field goes with the first edit; the line under the heading stays
+// with the heading.
+TEST_F(WindowTest, EditorAfterAnErrorUnmarksTheFieldWhenItIsEdited) {
+  choose(1);
+  g().FunctionText = "sin(x";
+  TEqnDlg& d = *forms.eqnDlg;
+  answer = [&](QDialog&) {
+    EXPECT_FALSE(fieldMark(d.Edit1).isEmpty());
+    EXPECT_FALSE(d.Edit1->styleSheet().isEmpty());
+    QTest::keyClick(d.Edit1, Qt::Key_ParenRight);
+    EXPECT_EQ(d.Edit1->text(), "sin(x)");
+    EXPECT_EQ(fieldMark(d.Edit1), "");
+    EXPECT_EQ(d.Edit1->toolTip(), "");
+    EXPECT_TRUE(d.Edit1->styleSheet().isEmpty());
+    EXPECT_TRUE(d.FailureLabel->isVisibleTo(&d));
+    return Ok;
+  };
+  item("Draw1").trigger();
+  EXPECT_EQ(g().FunctionText, "sin(x)");
+}
+
+// ---- Unreadable fields -------------------------------------------------------------------
+
+// OK in any dialog with a numeric field that cannot be read keeps the dialog open once, with
+// the field marked (a red frame, the reason as its tooltip) and the keyboard at the mistake;
+// an edit takes the mark away. OK again on the same text closes the dialog, and the setting
+// keeps its old value.
+TEST_F(WindowTest, UnreadableFieldIsMarkedAndKeepsTheOldValue) {
+  struct Row {
+    const char* item;
+    int kind;
+    std::function<QLineEdit*()> field;
+    std::function<double()> setting;
+  };
+  const Row rows[] = {
+      {"Domain1", 1, [&] { return forms.domainDlg->field(1); }, [&] { return g().XMax; }},
+      {"ChangeAxes1", 1, [&] { return forms.axesDlg->field(4); }, [&] { return g().AxisZMin; }},
+      {"View1", 1, [&] { return forms.viewDlg->Edit3; }, [&] { return g().Rho; }},
+      {"Parameters1", 1, [&] { return forms.paramDlg->field(2); },
+       [&] { return g().ParamValues[2]; }},
+      {"Curves1", 1, [&] { return forms.change1Dlg->Edit2; }, [&] { return g().YCurves; }},
+      {"Step1", 3, [&] { return forms.change1Dlg->Edit1; }, [&] { return g().TStep; }},
+      {"Edit2", 1, [&] { return forms.planeDlg->field(3); }, [&] { return g().Plane.A; }},
+      {"Edit3", 1, [&] { return forms.lineDlg->field(5); }, [&] { return g().Line.Z2; }},
+      {"Edit7", 1, [&] { return forms.movieDlg->Edit1; },
+       [&] { return double(g().MovieFrameCount); }},
+      {"AnimateParameter1", 1, [&] { return forms.sweepDlg->ToEdit; },
+       [&] { return forms.sweepDlg->sweep().to; }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.item);
+    choose(row.kind);
+    QLineEdit* field = row.field();
+    double before = 0;
+    bool closedAtFirst = true, focused = false, framed = false, editUnmarks = false;
+    bool closedAgain = true, closedAtLast = false;
+    QString mark, tip;
+    int cursor = -1;
+    const auto pressOk = [](QDialog& dialog) {
+      dialog.setResult(QDialog::Rejected);
+      dialog.accept();
+      return dialog.result() == QDialog::Accepted;
+    };
+    answer = [&](QDialog& dialog) {
+      if (field->window() != &dialog) return Ok; // the sweep's message
+      if (&dialog == forms.sweepDlg.get()) forms.sweepDlg->FramesEdit->setText("1");
+      before = row.setting();
+      field->setText("2+");
+      closedAtFirst = pressOk(dialog);
+      mark = fieldMark(field);
+      tip = field->toolTip();
+      framed = !field->styleSheet().isEmpty();
+      focused = dialog.focusWidget() == field;
+      cursor = field->cursorPosition();
+      QTest::keyClick(field, Qt::Key_Backspace);
+      editUnmarks =
+          fieldMark(field).isEmpty() && field->toolTip().isEmpty() && field->styleSheet().isEmpty();
+      // Typed again, the text is a new mistake for the next OK; the OK after that closes.
+      QTest::keyClick(field, Qt::Key_Plus);
+      closedAgain = pressOk(dialog);
+      closedAtLast = pressOk(dialog);
+      return Ok;
+    };
+    item(row.item).trigger();
+    EXPECT_FALSE(closedAtFirst);
+    EXPECT_EQ(mark, "column 3: the text ends too early");
+    EXPECT_EQ(tip, mark);
+    EXPECT_TRUE(framed);
+    EXPECT_TRUE(focused);
+    EXPECT_EQ(cursor, 2);
+    EXPECT_TRUE(editUnmarks);
+    EXPECT_FALSE(closedAgain);
+    EXPECT_TRUE(closedAtLast);
+    EXPECT_EQ(row.setting(), before);
+  }
+}
+
+// Each way a field is not read has its reason; the field shows where the mistake is, and an
+// untouched or readable field beside it is neither marked nor a reason to stay open. The
+// next opening shows the fields plain.
+TEST_F(WindowTest, UnreadableFieldsSayWhy) {
+  choose(1);
+  TAxesDlg& dialog = *forms.axesDlg;
+  struct Row {
+    const char* text;
+    const char* reason;
+    const char* selected;
+  };
+  const Row rows[] = {
+      {"", "empty: the old value is kept", ""},
+      {"2*sinx(1)", "column 3: unknown name 'SINX'", "sinx"},
+      {"sqrt(-1)", "no value: a domain error", "sqrt(-1)"},
+      {"4", "", ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    bool closed = false;
+    QString markOfReadable, markOfUntouched, mark, selected;
+    answer = [&](QDialog&) {
+      dialog.field(0)->setText("-4");
+      dialog.field(3)->setText(row.text);
+      dialog.setResult(QDialog::Rejected);
+      dialog.accept();
+      closed = dialog.result() == QDialog::Accepted;
+      markOfReadable = fieldMark(dialog.field(0));
+      markOfUntouched = fieldMark(dialog.field(1));
+      mark = fieldMark(dialog.field(3));
+      selected = dialog.field(3)->selectedText();
+      return Ok;
+    };
+    item("ChangeAxes1").trigger();
+    EXPECT_EQ(closed, !*row.reason);
+    EXPECT_EQ(mark.toStdString(), row.reason);
+    EXPECT_EQ(selected.toStdString(), row.selected);
+    EXPECT_EQ(markOfReadable, "");
+    EXPECT_EQ(markOfUntouched, "");
+    EXPECT_EQ(g().AxisXMin, -4);
+    EXPECT_EQ(g().AxisYMax, *row.reason ? 3 : 4);
+    dialog.load();
+    EXPECT_EQ(fieldMark(dialog.field(3)), "");
+    ResetGraphDefaults(p);
+  }
 }
 
 } // namespace

@@ -353,6 +353,42 @@ TEST_F(SlidersTest, EndsAreReadAsExpressionsAndAnUnreadableOneKeepsTheEnd) {
   EXPECT_EQ(g().ParamValues[0], -2 * Pi);
 }
 
+// An end that is not read leaves the field showing the end it kept, marked with the text that
+// was not read and why, until the field changes; a readable end is not marked.
+TEST_F(SlidersTest, AnUnreadableEndIsMarkedWithItsText) {
+  choose(1);
+  item("ParameterSliders1").trigger();
+  ParameterSliders& s = sliders();
+  const struct {
+    const char* text;
+    const char* mark;
+  } cases[] = {
+      {"2*(", "'2*(': column 4: the text ends too early"},
+      {"sqrt(-1)", "'sqrt(-1)': no value: a domain error"},
+      {"", "empty: the old value is kept"},
+      {"12", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    enterEnd(s.highField(1), c.text);
+    EXPECT_EQ(fieldMark(s.highField(1)).toStdString(), c.mark);
+    EXPECT_EQ(s.highField(1)->toolTip().toStdString(), c.mark);
+  }
+  EXPECT_EQ(s.range(1).high, 12);
+  enterEnd(s.lowField(1), "2+");
+  EXPECT_EQ(s.lowField(1)->text(), "-10.000");
+  EXPECT_FALSE(fieldMark(s.lowField(1)).isEmpty());
+  // An edit takes the mark away; so does Enter on the end the field shows, which takes that
+  // end as it is.
+  QTest::keyClick(s.lowField(1), Qt::Key_Backspace);
+  EXPECT_EQ(fieldMark(s.lowField(1)), "");
+  enterEnd(s.lowField(1), "2+");
+  EXPECT_FALSE(fieldMark(s.lowField(1)).isEmpty());
+  QTest::keyClick(s.lowField(1), Qt::Key_Return);
+  EXPECT_EQ(fieldMark(s.lowField(1)), "");
+  EXPECT_EQ(s.range(1).low, -10);
+}
+
 // ---- The same values as the dialog ---------------------------------------------------------
 
 TEST_F(SlidersTest, TheDialogAndTheSlidersShowTheSameValues) {

@@ -468,7 +468,6 @@ int RenderRun::prepareProgram() {
     m_lineShown = p.graph.LineOn;
     p.graph.PlaneOn = p.graph.LineOn = false;
     // The bare axes of the file's box, view and colours, as their dialogs leave them.
-    ScreenSetUpPicture(p);
     AxesChangedPicture(p);
   }
   return ExitOk;

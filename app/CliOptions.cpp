@@ -74,6 +74,14 @@ void readSize(RenderOptions& o, const std::string& value) {
     throw UsageError{"--size takes normal, 80 or 60"};
 }
 
+void readScale(RenderOptions& o, const std::string& value) {
+  int n = 0;
+  const auto r = std::from_chars(value.data(), value.data() + value.size(), n);
+  if (r.ec != std::errc() || r.ptr != value.data() + value.size() || n < 1 || n > 4)
+    throw UsageError{"--scale takes a whole number from 1 to 4"};
+  o.scale = n;
+}
+
 // The number of a sample, 1 to 10, as its place in the samples window.
 void readSample(RenderOptions& o, const std::string& value) {
   int n = 0;
@@ -174,6 +182,8 @@ const RenderOption Options[] = {
      "the picture's format when --out - writes it to standard output", readFormat},
     {"--full", "", Takes::Nothing, AllKinds, "--out writes the full graph, with title and labels",
      &O::full},
+    {"--scale", "N", Takes::Value, AllKinds,
+     "--out writes the picture N times as large, as sharp (1-4; 1)", readScale},
     {"--quality", "80|90|100", Takes::Value, AllKinds, "the JPEG quality (90)", &O::quality},
     {"--values", "LISTING", Takes::Value, AllKinds,
      "write the function-value listing, - to standard output", &O::values},
@@ -271,6 +281,16 @@ void checkStandardOutput(const RenderOptions& o) {
 }
 
 void checkOutputNames(const RenderOptions& o) {
+  if (o.scale > 1) {
+    const bool vector =
+        o.out && (namesStandardOutput(o.out)
+                      ? (o.format == PictureFormat::Svg || o.format == PictureFormat::Pdf)
+                      : (pictureFormatOf(*o.out) == PictureFormat::Svg ||
+                         pictureFormatOf(*o.out) == PictureFormat::Pdf));
+    if (!o.out) throw UsageError{"--scale needs --out, the picture it enlarges"};
+    if (vector)
+      throw UsageError{"--scale is for pictures of pixels; SVG and PDF are sharp at any size"};
+  }
   if (o.saveGraph && namesStandardOutput(o.saveGraph))
     throw UsageError{"--save-graph needs a file's name"};
   if (o.movie && pictureFormatOf(*o.movie) != PictureFormat::Gif)

@@ -32,6 +32,8 @@ struct RenderOptions {
   std::optional<std::string> open, quality;
   double sizeFactor = 0; // 0: Graph Size left alone
   bool full = false;
+  // --scale: the picture --out writes is this many times as large, drawn as sharp (1 to 4).
+  int scale = 1;
   std::optional<std::string> movie, frames;
   // --sweep NAME=FROM,TO: the parameter's index (a = 0) and the two value texts.
   std::optional<std::string> sweep;

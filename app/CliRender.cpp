@@ -301,7 +301,12 @@ FileResult encodePicture(const Program& p, const RenderOptions& o,
   if (isVectorOutput(o))
     return o.full ? EncodeVectorFullGraph(format, p, labels, bytes)
                   : EncodeVectorPicture(format, p.PictureCopy, p.pictureRecorder, bytes);
-  const QImage picture = o.full ? ComposeFullGraph(p, labels) : p.PictureCopy;
+  QImage picture;
+  if (o.scale > 1)
+    picture = o.full ? ScaledFullGraph(p, labels, o.scale)
+                     : ScaledPicture(p.PictureCopy, p.pictureRecorder, o.scale);
+  else
+    picture = o.full ? ComposeFullGraph(p, labels) : p.PictureCopy;
   std::vector<unsigned char> raster;
   const FileResult encoded = EncodePicture(picture, format, p.graph.JpegQuality, raster);
   bytes.assign(raster.begin(), raster.end());
@@ -441,8 +446,8 @@ int RenderRun::prepareProgram() {
   Program& p = m_p;
   // A space curve is drawn at once: nobody watches it grow.
   p.CurvePauses = false;
-  // Only a vector picture needs the drawing kept.
-  p.pictureRecorder.setRecording(isVectorOutput(m_o));
+  // Only a vector picture and a scaled one need the drawing kept.
+  p.pictureRecorder.setRecording(isVectorOutput(m_o) || m_o.scale > 1);
   if (!m_open) {
     m_deferred.emplace(p.pictureRecorder, PreparePictureFont);
     p.canvas = &*m_deferred;

@@ -17,6 +17,8 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <algorithm>
+
 namespace {
 
 // The record painted again into a fresh image: its base, or black until its first fill.
@@ -90,6 +92,38 @@ void PaintVectorPicture(QPainter& painter, const QImage& picture, const PictureR
   PainterCanvas canvas(painter, picture.size());
   recorder.replay(canvas);
   painter.restore();
+}
+
+namespace {
+
+// An image of the size times scale, painted through a painter that draws in the picture's own
+// pixels.
+QImage paintedAtScale(QSize size, int scale, const std::function<void(QPainter&)>& paint) {
+  scale = std::clamp(scale, 1, MaxPictureScale);
+  QImage image(size * scale, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.scale(scale, scale);
+  paint(painter);
+  painter.end();
+  return image;
+}
+
+} // namespace
+
+QImage ScaledPicture(const QImage& picture, const PictureRecorder& recorder, int scale) {
+  if (picture.isNull()) return {};
+  return paintedAtScale(picture.size(), scale,
+                        [&](QPainter& painter) { PaintVectorPicture(painter, picture, recorder); });
+}
+
+QImage ScaledFullGraph(const Program& p, const FullGraphLabels& labels, int scale) {
+  const QRect area = FullGraphArea(p, labels);
+  return paintedAtScale(area.size(), scale, [&](QPainter& painter) {
+    PaintFullGraph(painter, p, labels, [&](QPainter& at) {
+      if (!p.PictureCopy.isNull()) PaintVectorPicture(at, p.PictureCopy, p.pictureRecorder);
+    });
+  });
 }
 
 namespace {

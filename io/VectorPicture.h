@@ -22,6 +22,13 @@ bool RecordMatchesPicture(const PictureRecorder& recorder, const QImage& picture
 // record matches it, the picture as an image otherwise.
 void PaintVectorPicture(QPainter& painter, const QImage& picture, const PictureRecorder& recorder);
 
+// The picture drawn again at scale times its size (1 to 4), as sharp as the screen's own
+// letters and lines: the record replayed as shapes when it matches the picture, the picture
+// enlarged pixel by pixel otherwise. The full graph likewise, with its title and labels.
+inline constexpr int MaxPictureScale = 4;
+QImage ScaledPicture(const QImage& picture, const PictureRecorder& recorder, int scale);
+QImage ScaledFullGraph(const Program& p, const FullGraphLabels& labels, int scale);
+
 // The SVG or PDF document of the picture alone: its record drawn as shapes, lines and letters
 // when the record matches it, the picture as an image otherwise.
 FileResult EncodeVectorPicture(PictureFormat format, const QImage& picture,

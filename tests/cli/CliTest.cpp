@@ -369,6 +369,50 @@ TEST(Render, ColourOptionsReachThePicture) {
   EXPECT_EQ(picture.pixelColor(246, 40).rgb(), qRgb(0, 255, 0));
 }
 
+// --scale 2 draws the same picture at twice the size, sharp: where the picture at its own size
+// shows nothing but background around a pixel, its whole 2 x 2 block at twice the size is
+// background too (only the edges of letters and lines, drawn sharp, may differ by a pixel).
+// --scale 1 is the picture as it always was.
+TEST(Render, ScaleDrawsTheSamePictureSharpAtTwiceTheSize) {
+  const auto one = scratch("scale1.png"), two = scratch("scale2.png"), plain = scratch("plain.png");
+  for (const auto& [file, scale] : {std::pair{one, "1"}, {two, "2"}})
+    ASSERT_EQ(RunKelvo({"render", "--sample", "1", "--curves", "20,20", "--scale", scale, "--out",
+                        file.string()})
+                  .status,
+              0);
+  ASSERT_EQ(
+      RunKelvo({"render", "--sample", "1", "--curves", "20,20", "--out", plain.string()}).status,
+      0);
+  EXPECT_EQ(BytesOf(one), BytesOf(plain));
+  const QImage small(QString::fromStdString(one.string()));
+  const QImage large(QString::fromStdString(two.string()));
+  ASSERT_EQ(large.size(), small.size() * 2);
+  const QRgb background = small.pixel(2, 2);
+  auto clearAround = [&](int x, int y) {
+    for (int dy = -2; dy <= 2; ++dy)
+      for (int dx = -2; dx <= 2; ++dx) {
+        const QPoint at(x + dx, y + dy);
+        if (small.rect().contains(at) && small.pixel(at) != background) return false;
+      }
+    return true;
+  };
+  int clear = 0;
+  for (int y = 0; y < small.height(); ++y)
+    for (int x = 0; x < small.width(); ++x) {
+      if (!clearAround(x, y)) continue;
+      ++clear;
+      for (int dy = 0; dy < 2; ++dy)
+        for (int dx = 0; dx < 2; ++dx)
+          ASSERT_EQ(large.pixel(2 * x + dx, 2 * y + dy), background) << x << ", " << y;
+    }
+  // Most of the picture is background, so the comparison covers most of it.
+  EXPECT_GT(clear, small.width() * small.height() / 2);
+  const KelvoRun vector =
+      RunKelvo({"render", "--scale", "2", "--out", scratch("scale.svg").string()});
+  EXPECT_EQ(vector.status, 2);
+  EXPECT_NE(vector.err.find("--scale is for pictures of pixels"), std::string::npos);
+}
+
 TEST(Render, FailedEvaluationExitsOneButWrites) {
   const auto png = scratch("failed.png");
   std::filesystem::remove(png);

@@ -245,3 +245,35 @@ TEST_F(PictureCommandsTest, ContoursShowTheLevelsWindowBesideThePicture) {
 }
 
 } // namespace
+
+namespace {
+
+// On a screen of device pixel ratio 2 the resting picture has a twin of twice its size drawn
+// again from its record; the twin is the picture's until the picture changes, and none is
+// made at a ratio of 1 or while a drawing runs. The picture itself keeps its size.
+TEST_F(WindowTest, HiDpiScreensGetASharpTwinOfTheRestingPicture) {
+  choose(1);
+  drawFunction("x*y");
+  const QSize logical = p.PictureCopy.size();
+  SharpPicture sharp;
+  EXPECT_FALSE(sharp.make(p, 1));
+  ASSERT_TRUE(sharp.make(p, 2));
+  const QImage* twin = sharp.current(p, 2);
+  ASSERT_NE(twin, nullptr);
+  EXPECT_EQ(twin->size(), logical * 2);
+  EXPECT_EQ(twin->devicePixelRatio(), 2);
+  EXPECT_EQ(p.PictureCopy.size(), logical);
+  EXPECT_EQ(sharp.current(p, 1.5), nullptr);
+  // Far from every line the twin shows the picture's background.
+  const QRgb background = p.PictureCopy.pixel(3, 3);
+  EXPECT_EQ(twin->pixel(6, 6), background);
+  EXPECT_EQ(twin->pixel(7, 7), background);
+  p.DrawInProgress = true;
+  EXPECT_EQ(sharp.current(p, 2), nullptr);
+  EXPECT_FALSE(sharp.make(p, 2));
+  p.DrawInProgress = false;
+  drawFunction("x+y");
+  EXPECT_EQ(sharp.current(p, 2), nullptr);
+}
+
+} // namespace

@@ -14,6 +14,7 @@
 #include "ui/mainwindow/RotationPanel.h"
 
 #include <QCoreApplication>
+#include <QScreen>
 #include <QFrame>
 #include <QLabel>
 #include <QKeyEvent>
@@ -204,10 +205,31 @@ void TKelvoScrn1::showForKind() {
   updateMenusForKind();
   PaintBox1->showPicture();
   PaintBox1->setFocus();
-  if (m_forms.maximized)
+  if (m_forms.maximized) {
     showMaximized();
-  else
+  } else {
     show();
+    fitToScreen();
+  }
+}
+
+void TKelvoScrn1::fitToScreen() {
+  // A scaled screen (a HiDPI factor of 2 makes 1000 x 720 twice as large) may be smaller than
+  // the window: the window shrinks into the screen's free area, frame included.
+  const QScreen* where = screen();
+  if (!where) return;
+  const QRect free = where->availableGeometry();
+  const QSize frame = frameGeometry().size() - size();
+  const QSize room = free.size() - frame;
+  if (room.isEmpty()) return;
+  const QSize fitted = size().boundedTo(room);
+  if (fitted != size()) resize(fitted);
+  QRect placed = frameGeometry();
+  if (!free.contains(placed)) {
+    placed.moveLeft(std::clamp(placed.left(), free.left(), free.right() - placed.width() + 1));
+    placed.moveTop(std::clamp(placed.top(), free.top(), free.bottom() - placed.height() + 1));
+    move(placed.topLeft());
+  }
 }
 
 void TKelvoScrn1::placeControls() {

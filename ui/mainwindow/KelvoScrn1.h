@@ -265,6 +265,8 @@ private:
   void updateMenusForKind();
   // The layout around the graphing rectangle for the current picture rectangle.
   void placeControls();
+  // Keeps the window, frame included, within its screen's free area.
+  void fitToScreen();
   void placeLevelsWindow();
   void savePicture(bool full);
   FullGraphLabels windowLabels() const;

@@ -3,6 +3,7 @@
 #include "ui/mainwindow/PictureBox.h"
 
 #include "graph/Corrections.h"
+#include "io/VectorPicture.h"
 #include "render/Program.h"
 
 #include <QKeyEvent>
@@ -10,16 +11,52 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // One notch of an ordinary wheel, in eighths of a degree.
 constexpr int WheelNotch = 120;
+// How long a picture rests before its sharp twin is made: longer than the frames of a drag.
+constexpr int SharpDelayMilliseconds = 150;
+
+// The picture the screen shows when no drawing runs: the captured copy while it is valid,
+// else the picture itself (the bare axes, say).
+const QImage* restingPicture(const Program& p) {
+  if (p.DrawInProgress || p.Picture.isNull()) return nullptr;
+  if (p.graph.PictureCopyValid && !p.PictureCopy.isNull()) return &p.PictureCopy;
+  return &p.Picture;
+}
 
 } // namespace
+
+const QImage* SharpPicture::current(const Program& p, qreal ratio) const {
+  const QImage* resting = restingPicture(p);
+  if (ratio <= 1 || !resting || m_image.isNull()) return nullptr;
+  if (m_key != resting->cacheKey() || m_ratio != ratio) return nullptr;
+  return &m_image;
+}
+
+bool SharpPicture::make(const Program& p, qreal ratio) {
+  const QImage* resting = restingPicture(p);
+  if (ratio <= 1 || !resting) return false;
+  const int scale = std::min(MaxPictureScale, static_cast<int>(std::ceil(ratio)));
+  m_image = ScaledPicture(*resting, p.pictureRecorder, scale);
+  m_image.setDevicePixelRatio(scale);
+  m_key = resting->cacheKey();
+  m_ratio = ratio;
+  return true;
+}
 
 PictureBox::PictureBox(Program& program, QWidget* parent) : QWidget(parent), p(program) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  m_sharpDelay.setSingleShot(true);
+  m_sharpDelay.setInterval(SharpDelayMilliseconds);
+  connect(&m_sharpDelay, &QTimer::timeout, this, [this] {
+    if (m_sharp.make(p, devicePixelRatioF())) update();
+  });
 }
 
 void PictureBox::showPicture() {
@@ -45,10 +82,20 @@ void PictureBox::paintPicture(QPainter& painter) {
     restore.drawImage(0, 0, p.PictureCopy);
   }
   m_pictureChanged = false;
-  if (p.Picture.isNull())
+  if (p.Picture.isNull()) {
     painter.fillRect(rect(), Qt::white);
-  else
-    painter.drawImage(0, 0, p.Picture);
+    return;
+  }
+  const qreal ratio = devicePixelRatioF();
+  // The sharp twin stands for the picture only while the picture shows what rests.
+  const QImage* resting = ratio > 1 ? restingPicture(p) : nullptr;
+  const bool pictureIsFinished = resting && (resting == &p.Picture || p.Picture == *resting);
+  if (const QImage* sharp = pictureIsFinished ? m_sharp.current(p, ratio) : nullptr) {
+    painter.drawImage(0, 0, *sharp);
+    return;
+  }
+  painter.drawImage(0, 0, p.Picture);
+  if (pictureIsFinished) m_sharpDelay.start();
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -2,6 +2,8 @@
 // PaintBox1: the widget that shows the program's picture.
 #pragma once
 
+#include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -23,6 +25,24 @@ struct PictureInput {
 };
 
 class QPainter;
+
+// The finished picture drawn again at a screen's device pixel ratio, so that on a HiDPI screen
+// cells, lines and letters are as sharp as the menus. It is made once per finished picture and
+// only while the picture rests (not between the frames of a drag), so that live pictures stay
+// as fast as on any screen.
+class SharpPicture {
+public:
+  // The sharp twin of the program's finished picture at ratio, or nullptr while there is none
+  // made for it (a ratio of 1, a drawing under way, a picture newer than the twin).
+  const QImage* current(const Program& p, qreal ratio) const;
+  // Makes the twin of the finished picture at ratio; false when there is nothing to make.
+  bool make(const Program& p, qreal ratio);
+
+private:
+  QImage m_image;
+  qint64 m_key = 0;
+  qreal m_ratio = 1;
+};
 
 class PictureBox : public QWidget {
   Q_OBJECT
@@ -63,4 +83,7 @@ private:
   QPoint m_dragAt;
   // Eighths of a degree of wheel turn not yet worth a whole notch.
   int m_wheelRest = 0;
+  SharpPicture m_sharp;
+  // Started by a paint that had no sharp twin to show; the twin is made when it runs out.
+  QTimer m_sharpDelay;
 };

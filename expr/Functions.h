@@ -72,7 +72,9 @@ struct NamedFunction {
   // argument; it tells an undefined value by a result that is not a number, which sets
   // MathError like any result that is not finite.
   long double (*compute2)(long double a, long double b) = nullptr;
-  constexpr int arguments() const { return compute2 ? 2 : 1; }
+  // 1, or 2 for a function of two arguments (which has compute2 and no compute).
+  int argumentCount = 1;
+  constexpr int arguments() const { return argumentCount; }
 };
 
 // The remainder with the sign of the divisor (or 0); by 0 it is undefined.
@@ -81,6 +83,12 @@ inline long double modulo(long double a, long double b) {
   long double r = std::fmod(a, b);
   if (r != 0 && ((r < 0) != (b < 0))) r += b;
   return r;
+}
+
+// -1, 0 or 1.
+inline long double signOf(long double v) {
+  if (v > 0) return 1;
+  return v < 0 ? -1 : 0;
 }
 
 // The angle of the point (x, y), from -pi to pi; the point (0, 0) has none.
@@ -93,7 +101,7 @@ inline long double angleOf(long double y, long double x) {
 // name comes before any name that starts with it. A function's number is its row.
 inline constexpr NamedFunction NamedFunctions[] = {
     {"ABS", Everywhere, [](long double v) { return std::fabs(v); }, false},
-    {"ATAN2", Everywhere, nullptr, false, angleOf},
+    {"ATAN2", Everywhere, nullptr, false, angleOf, 2},
     {"ATAN", Everywhere, [](long double v) { return std::atan(v); }, true},
     {"TAN", Everywhere, [](long double v) { return std::sin(v) / std::cos(v); }, true},
     {"COSH", closedDomain(-88, 88), [](long double v) { return (std::exp(v) + std::exp(-v)) / 2; },
@@ -122,16 +130,16 @@ inline constexpr NamedFunction NamedFunctions[] = {
      false},
     {"CUT", closedDomain(0, Unbounded, OutsideDomain::Cut), [](long double) { return 1.0L; },
      false},
-    {"SIGN", Everywhere, [](long double v) { return v > 0   ? 1.0L
-                                                    : v < 0 ? -1.0L
-                                                            : 0.0L; }, false},
+    {"SIGN", Everywhere, signOf, false},
     {"FLOOR", Everywhere, [](long double v) { return std::floor(v); }, false},
     {"CEIL", Everywhere, [](long double v) { return std::ceil(v); }, false},
-    {"MIN", Everywhere, nullptr, false, [](long double a, long double b) { return b < a ? b : a; }},
-    {"MAX", Everywhere, nullptr, false, [](long double a, long double b) { return b > a ? b : a; }},
-    {"MOD", Everywhere, nullptr, false, modulo},
+    {"MIN", Everywhere, nullptr, false, [](long double a, long double b) { return b < a ? b : a; },
+     2},
+    {"MAX", Everywhere, nullptr, false, [](long double a, long double b) { return b > a ? b : a; },
+     2},
+    {"MOD", Everywhere, nullptr, false, modulo, 2},
     {"HYPOT", Everywhere, nullptr, false,
-     [](long double a, long double b) { return std::hypot(a, b); }},
+     [](long double a, long double b) { return std::hypot(a, b); }, 2},
 };
 
 constexpr int NamedFunctionCount = static_cast<int>(std::size(NamedFunctions));
@@ -145,9 +153,10 @@ constexpr bool functionTableIsSound() {
     if (row.name.front() < 'A' || row.name.front() > 'Z') return false;
     for (const char c : row.name)
       if ((c < 'A' || c > 'Z') && (c < '0' || c > '9')) return false;
-    // Exactly one way to compute; a function of two arguments is not remembered.
-    if ((row.compute == nullptr) == (row.compute2 == nullptr)) return false;
-    if (row.compute2 && row.remembered) return false;
+    // A function of two arguments is not remembered (a test checks that each row has the one
+    // way to compute its count of arguments calls for).
+    if (row.argumentCount != 1 && row.argumentCount != 2) return false;
+    if (row.argumentCount == 2 && row.remembered) return false;
     // A remembered outcome keeps the value and MathError only.
     const bool cuts =
         row.domain.below == OutsideDomain::Cut || row.domain.above == OutsideDomain::Cut;

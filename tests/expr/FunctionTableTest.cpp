@@ -33,6 +33,15 @@ TEST(FunctionTable, EveryNameIsScannedAsItself) {
   }
 }
 
+// Each row computes its value in the one way its count of arguments calls for.
+TEST(FunctionTable, EveryRowHasTheComputeOfItsArguments) {
+  for (const NamedFunction& row : NamedFunctions) {
+    SCOPED_TRACE(std::string(row.name));
+    EXPECT_EQ(row.compute != nullptr, row.arguments() == 1);
+    EXPECT_EQ(row.compute2 != nullptr, row.arguments() == 2);
+  }
+}
+
 // Arguments at, just inside and just outside the ends of each row's domain, where the two
 // paths must agree bit for bit and a failure must give 0; generated from the table, so that
 // a new row is covered without a new case.

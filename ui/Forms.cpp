@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Creation of the program's forms in their start-up order.
 #include "ui/Forms.h"
-
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
 #include "ui/Contour1.h"
@@ -22,8 +21,10 @@
 #include "ui/SampleList.h"
 #include "ui/View.h"
 #include "ui/Zlevels.h"
+#include "ui/Looks.h"
 #include "ui/lineu.h"
 
+#include <QApplication>
 #include <QDialog>
 
 Forms::Forms(Program& p) : program(p) {
@@ -48,6 +49,8 @@ Forms::Forms(Program& p) : program(p) {
   funcList = std::make_unique<TFuncList>(*this);
   jpgDlg = std::make_unique<TJPGDlg>(p);
   parameterSliders = std::make_unique<ParameterSliders>(p);
+  // Under a dark desktop theme the texts whose colours the forms fix stay readable.
+  for (QWidget* form : QApplication::topLevelWidgets()) KeepTextReadable(form);
 }
 
 Forms::~Forms() = default;

@@ -2,7 +2,21 @@
 // Fonts and colours of the forms.
 #include "ui/Looks.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
 
 QFont pixelFont(const char* family, int pixels, bool bold) {
   QFont font(family);
@@ -21,4 +35,77 @@ void setColors(QWidget* w, const QColor& background, const QColor& text, bool te
   palette.setColor(QPalette::WindowText, text);
   if (textAreas) palette.setColor(QPalette::Text, text);
   w->setPalette(palette);
+}
+
+namespace {
+
+double luminance(const QColor& c) {
+  auto channel = [](double v) {
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+// Widgets that paint their own background (in their palette's Base or Button) rather than
+// letting the parent's show through.
+bool paintsOwnBackground(const QWidget* w) {
+  return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
+         qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+         qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QComboBox*>(w) ||
+         qobject_cast<const QPushButton*>(w) || qobject_cast<const QToolButton*>(w);
+}
+
+// Widgets that show a text of their own.
+bool showsText(const QWidget* w) {
+  return qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+         qobject_cast<const QGroupBox*>(w) || paintsOwnBackground(w);
+}
+
+QPalette::ColorRole textRole(const QWidget* w) {
+  if (qobject_cast<const QPushButton*>(w) || qobject_cast<const QToolButton*>(w))
+    return QPalette::ButtonText;
+  if (paintsOwnBackground(w)) return QPalette::Text;
+  return w->foregroundRole();
+}
+
+QPalette::ColorRole backgroundRole(const QWidget* w) {
+  if (qobject_cast<const QPushButton*>(w) || qobject_cast<const QToolButton*>(w))
+    return QPalette::Button;
+  if (paintsOwnBackground(w)) return QPalette::Base;
+  return w->backgroundRole();
+}
+
+} // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor TextColorOf(const QWidget* w) {
+  return w->palette().color(textRole(w));
+}
+
+QColor BackgroundBehind(const QWidget* w) {
+  if (paintsOwnBackground(w)) return w->palette().color(backgroundRole(w));
+  for (const QWidget* at = w; at; at = at->parentWidget())
+    if (at->autoFillBackground() || at->isWindow())
+      return at->palette().color(at->backgroundRole());
+  return w->palette().color(QPalette::Window);
+}
+
+void KeepTextReadable(QWidget* root) {
+  QList<QWidget*> widgets = root->findChildren<QWidget*>();
+  widgets.prepend(root);
+  for (QWidget* w : widgets) {
+    if (!showsText(w)) continue;
+    const QColor text = TextColorOf(w);
+    if (ContrastRatio(text, BackgroundBehind(w)) >= MinimumContrast) continue;
+    const QColor own =
+        ContrastRatio(text, Qt::white) >= ContrastRatio(text, Qt::black) ? Qt::white : Qt::black;
+    QPalette palette = w->palette();
+    palette.setColor(backgroundRole(w), own);
+    w->setPalette(palette);
+    if (!paintsOwnBackground(w)) w->setAutoFillBackground(true);
+  }
 }

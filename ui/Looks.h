@@ -16,3 +16,16 @@ QFont pixelFont(const char* family, int pixels, bool bold = false);
 // An invalid background leaves the widget's own. With textAreas, fields and memos inside take
 // the same colours (Base and Text) as the widget itself.
 void setColors(QWidget* w, const QColor& background, const QColor& text, bool textAreas = false);
+
+// The contrast of two colours as screen-reading guidelines measure it, from 1 to 21.
+double ContrastRatio(const QColor& a, const QColor& b);
+// What a widget's text stands on: its own background where it fills one (fields, lists and
+// buttons always do), else that of the nearest parent that fills one, else its window's.
+QColor BackgroundBehind(const QWidget* w);
+QColor TextColorOf(const QWidget* w);
+// Under any desktop theme every text of root and its children keeps a contrast of at least
+// MinimumContrast: a text whose colour the forms fix, standing on the theme's background (a
+// dark one, say), gets a background of its own, white or black, whichever stands out more.
+// Under a light theme nothing changes.
+inline constexpr double MinimumContrast = 4.5;
+void KeepTextReadable(QWidget* root);

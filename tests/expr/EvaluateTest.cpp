@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Tests of the evaluator: values, precedence, syntax and domain errors, flags and limits.
 #include "expr/Expression.h"
+#include "SampleVariables.h"
 
 #include <gtest/gtest.h>
 
@@ -18,23 +19,6 @@ struct EvalCase {
   Expect expect;
   double value = 0;
 };
-
-ExpressionVariables sampleVars() {
-  ExpressionVariables v;
-  v.VarX = 3;
-  v.VarY = 2;
-  v.VarR = 0.5;
-  v.VarT = -1;
-  v.VarU = 4;
-  v.VarV = 0.25;
-  v.ParamA = 10;
-  v.ParamB = 20;
-  v.ParamC = 30;
-  v.ParamD = 1;
-  v.ParamE = 7;
-  v.ParamF = -3;
-  return v;
-}
 
 void runTable(const EvalCase* begin, const EvalCase* end) {
   ExpressionEngine engine;

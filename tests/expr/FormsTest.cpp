@@ -2,6 +2,7 @@
 // Tests of the forms other graphers accept (pi, **, implied products, functions of two
 // arguments) and of the column and reason a syntax error reports.
 #include "expr/Expression.h"
+#include "SampleVariables.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +12,6 @@
 #include <string>
 
 namespace {
-
-ExpressionVariables sampleVars() {
-  ExpressionVariables v;
-  v.VarX = 3;
-  v.VarY = 2;
-  v.VarU = 4;
-  v.VarV = 0.25;
-  v.ParamA = 10;
-  v.ParamE = 7;
-  return v;
-}
 
 std::uint64_t bits(double v) {
   return std::bit_cast<std::uint64_t>(v);

@@ -494,12 +494,21 @@ void ApplyGraphFile(Session& s, const GraphFile& file, GraphExtras& extras,
   CorrectStep(g);
   CopyParameters(g);
   FinishViewDialog(g);
+  Session defaults;
+  ChooseGraphKind(defaults, g.GraphKind);
+  ResetGraphDefaults(defaults);
+  // A curve with more points than it is drawn with takes the default step and domain.
+  if (g.GraphKind == '3' && !CurveStepAllowed(g)) {
+    warnings.push_back("a step of t of " + MessageNumber(g.TStep) + " from " +
+                       MessageNumber(g.TMin) + " to " + MessageNumber(g.TMax) +
+                       " makes too many points; the default step and domain are taken");
+    g.TStep = defaults.graph.TStep;
+    g.TMin = defaults.graph.TMin;
+    g.TMax = defaults.graph.TMax;
+  }
   // An eye that cannot see the whole box gives no picture: the default eye of the kind takes
   // its place, or else the default box as well.
   if (!EyeSeesAxesBox(g)) {
-    Session defaults;
-    ChooseGraphKind(defaults, g.GraphKind);
-    ResetGraphDefaults(defaults);
     warnings.push_back(EyeTooNearText(EyeOf(g)) + "; the default eye is taken");
     SetEye(g, EyeOf(defaults.graph));
     FinishViewDialog(g);

@@ -263,6 +263,19 @@ TEST(GraphFile, TheDialogsCorrectionsFollow) {
   EXPECT_EQ(r.s.graph.GraphTitle, std::string(50, 'T'));
 }
 
+// A curve whose step would give it more points than it is drawn with takes the default step.
+TEST(GraphFile, ACurveOfTooManyPointsTakesTheDefaultStep) {
+  ReadBack r;
+  readInto(r, "Kelvo graph 1\nKind = 3\nTStep = 1e-300\nTMin = 0\nTMax = 1e300\n");
+  ASSERT_TRUE(r.ok) << r.reason;
+  Session defaults;
+  startKind(defaults, '3');
+  EXPECT_EQ(r.s.graph.TStep, defaults.graph.TStep);
+  EXPECT_EQ(r.s.graph.TMax, defaults.graph.TMax);
+  ASSERT_EQ(r.warnings.size(), 1u);
+  EXPECT_NE(r.warnings[0].find("makes too many points"), std::string::npos);
+}
+
 // An eye inside the box gives no picture: the default eye takes its place, with a warning.
 TEST(GraphFile, AnEyeInsideTheBoxGivesWayToTheDefault) {
   ReadBack r;

@@ -100,7 +100,8 @@ BENCHMARK(rotateStep)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // An offscreen screen large enough for the main window as the forms lay it out.
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" KELVO_SCREEN_CONFIG);
   QApplication application(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -18,7 +18,9 @@ namespace {
 class QtEnvironment : public ::testing::Environment {
 public:
   void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // An offscreen screen large enough for the main window as the forms lay it out.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+      qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" KELVO_TEST_DATA "/offscreen-screen.json");
     m_app = std::make_unique<TestApplication>(m_argc, m_argv);
   }
   void TearDown() override { m_app.reset(); }

@@ -397,3 +397,29 @@ TEST_F(WindowTest, ARepaintDuringADrawKeepsTheDrawingInProgress) {
 }
 
 } // namespace
+
+// ---- Screen readers --------------------------------------------------------------------------
+
+namespace {
+
+// A screen reader hears every control of the rotation panel and the picture by a name: the
+// arrows by their direction, the angle fields by their labels, and the picture with a
+// description of the graph it shows.
+TEST_F(WindowTest, ScreenReadersHearTheRotationPanelAndThePicture) {
+  choose(1);
+  drawFunction("x*y");
+  const RotationPanel& panel = *controls().Panel3;
+  EXPECT_EQ(panel.BitBtn4->accessibleName(), "Turn up");
+  EXPECT_EQ(panel.BitBtn3->accessibleName(), "Turn down");
+  EXPECT_EQ(panel.BitBtn2->accessibleName(), "Turn left");
+  EXPECT_EQ(panel.BitBtn1->accessibleName(), "Turn right");
+  EXPECT_EQ(panel.BitBtn1->accessibleDescription(), "Theta + 10 degrees");
+  EXPECT_EQ(panel.Edit4->accessibleName(), "Theta");
+  EXPECT_EQ(panel.Edit5->accessibleName(), "Phi");
+  EXPECT_NE(panel.Edit4->focusPolicy() & Qt::TabFocus, 0);
+  const QWidget& picture = *controls().PaintBox1;
+  EXPECT_EQ(picture.accessibleName(), "Graph");
+  EXPECT_EQ(picture.accessibleDescription(), "A surface z = x*y in rectangular coordinates");
+}
+
+} // namespace

@@ -138,6 +138,7 @@ TKelvoScrn1::~TKelvoScrn1() = default;
 
 void TKelvoScrn1::createControls() {
   PaintBox1 = new PictureBox(p, m_area);
+  PaintBox1->setAccessibleName(tr("Graph"));
 
   Panel2 = new QLabel(m_area);
   Panel2->setFont(pixelFont("Arial", 19));

@@ -267,6 +267,8 @@ private:
   void placeControls();
   // Keeps the window, frame included, within its screen's free area.
   void fitToScreen();
+  // What the picture shows, in words, for screen readers.
+  QString graphDescription() const;
   void placeLevelsWindow();
   void savePicture(bool full);
   FullGraphLabels windowLabels() const;

@@ -6,6 +6,7 @@
 #include "render/Program.h"
 #include "ui/Eqn1Dlg.h"
 #include "ui/Forms.h"
+#include "ui/mainwindow/PictureBox.h"
 
 #include <QLabel>
 
@@ -35,5 +36,27 @@ void TKelvoScrn1::setFunctionCaptions(bool afterError) {
     Label11->setText(QString::fromStdString(z + g.FunctionTextZ));
   } else {
     Label1->setText(QString::fromStdString(z + g.FunctionText));
+  }
+  PaintBox1->setAccessibleDescription(graphDescription());
+}
+
+QString TKelvoScrn1::graphDescription() const {
+  const GraphState& g = p.graph;
+  const QString x = QString::fromStdString(g.FunctionTextX);
+  const QString y = QString::fromStdString(g.FunctionTextY);
+  const QString z = QString::fromStdString(g.FunctionTextZ);
+  switch (g.GraphKind) {
+  case '1':
+    return tr("A surface z = %1 in rectangular coordinates")
+        .arg(QString::fromStdString(g.FunctionText));
+  case '2':
+    return tr("A surface z = %1 in cylindrical coordinates")
+        .arg(QString::fromStdString(g.FunctionText));
+  case '3':
+    return tr("A space curve x = %1, y = %2, z = %3").arg(x, y, z);
+  case '4':
+    return tr("A two-parameter surface x = %1, y = %2, z = %3").arg(x, y, z);
+  default:
+    return tr("The graph's picture");
   }
 }

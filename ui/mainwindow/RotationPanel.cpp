@@ -22,8 +22,13 @@ RotationPanel::RotationPanel(QWidget* parent, std::function<void(Arrow)> turn)
   Edit5 = new QLineEdit(this);
   Edit4->setGeometry(48, 8, 41, 27);
   Edit5->setGeometry(48, 32, 41, 27);
+  // Screen readers name the fields by their labels; Tab reaches them too.
+  theta->setBuddy(Edit4);
+  phi->setBuddy(Edit5);
+  Edit4->setAccessibleName(tr("Theta"));
+  Edit5->setAccessibleName(tr("Phi"));
   for (QLineEdit* edit : {Edit4, Edit5}) {
-    edit->setFocusPolicy(Qt::ClickFocus);
+    edit->setFocusPolicy(Qt::StrongFocus);
     connect(edit, &QLineEdit::returnPressed, this, [this, edit] {
       if (m_entered) m_entered(edit);
     });
@@ -37,6 +42,12 @@ RotationPanel::RotationPanel(QWidget* parent, std::function<void(Arrow)> turn)
   BitBtn3->setToolTip(tr("Phi + 10"));
   BitBtn2->setToolTip(tr("Theta - 10"));
   BitBtn1->setToolTip(tr("Theta + 10"));
+  BitBtn4->setAccessibleName(tr("Turn up"));
+  BitBtn3->setAccessibleName(tr("Turn down"));
+  BitBtn2->setAccessibleName(tr("Turn left"));
+  BitBtn1->setAccessibleName(tr("Turn right"));
+  for (QToolButton* button : {BitBtn4, BitBtn3, BitBtn2, BitBtn1})
+    button->setAccessibleDescription(button->toolTip() + tr(" degrees"));
 }
 
 QToolButton* RotationPanel::arrowButton(ArrowGlyph glyph, QRect geometry, Arrow arrow) {

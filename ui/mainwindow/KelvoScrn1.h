@@ -213,6 +213,8 @@ private:
   QPoint toolWindowCorner() const;
   QAction* createHelpMenu();
   void Help1Click();
+  void AboutKelvo1Click();
+  void AboutQt1Click();
 
   // KelvoScrn1Menus.cpp: the menu bar, the rows' builder and the helpers every menu uses.
   void createMenus();

@@ -11,7 +11,6 @@
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
-#include <map>
 #include <sstream>
 #include <variant>
 
@@ -35,17 +34,86 @@ struct RenderOption {
   std::string_view kinds;
   std::string_view help;
   std::variant<TextField, FlagField, Reader> target;
+  // The fixed words the value must be one of, for the completions; none for a free value.
+  std::vector<std::string> (*choices)() = nullptr;
 };
 
 constexpr std::string_view AllKinds = "1234";
 
+// The words of a value that must be one of a few, each with what it stands for. The readers
+// and the completions both go by these.
+template <typename T> struct Named {
+  std::string_view name;
+  T value;
+};
+
+constexpr Named<char> KindNames[] = {{"1", '1'},    {"2", '2'},   {"3", '3'},     {"4", '4'},
+                                     {"rect", '1'}, {"cyl", '2'}, {"curve", '3'}, {"patch", '4'}};
+// Edit > Graph Size: "60% of Normal" is 0.625, not 0.6.
+constexpr Named<double> SizeNames[] = {{"normal", 1.0}, {"80", 0.8}, {"60", 0.625}};
+// The movie dialog's speed buttons.
+constexpr Named<MovieSpeed> SpeedNames[] = {{"slow", MovieSpeed::Slow},
+                                            {"medium", MovieSpeed::Medium},
+                                            {"faster", MovieSpeed::Faster},
+                                            {"fastest", MovieSpeed::Fastest}};
+constexpr Named<PictureFormat> FormatNames[] = {
+    {"png", PictureFormat::Png}, {"bmp", PictureFormat::Bmp}, {"jpg", PictureFormat::Jpeg},
+    {"gif", PictureFormat::Gif}, {"svg", PictureFormat::Svg}, {"pdf", PictureFormat::Pdf}};
+
+template <typename T, std::size_t N>
+const Named<T>* findNamed(const Named<T> (&names)[N], const std::string& word) {
+  for (const Named<T>& named : names)
+    if (named.name == word) return &named;
+  return nullptr;
+}
+
+template <typename T, std::size_t N> std::vector<std::string> wordsOf(const Named<T> (&names)[N]) {
+  std::vector<std::string> words;
+  for (const Named<T>& named : names) words.emplace_back(named.name);
+  return words;
+}
+
+std::vector<std::string> kindChoices() {
+  return wordsOf(KindNames);
+}
+std::vector<std::string> sizeChoices() {
+  return wordsOf(SizeNames);
+}
+std::vector<std::string> speedChoices() {
+  return wordsOf(SpeedNames);
+}
+std::vector<std::string> formatChoices() {
+  return wordsOf(FormatNames);
+}
+std::vector<std::string> sampleChoices() {
+  std::vector<std::string> words;
+  for (int n = 1; n <= SampleSlots; ++n) words.push_back(std::to_string(n));
+  return words;
+}
+std::vector<std::string> scaleChoices() {
+  return {"1", "2", "3", "4"};
+}
+
+std::vector<std::string> qualityChoices() {
+  std::vector<std::string> words;
+  for (const int quality : JpegQualities) words.push_back(std::to_string(quality));
+  return words;
+}
+std::vector<std::string> colorChoices() {
+  std::vector<std::string> words;
+  for (const NamedColor& color : ColorNames) words.emplace_back(color.name);
+  return words;
+}
+std::vector<std::string> gridChoices() {
+  std::vector<std::string> words = colorChoices();
+  words.emplace_back("none");
+  return words;
+}
+
 void readKind(RenderOptions& o, const std::string& value) {
-  static const std::map<std::string, char> kinds = {{"1", '1'},   {"rect", '1'}, {"2", '2'},
-                                                    {"cyl", '2'}, {"3", '3'},    {"curve", '3'},
-                                                    {"4", '4'},   {"patch", '4'}};
-  const auto it = kinds.find(value);
-  if (it == kinds.end()) throw UsageError{"--kind takes 1, 2, 3, 4, rect, cyl, curve or patch"};
-  o.kind = it->second;
+  const Named<char>* kind = findNamed(KindNames, value);
+  if (!kind) throw UsageError{"--kind takes 1, 2, 3, 4, rect, cyl, curve or patch"};
+  o.kind = kind->value;
   o.kindGiven = true;
 }
 
@@ -62,16 +130,10 @@ void readWindow(RenderOptions& o, const std::string& value) {
   o.windowGiven = true;
 }
 
-// Edit > Graph Size: "60% of Normal" is 0.625, not 0.6.
 void readSize(RenderOptions& o, const std::string& value) {
-  if (value == "normal")
-    o.sizeFactor = 1.0;
-  else if (value == "80")
-    o.sizeFactor = 0.8;
-  else if (value == "60")
-    o.sizeFactor = 0.625;
-  else
-    throw UsageError{"--size takes normal, 80 or 60"};
+  const Named<double>* size = findNamed(SizeNames, value);
+  if (!size) throw UsageError{"--size takes normal, 80 or 60"};
+  o.sizeFactor = size->value;
 }
 
 void readScale(RenderOptions& o, const std::string& value) {
@@ -91,15 +153,10 @@ void readSample(RenderOptions& o, const std::string& value) {
   o.sample = n;
 }
 
-// The movie dialog's speed buttons.
 void readSpeed(RenderOptions& o, const std::string& value) {
-  static const std::map<std::string, MovieSpeed> speeds = {{"slow", MovieSpeed::Slow},
-                                                           {"medium", MovieSpeed::Medium},
-                                                           {"faster", MovieSpeed::Faster},
-                                                           {"fastest", MovieSpeed::Fastest}};
-  const auto it = speeds.find(value);
-  if (it == speeds.end()) throw UsageError{"--speed takes slow, medium, faster or fastest"};
-  o.speed = it->second;
+  const Named<MovieSpeed>* speed = findNamed(SpeedNames, value);
+  if (!speed) throw UsageError{"--speed takes slow, medium, faster or fastest"};
+  o.speed = speed->value;
 }
 
 void readSweep(RenderOptions& o, const std::string& value) {
@@ -119,12 +176,9 @@ void readSweep(RenderOptions& o, const std::string& value) {
 }
 
 void readFormat(RenderOptions& o, const std::string& value) {
-  static const std::map<std::string, PictureFormat> formats = {
-      {"png", PictureFormat::Png}, {"bmp", PictureFormat::Bmp}, {"jpg", PictureFormat::Jpeg},
-      {"gif", PictureFormat::Gif}, {"svg", PictureFormat::Svg}, {"pdf", PictureFormat::Pdf}};
-  const auto it = formats.find(value);
-  if (it == formats.end()) throw UsageError{"--format takes png, bmp, jpg, gif, svg or pdf"};
-  o.format = it->second;
+  const Named<PictureFormat>* format = findNamed(FormatNames, value);
+  if (!format) throw UsageError{"--format takes png, bmp, jpg, gif, svg or pdf"};
+  o.format = format->value;
 }
 
 using O = RenderOptions;
@@ -134,8 +188,9 @@ const RenderOption Options[] = {
     {"--graph", "FILE.kelvo", Takes::Value, AllKinds,
      "read this graph file first; the other options change what it sets", &O::graph},
     {"--kind", "K", Takes::Value, AllKinds,
-     "the graph kind: 1 or rect, 2 or cyl, 3 or curve, 4 or patch (1)", readKind},
-    {"--sample", "N", Takes::Value, AllKinds, "load sample N (1-10) of the kind", readSample},
+     "the graph kind: 1 or rect, 2 or cyl, 3 or curve, 4 or patch (1)", readKind, kindChoices},
+    {"--sample", "N", Takes::Value, AllKinds, "load sample N (1-10) of the kind", readSample,
+     sampleChoices},
     {"--function", "TEXT", Takes::Text, "12", "the function of x, y, or of r, t (0)", &O::function},
     {"--x", "TEXT", Takes::Text, "34", "the x coordinate, a function of t or of u, v (0)", &O::x},
     {"--y", "TEXT", Takes::Text, "34", "the y coordinate, a function of t or of u, v (0)", &O::y},
@@ -152,19 +207,24 @@ const RenderOption Options[] = {
     {"--params", "A[,B,C,D,E,F]", Takes::Value, AllKinds, "the parameters a to f (zeros)",
      &O::params},
     {"--title", "TEXT", Takes::Text, AllKinds, "the graph title", &O::title},
-    {"--above", "C", Takes::Value, AllKinds, "the colour above the surface", &O::above},
-    {"--under", "C", Takes::Value, AllKinds, "the colour under the surface", &O::under},
-    {"--grid", "C|none", Takes::Value, AllKinds, "the colour of the outlines, or none", &O::grid},
-    {"--pen", "C", Takes::Value, AllKinds, "the drawing colour", &O::pen},
-    {"--axes-color", "C", Takes::Value, AllKinds, "the colour of the axes", &O::axesColor},
-    {"--ticks", "C", Takes::Value, AllKinds, "the colour of the ticks", &O::ticks},
-    {"--font", "C", Takes::Value, AllKinds, "the colour of the letters", &O::font},
-    {"--background", "C", Takes::Value, AllKinds, "the background colour", &O::background},
+    {"--above", "C", Takes::Value, AllKinds, "the colour above the surface", &O::above,
+     colorChoices},
+    {"--under", "C", Takes::Value, AllKinds, "the colour under the surface", &O::under,
+     colorChoices},
+    {"--grid", "C|none", Takes::Value, AllKinds, "the colour of the outlines, or none", &O::grid,
+     gridChoices},
+    {"--pen", "C", Takes::Value, AllKinds, "the drawing colour", &O::pen, colorChoices},
+    {"--axes-color", "C", Takes::Value, AllKinds, "the colour of the axes", &O::axesColor,
+     colorChoices},
+    {"--ticks", "C", Takes::Value, AllKinds, "the colour of the ticks", &O::ticks, colorChoices},
+    {"--font", "C", Takes::Value, AllKinds, "the colour of the letters", &O::font, colorChoices},
+    {"--background", "C", Takes::Value, AllKinds, "the background colour", &O::background,
+     colorChoices},
     {"--no-shading", "", Takes::Nothing, AllKinds, "clear the Shading check box", &O::noShading},
     {"--window", "WxH", Takes::Value, AllKinds, "the main window's client size in pixels (800x600)",
      readWindow},
-    {"--size", "normal|80|60", Takes::Value, AllKinds, "Edit > Graph Size after the Draw",
-     readSize},
+    {"--size", "normal|80|60", Takes::Value, AllKinds, "Edit > Graph Size after the Draw", readSize,
+     sizeChoices},
     {"--open", "PICTURE", Takes::Value, AllKinds, "draw over this .bmp, .jpg or .gif picture",
      &O::open},
     {"--fit", "", Takes::Nothing, AllKinds, "fit the axes box to the graph before the Draw",
@@ -179,19 +239,20 @@ const RenderOption Options[] = {
     {"--out", "PICTURE", Takes::Value, AllKinds,
      "write the picture: .bmp .jpg .jpeg .gif .png .svg .pdf, or -", &O::out},
     {"--format", "png|bmp|jpg|gif|svg|pdf", Takes::Value, AllKinds,
-     "the picture's format when --out - writes it to standard output", readFormat},
+     "the picture's format when --out - writes it to standard output", readFormat, formatChoices},
     {"--full", "", Takes::Nothing, AllKinds, "--out writes the full graph, with title and labels",
      &O::full},
     {"--scale", "N", Takes::Value, AllKinds,
-     "--out writes the picture N times as large, as sharp (1-4; 1)", readScale},
-    {"--quality", "80|90|100", Takes::Value, AllKinds, "the JPEG quality (90)", &O::quality},
+     "--out writes the picture N times as large, as sharp (1-4; 1)", readScale, scaleChoices},
+    {"--quality", "80|90|100", Takes::Value, AllKinds, "the JPEG quality (90)", &O::quality,
+     qualityChoices},
     {"--values", "LISTING", Takes::Value, AllKinds,
      "write the function-value listing, - to standard output", &O::values},
     {"--movie", "ANIMATION.gif", Takes::Value, "124", "write the movie as a looping animated GIF",
      &O::movie},
     {"--frames", "N", Takes::Value, "124", "the movie's number of frames (16)", &O::frames},
     {"--speed", "slow|medium|faster|fastest", Takes::Value, "124", "the movie's speed (medium)",
-     readSpeed},
+     readSpeed, speedChoices},
     {"--sweep", "NAME=FROM,TO", Takes::Value, "124",
      "with --movie: the eye stays still and parameter NAME (a-f) steps from FROM to TO", readSweep},
     {"--save-graph", "FILE.kelvo", Takes::Value, AllKinds,
@@ -432,6 +493,15 @@ std::string RenderOptionsHelp() {
     text += line + '\n';
   }
   return text;
+}
+
+std::vector<RenderOptionInfo> RenderOptionInfos() {
+  std::vector<RenderOptionInfo> infos;
+  for (const RenderOption& option : Options)
+    infos.push_back({option.name, option.value, option.kinds, option.help,
+                     option.takes != Takes::Nothing, option.takes == Takes::MaybeValue,
+                     option.choices ? option.choices() : std::vector<std::string>{}});
+  return infos;
 }
 
 std::string RenderHelpText() {

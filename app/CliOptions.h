@@ -2,6 +2,7 @@
 // The options of `kelvo render`: one table that parsing, the kind check and the help read.
 #pragma once
 
+#include "graph/Colors.h"
 #include "io/PictureNames.h"
 #include "render/Movie.h"
 
@@ -61,6 +62,34 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args);
 
 // Every option with its value and its one line of help, one option a line.
 std::string RenderOptionsHelp();
+
+// One option as the manual page and the shell completions describe it, read from the table
+// that the parser reads.
+struct RenderOptionInfo {
+  std::string_view name;
+  std::string_view value; // as the help shows it; empty for an option without one
+  std::string_view kinds; // the graph kinds whose menus offer the option, "1234" for all
+  std::string_view help;
+  bool takesValue = false;
+  bool valueOptional = false; // the value may be left out (--contours)
+  // The words the value must be one of, where it is one of a fixed few; else empty.
+  std::vector<std::string> choices;
+};
+std::vector<RenderOptionInfo> RenderOptionInfos();
+
+// The colour names of the colour windows as the options take them; the grid also takes
+// "none", and its "gray" is the light grey.
+struct NamedColor {
+  std::string_view name;
+  Color color;
+};
+inline constexpr NamedColor ColorNames[] = {
+    {"blue", clBlue},     {"green", clGreen}, {"purple", clPurple}, {"red", clRed},
+    {"yellow", clYellow}, {"white", clWhite}, {"aqua", clAqua},     {"fuchsia", clFuchsia},
+    {"lime", clLime},     {"black", clBlack}, {"gray", clGray},     {"teal", clTeal}};
+
+// The qualities the JPEG quality dialog offers.
+inline constexpr int JpegQualities[] = {80, 90, 100};
 // `kelvo render --help`: the command's form, the options and the exit statuses.
 std::string RenderHelpText();
 

@@ -2,6 +2,7 @@
 // `kelvo render`: builds one graph as a user would in the window and writes what it shows.
 #include "app/Cli.h"
 #include "app/CliOptions.h"
+#include "app/CliProgress.h"
 
 #include "graph/Sampling.h"
 #include "graph/AxesFit.h"
@@ -30,10 +31,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <map>
 #include <optional>
 #include <sstream>
 
@@ -63,15 +62,11 @@ void requireReadable(Session& s, const std::string& option, const std::vector<st
 }
 
 Color parseColor(const std::string& option, const std::string& name, bool gridChoices) {
-  static const std::map<std::string, Color> names = {
-      {"blue", clBlue},     {"green", clGreen}, {"purple", clPurple}, {"red", clRed},
-      {"yellow", clYellow}, {"white", clWhite}, {"aqua", clAqua},     {"fuchsia", clFuchsia},
-      {"lime", clLime},     {"black", clBlack}, {"gray", clGray},     {"teal", clTeal}};
   if (gridChoices && name == "none") return clNone;
   // The grid window's "Gray" is the light grey.
   if (gridChoices && name == "gray") return clSilver;
-  const auto it = names.find(name);
-  if (it != names.end()) return it->second;
+  for (const NamedColor& named : ColorNames)
+    if (named.name == name) return named.color;
   if (name.size() == 7 && name[0] == '#') {
     unsigned rgb = 0;
     const auto r = std::from_chars(name.data() + 1, name.data() + 7, rgb, 16);
@@ -189,7 +184,8 @@ void applyQuality(Program& p, const RenderOptions& o) {
   if (!o.quality) return;
   double quality = 0;
   if (!TryReadNumberField(p, *o.quality, quality) ||
-      (quality != 80 && quality != 90 && quality != 100))
+      std::find(std::begin(JpegQualities), std::end(JpegQualities), quality) ==
+          std::end(JpegQualities))
     throw UsageError{"--quality takes 80, 90 or 100"};
   p.graph.JpegQuality = static_cast<int>(quality);
 }
@@ -351,15 +347,29 @@ void applyMovieSettings(Program& p, const RenderOptions& o) {
   if (o.speed) p.graph.MovieDelay = movieDelayOf(*o.speed);
 }
 
+std::string frameStage(const char* what, int frame, int frames) {
+  return std::string(what) + " frame " + std::to_string(frame) + " of " + std::to_string(frames);
+}
+
+std::string writingStage(const std::string& path) {
+  return "writing " + QuotedValue(path);
+}
+
 // Movie > Create, and the frames written as a looping animated GIF.
-int writeMovie(Program& p, const std::string& path) {
+int writeMovie(Program& p, const std::string& path, RenderProgress& progress) {
   // The frames are painted when they are written, each on the writer's thread while the next
   // one is built; the build need not show them.
   NullCanvas unseen;
   Canvas* const shown = p.canvas;
   p.canvas = &unseen;
   MovieGifStream stream(p);
-  BuildMovieFrames(p, [&](int slot) { stream.add(p.FrameStore[static_cast<std::size_t>(slot)]); });
+  // The frames the builder makes of the settings.
+  const int frames = std::clamp(p.graph.MovieFrameCount, 1, MaxMovieFrames);
+  progress.stage(frameStage("movie", 1, frames));
+  BuildMovieFrames(p, [&](int slot) {
+    stream.add(p.FrameStore[static_cast<std::size_t>(slot)]);
+    progress.stage(slot < frames ? frameStage("movie", slot + 1, frames) : writingStage(path));
+  });
   p.canvas = shown;
   return reportWrite(path, stream.finish(path));
 }
@@ -368,7 +378,8 @@ int writeMovie(Program& p, const std::string& path) {
 void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
   const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit();
-  std::fprintf(stderr, "%s\n", text.constData());
+  // Through std::cerr, so that a progress line on the terminal gives way to it.
+  std::cerr << text.constData() << '\n';
 }
 
 int usageFailure(const UsageError& e) {
@@ -380,7 +391,8 @@ int usageFailure(const UsageError& e) {
 // One render, step by step as the window's user takes them.
 class RenderRun {
 public:
-  RenderRun(const RenderOptions& o, const GraphFile* file) : m_o(o), m_file(file) {}
+  RenderRun(const RenderOptions& o, const GraphFile* file, RenderProgress& progress)
+      : m_o(o), m_file(file), m_progress(progress) {}
 
   // The --open picture read, and the program set up as the start-up form leaves it for the
   // kind: ExitOk, or ExitOpen when the picture cannot be had.
@@ -406,6 +418,7 @@ private:
   const RenderOptions& m_o;
   // The --graph file, applied before the options; what it sets besides the graph state.
   const GraphFile* m_file = nullptr;
+  RenderProgress& m_progress;
   GraphExtras m_extras;
   std::vector<std::string> m_warnings;
   // The picture drawn over: --open, else the graph file's.
@@ -436,7 +449,9 @@ int RenderRun::prepareProgram() {
   if (!m_open && !m_extras.picture.empty()) m_open = m_extras.picture;
   // A sweep's frames take the picture the first run read: a pipe gives it only once.
   if (m_open && m_opened.picture.isNull()) {
+    m_progress.stage("reading " + QuotedValue(*m_open));
     m_opened = openPicture(*m_open);
+    m_progress.stage("drawing");
     if (!m_opened.result.ok) {
       std::cerr << "kelvo render: cannot open "
                 << OneLine(QuotedValue(*m_open) + ": " + m_opened.result.message) << '\n';
@@ -537,6 +552,7 @@ void RenderRun::draw() {
   if (m_planeShown && !m_o.plane) PlaneDrawPicture(p);
   if (m_lineShown && !m_o.line) LineDrawPicture(p);
   if (contoursShown()) {
+    m_progress.stage("drawing the contours");
     ContoursPicture(p);
     m_failed = m_failed || p.graph.EvalFailed;
   }
@@ -547,8 +563,11 @@ void RenderRun::draw() {
 int RenderRun::writeSweep(const std::string& path) {
   std::vector<unsigned char> bytes;
   GifAnimationWriter writer(bytes, movieGifDelay(m_p.graph), 0);
+  // Each frame's run tells nothing of its own: the sweep counts the frames.
+  RenderProgress unseen(false);
   for (int k = 1; k <= m_sweep.frames; ++k) {
-    RenderRun frame(m_o, m_file);
+    m_progress.stage(frameStage("sweep", k, m_sweep.frames));
+    RenderRun frame(m_o, m_file, unseen);
     frame.m_opened = m_opened;
     frame.m_parameter = {m_sweep.parameter, SweepValue(m_sweep, k)};
     if (const int status = frame.prepareProgram(); status != ExitOk) return status;
@@ -557,17 +576,26 @@ int RenderRun::writeSweep(const std::string& path) {
     m_failed = m_failed || frame.m_failed;
     writer.add(frame.m_p.PictureCopy);
   }
+  m_progress.stage(writingStage(path));
   const FileResult encoded = writer.finish();
   const std::string_view file(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   return reportWrite(path, encoded.ok ? WriteFileSafely(path, file) : encoded);
 }
 
 int RenderRun::write() {
-  int written = m_o.out ? writePicture(m_p, m_o, m_captions) : ExitOk;
-  if (written == ExitOk && m_o.values) written = writeListing(m_p, *m_o.values);
+  int written = ExitOk;
+  if (m_o.out) {
+    m_progress.stage(namesStandardOutput(m_o.out) ? "writing the picture" : writingStage(*m_o.out));
+    written = writePicture(m_p, m_o, m_captions);
+  }
+  if (written == ExitOk && m_o.values) {
+    m_progress.stage(namesStandardOutput(m_o.values) ? "writing the listing"
+                                                     : writingStage(*m_o.values));
+    written = writeListing(m_p, *m_o.values);
+  }
   // The movie comes after the picture and the listing it would paint over.
   if (written == ExitOk && m_o.movie)
-    written = m_o.sweep ? writeSweep(*m_o.movie) : writeMovie(m_p, *m_o.movie);
+    written = m_o.sweep ? writeSweep(*m_o.movie) : writeMovie(m_p, *m_o.movie, m_progress);
   if (written == ExitOk && m_o.saveGraph) written = saveGraph(*m_o.saveGraph);
   if (written != ExitOk) return written;
   if (m_failed) {
@@ -593,6 +621,10 @@ int RunRender(char* programName, const std::vector<std::string>& args) {
     std::cout << RenderHelpText();
     return FinishStandardOutput("kelvo render");
   }
+
+  // On a terminal, a render that takes more than a moment says how far it has come.
+  RenderProgress progress(
+      ProgressWanted(namesStandardOutput(o.out) || namesStandardOutput(o.values)));
 
   // No display is needed: the picture is drawn into an image. Qt is shown only the program's
   // name, so that a value such as `--title -platform` stays the title.
@@ -624,7 +656,7 @@ int RunRender(char* programName, const std::vector<std::string>& args) {
     }
   }
 
-  RenderRun run(o, file ? &*file : nullptr);
+  RenderRun run(o, file ? &*file : nullptr, progress);
   if (const int status = run.prepareProgram(); status != ExitOk) return status;
   if (!run.warnings().empty()) {
     std::string joined;

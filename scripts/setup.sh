@@ -9,6 +9,7 @@ packages=(
   libjpeg62-turbo-dev libgif-dev libpng-dev zlib1g-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth locales fonts-dejavu-core fonts-liberation
+  desktop-file-utils appstream shared-mime-info man-db zsh dpkg-dev lintian
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: the unit and command-line tests, the window smoke
-# test, the same tests built with the sanitizers, and short fuzz runs.
+# test, the install tree's checks, lintian on the Debian package, the same tests built with the
+# sanitizers, and short fuzz runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -25,6 +26,13 @@ echo "== Release build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKELVO_BENCH=ON >/dev/null
 cmake --build build -j"$jobs"
 run_ctest build
+
+echo "== Debian package"
+rm -f build/kelvo_*.deb
+(cd build && cpack -G DEB >/dev/null)
+lintian --fail-on error,warning build/kelvo_*.deb
+echo "lintian: no errors and no warnings about $(basename build/kelvo_*.deb)"
+passed=$((passed + 1))
 
 echo "== Sanitizer build and tests"
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DKELVO_SANITIZE=ON -DKELVO_BENCH=OFF >/dev/null

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QPushButton>
 #include <QTimer>
 
@@ -82,6 +83,8 @@ int RunKelvoWindow(int& argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Kelvo");
   QApplication::setApplicationVersion(KelvoVersion);
+  QGuiApplication::setDesktopFileName(KelvoAppId);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/icon.svg")));
 
   auto program = std::make_unique<Program>();
   WindowHost host;

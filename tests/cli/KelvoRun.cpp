@@ -13,6 +13,7 @@
 #include <iterator>
 #include <thread>
 #include <poll.h>
+#include <pty.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -113,7 +114,16 @@ KelvoRun RunKelvo(const std::vector<std::string>& args, const KelvoStart& start)
 
   KelvoRun run;
   int outPipe[2] = {-1, -1}, errPipe[2] = {-1, -1};
-  if (::pipe2(errPipe, O_CLOEXEC) != 0) return run;
+  if (start.errorOnTerminal) {
+    // The reading side is the terminal's master; kelvo writes into its other side.
+    winsize size{};
+    size.ws_row = 24;
+    size.ws_col = 80;
+    if (::openpty(&errPipe[0], &errPipe[1], nullptr, nullptr, &size) != 0) return run;
+    for (const int fd : errPipe) ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+  } else if (::pipe2(errPipe, O_CLOEXEC) != 0) {
+    return run;
+  }
   if (start.standardOutput.empty()) {
     if (::pipe2(outPipe, O_CLOEXEC) != 0) return run;
   } else {

@@ -25,6 +25,7 @@ struct KelvoStart {
   long long fileSizeLimit = -1;         // bytes, as `ulimit -f` sets it; -1: no limit
   bool fileSizeSignalIgnored = false;   // as after `trap '' XFSZ`
   bool unprivileged = false;            // run as nobody when the tests run as root
+  bool errorOnTerminal = false;         // standard error on a terminal (80 columns) that is read
   int seconds = 60;                     // then the process is killed
   int signal = 0; // sent to the process signalAfter after its start, when not 0
   std::chrono::milliseconds signalAfter{0};

@@ -63,10 +63,10 @@ TEST_F(PictureCommandsTest, SavedPicturesOpenAgainStretchedOverTheBox) {
 TEST_F(PictureCommandsTest, SaveRulesNameTheFileWrittenAndJpegShowsItsQualityWindow) {
   choose(1);
   drawFunction("x*y");
-  answerWith(folder.filePath("a.png"));
+  answerWith(folder.filePath("a.tiff"));
   item("SaveOnlyinsiderectangle1").trigger();
   EXPECT_TRUE(QFile::exists(folder.filePath("a.bmp")));
-  EXPECT_FALSE(QFile::exists(folder.filePath("a.png")));
+  EXPECT_FALSE(QFile::exists(folder.filePath("a.tiff")));
   EXPECT_FALSE(forms.jpgDlg->isVisible());
   answerWith(folder.filePath("b.JPEG"));
   item("Savefullgraph1").trigger();
@@ -92,7 +92,7 @@ TEST_F(PictureCommandsTest, FilesThatCannotBeOpenedSayWhyAndKeepThePicture) {
     const char* words;
   };
   const Case cases[] = {
-      {folder.filePath("x.jpeg"), "only Bitmaps"},
+      {folder.filePath("x.tiff"), "only Bitmaps"},
       {folder.filePath("missing.bmp"), "missing.bmp"},
       {folder.filePath("notes.gif"), "notes.gif"},
       {folder.filePath("dir.bmp"), "dir.bmp"},

@@ -225,7 +225,7 @@ const RenderOption Options[] = {
      readWindow},
     {"--size", "normal|80|60", Takes::Value, AllKinds, "Edit > Graph Size after the Draw", readSize,
      sizeChoices},
-    {"--open", "PICTURE", Takes::Value, AllKinds, "draw over this .bmp, .jpg or .gif picture",
+    {"--open", "PICTURE", Takes::Value, AllKinds, "draw over this .bmp, .jpg, .gif or .png picture",
      &O::open},
     {"--fit", "", Takes::Nothing, AllKinds, "fit the axes box to the graph before the Draw",
      &O::fit},

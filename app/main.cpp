@@ -7,6 +7,7 @@
 
 #include <QtGlobal>
 
+#include <cctype>
 #include <csignal>
 #include <cstring>
 #include <iostream>
@@ -41,11 +42,33 @@ const ToolkitOption* toolkitOption(std::string_view word) {
   return nullptr;
 }
 
-// The window started with the toolkit's options. The platform and the display they name are
-// the ones the toolkit will use, so the check for a display must see them too.
+// A word that names a graph file for the window: it ends in ".kelvo", in any case.
+bool isGraphFileName(std::string_view word) {
+  constexpr std::string_view Suffix = ".kelvo";
+  if (word.size() <= Suffix.size()) return false;
+  const std::string_view end = word.substr(word.size() - Suffix.size());
+  for (std::size_t i = 0; i < Suffix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(end[i])) != Suffix[i]) return false;
+  return true;
+}
+
+// The window started with the toolkit's options and at most one graph file. The platform and
+// the display they name are the ones the toolkit will use, so the check for a display must see
+// them too.
 int runWindowWithToolkitOptions(int& argc, char** argv) {
+  std::string graphFile;
   for (int i = 1; i < argc; ++i) {
     const std::string_view word = argv[i];
+    if (isGraphFileName(word) && word[0] != '-') {
+      if (!graphFile.empty()) {
+        std::cerr << "kelvo: one graph file at a time (" << QuotedValue(graphFile) << " and "
+                  << QuotedValue(word) << ")\n"
+                  << "Try 'kelvo --help' for the usage.\n";
+        return ExitUsage;
+      }
+      graphFile = word;
+      continue;
+    }
     const ToolkitOption* option =
         word.size() > 1 && word[0] == '-' && word[1] != '-' ? toolkitOption(word) : nullptr;
     if (!option) {
@@ -64,15 +87,16 @@ int runWindowWithToolkitOptions(int& argc, char** argv) {
     if (option->name == "-platform") qputenv("QT_QPA_PLATFORM", argv[i]);
     if (option->name == "-display") qputenv("DISPLAY", argv[i]);
   }
-  return RunKelvoWindow(argc, argv);
+  return RunKelvoWindow(argc, argv, graphFile);
 }
 
 } // namespace
 
 std::string UsageText() {
   return "Usage:\n"
-         "  kelvo [QT-OPTIONS]                  the desktop program (-style fusion, -reverse, "
-         "...)\n"
+         "  kelvo [QT-OPTIONS] [FILE.kelvo]     the desktop program (-style fusion, -reverse, "
+         "...),\n"
+         "                                      with the graph of FILE.kelvo drawn\n"
          "  kelvo eval TEXT [NAME=NUMBER ...]   evaluate TEXT; NAME is one of x y r t u v a b c "
          "d e f\n"
          "  kelvo render [OPTIONS] [--out PICTURE] [--values LISTING] [--movie ANIMATION.gif]\n"
@@ -103,7 +127,7 @@ int main(int argc, char** argv) {
   }
   if (command == "eval") return RunEval(rest);
   if (command == "render") return RunRender(argv[0], rest);
-  if (command.size() > 1 && command[0] == '-' && command[1] != '-')
+  if ((command.size() > 1 && command[0] == '-' && command[1] != '-') || isGraphFileName(command))
     return runWindowWithToolkitOptions(argc, argv);
   std::cerr << "kelvo: unknown command " << QuotedValue(command) << "\n"
             << "Try 'kelvo --help' for the usage.\n";

@@ -5,6 +5,7 @@
 #include "io/Bmp.h"
 #include "io/Gif.h"
 #include "io/Jpeg.h"
+#include "io/Png.h"
 #include "io/SafeRead.h"
 #include "io/SafeWrite.h"
 
@@ -169,6 +170,8 @@ DecodedPicture DecodePicture(PictureFormat format, const unsigned char* data, st
     return DecodeJpeg(data, size);
   case PictureFormat::Gif:
     return DecodeGif(data, size);
+  case PictureFormat::Png:
+    return DecodePng(data, size);
   default:
     return {{}, Failed("unsupported picture format")};
   }

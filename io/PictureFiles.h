@@ -22,7 +22,7 @@ FileResult SavePicture(const QImage& picture, const std::string& path, int jpegQ
 // colour otherwise; empty when the picture is null or libpng fails.
 std::vector<unsigned char> EncodePng(const QImage& picture);
 
-// Bitmaps, JPEGs and GIFs, as 24-bit pictures, or why not.
+// Bitmaps, JPEGs, GIFs and PNGs, as 24-bit pictures, or why not.
 DecodedPicture DecodePicture(PictureFormat format, const unsigned char* data, std::size_t size);
 DecodedPicture ReadPictureFile(const std::string& path, PictureFormat format);
 

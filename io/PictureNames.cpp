@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
-const char* const OpenRefusal = "Sorry, only Bitmaps, JPEGs\ror GIFs can be opened";
+const char* const OpenRefusal = "Sorry, only Bitmaps, JPEGs, PNGs\ror GIFs can be opened";
 const char* const NoTitle = "NoTitle";
 
 namespace {
@@ -13,10 +13,6 @@ namespace {
 std::size_t nameStart(const std::string& path) {
   const auto slash = path.find_last_of('/');
   return slash == std::string::npos ? 0 : slash + 1;
-}
-
-bool oneOf(const std::string& extension, std::initializer_list<const char*> choices) {
-  return std::any_of(choices.begin(), choices.end(), [&](const char* c) { return extension == c; });
 }
 
 } // namespace
@@ -28,20 +24,24 @@ std::string extensionOf(const std::string& path) {
 }
 
 PictureFormat openFormatOf(const std::string& name) {
-  const std::string extension = extensionOf(name);
-  if (oneOf(extension, {".jpg", ".JPG"})) return PictureFormat::Jpeg;
-  if (oneOf(extension, {".gif", ".GIF"})) return PictureFormat::Gif;
-  if (oneOf(extension, {".bmp", ".BMP"})) return PictureFormat::Bmp;
-  return PictureFormat::Unknown;
+  const PictureFormat format = pictureFormatOf(name);
+  return format == PictureFormat::Svg || format == PictureFormat::Pdf ? PictureFormat::Unknown
+                                                                      : format;
 }
 
 SaveTarget saveTargetOf(const std::string& chosen) {
   const std::string extension = extensionOf(chosen);
   const std::string stem = chosen.substr(0, chosen.size() - extension.size());
-  if (oneOf(extension, {".jpg", ".JPG", ".jpeg", ".JPEG"}))
+  switch (pictureFormatOf(chosen)) {
+  case PictureFormat::Jpeg:
     return {PictureFormat::Jpeg, stem + ".jpg"};
-  if (oneOf(extension, {".gif", ".GIF"})) return {PictureFormat::Gif, stem + ".gif"};
-  return {PictureFormat::Bmp, stem + ".bmp"};
+  case PictureFormat::Gif:
+    return {PictureFormat::Gif, stem + ".gif"};
+  case PictureFormat::Png:
+    return {PictureFormat::Png, stem + ".png"};
+  default:
+    return {PictureFormat::Bmp, stem + ".bmp"};
+  }
 }
 
 PictureFormat pictureFormatOf(const std::string& path) {

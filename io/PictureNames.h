@@ -7,14 +7,14 @@
 
 enum class PictureFormat { Unknown, Bmp, Png, Jpeg, Gif, Svg, Pdf };
 
-// The window's Open: ".bmp"/".BMP", ".jpg"/".JPG", ".gif"/".GIF" exactly; Unknown otherwise
-// (".jpeg", ".Jpg" and the like are refused with OpenRefusal).
+// The window's Open: ".bmp", ".jpg", ".jpeg", ".gif" and ".png" in any case; Unknown otherwise
+// (refused with OpenRefusal).
 PictureFormat openFormatOf(const std::string& name);
 extern const char* const OpenRefusal;
 
-// The window's Save: the format and the name actually written. ".jpg", ".JPG", ".jpeg" and
-// ".JPEG" write a JPEG named .jpg; ".gif" and ".GIF" a GIF named .gif; anything else, no
-// extension included, a bitmap named .bmp.
+// The window's Save: the format and the name actually written, the extension read in any case.
+// ".jpg" and ".jpeg" write a JPEG named .jpg; ".gif" a GIF named .gif; ".png" a PNG named .png;
+// anything else, no extension included, a bitmap named .bmp.
 struct SaveTarget {
   PictureFormat format = PictureFormat::Bmp;
   std::string path;

@@ -3,6 +3,7 @@
 #include "ui/Application.h"
 
 #include "graph/Version.h"
+#include "io/GraphFiles.h"
 #include "render/Program.h"
 #include "ui/Forms.h"
 #include "ui/mainwindow/KelvoScrn1.h"
@@ -12,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
+#include <QFile>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -53,6 +56,11 @@ bool displayReachable() {
 // a sample surface, Exit, and Quit, each a moment after the one before.
 void startSmokeRun(Forms& forms) {
   constexpr int Pause = 300;
+  // The graph drawn is not kept: Exit's question about saving it is answered Discard.
+  forms.modalRunner = [](QDialog& dialog) {
+    return dialog.objectName() == QLatin1String("saveGraphQuestion") ? int(QMessageBox::Discard)
+                                                                     : dialog.exec();
+  };
   QTimer::singleShot(Pause, [&forms] { forms.mainMenu->button(1)->click(); });
   QTimer::singleShot(2 * Pause, [&forms] {
     forms.program.graph.FunctionText = "(2*x^2+3*y^2)*Exp(1-x^2-y^2)";
@@ -71,9 +79,49 @@ void startSmokeRun(Forms& forms) {
   });
 }
 
+// The smoke run with a graph file: every message box writes its text and is answered at once
+// (a changed graph is discarded); a moment after the start the program says which window
+// shows, then leaves the main window and quits.
+void startGraphFileSmokeRun(Forms& forms) {
+  forms.modalRunner = [](QDialog& dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+      std::printf("kelvo smoke: message: %s\n", qPrintable(box->text()));
+    std::fflush(stdout);
+    return int(QMessageBox::Discard);
+  };
+  QTimer::singleShot(300, [&forms] {
+    TKelvoScrn1& window = *forms.kelvoScrn1;
+    if (window.isVisible())
+      std::printf("kelvo smoke: main window \"%s\"%s\n", qPrintable(window.windowTitle()),
+                  forms.program.graph.PictureCopyValid ? " drawn" : "");
+    if (forms.mainMenu->isVisible()) std::printf("kelvo smoke: start-up form\n");
+    std::fflush(stdout);
+    if (window.isVisible()) window.controls().item("Exit1")->trigger();
+    forms.mainMenu->button(5)->click();
+  });
+}
+
+// The window with the graph of the file, or the start-up form and the reason it cannot be.
+void startWithGraphFile(Forms& forms, const std::string& path) {
+  GraphFile file;
+  const FileResult read = LoadGraphFile(path, file);
+  if (read.ok) {
+    forms.kelvoScrn1->showGraphFile(QFile::decodeName(path.c_str()), file);
+    return;
+  }
+  std::fprintf(stderr, "kelvo: cannot read the graph file '%s': %s\n", path.c_str(),
+               read.message.c_str());
+  forms.mainMenu->showStartUp();
+  QMessageBox box(QMessageBox::Warning, forms.mainMenu->windowTitle(),
+                  QObject::tr("The graph file %1 cannot be read: %2")
+                      .arg(QFile::decodeName(path.c_str()), QString::fromStdString(read.message)),
+                  QMessageBox::Ok, forms.mainMenu.get());
+  forms.runModal(box);
+}
+
 } // namespace
 
-int RunKelvoWindow(int& argc, char** argv) {
+int RunKelvoWindow(int& argc, char** argv, const std::string& graphFile) {
   if (!displayReachable()) {
     std::fputs("kelvo: no display to show the window on (DISPLAY is not set or cannot be "
                "reached); kelvo render and kelvo eval need none\n",
@@ -92,8 +140,14 @@ int RunKelvoWindow(int& argc, char** argv) {
   Forms forms(*program);
   host.setBeforeEvents([&forms] { forms.kelvoScrn1->pollRepaint(); });
 
-  forms.mainMenu->showStartUp();
-  if (qEnvironmentVariableIsSet("KELVO_SMOKE")) startSmokeRun(forms);
+  const bool smoke = qEnvironmentVariableIsSet("KELVO_SMOKE");
+  if (graphFile.empty()) {
+    forms.mainMenu->showStartUp();
+    if (smoke) startSmokeRun(forms);
+  } else {
+    if (smoke) startGraphFileSmokeRun(forms);
+    startWithGraphFile(forms, graphFile);
+  }
   const int result = QApplication::exec();
   program->host = &silentHost();
   return result;

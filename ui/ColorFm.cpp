@@ -42,6 +42,15 @@ ChoiceGroup::ChoiceGroup(const QString& title, std::initializer_list<const char*
   }
 }
 
+void ChoiceGroup::showChoice(int index) {
+  for (int i = 0; i < count(); ++i) {
+    // Radio buttons of one group keep one checked; unchecking the last takes that rule off.
+    m_buttons[i]->setAutoExclusive(false);
+    m_buttons[i]->setChecked(i == index);
+    m_buttons[i]->setAutoExclusive(true);
+  }
+}
+
 QPushButton* ChoiceGroup::addPushButton(const QString& text) {
   auto* button = new QPushButton(text, this);
   layout()->addWidget(button);
@@ -104,6 +113,21 @@ void TColorForm::selectDefaults() {
 
 void TColorForm::selectFirstAbove() {
   aboveGroup->button(0)->click();
+}
+
+void TColorForm::showGraphColors() {
+  const GraphState& g = p.graph;
+  const auto indexOf = [](auto entries, auto colorOf, Color color) {
+    for (std::size_t i = 0; i < entries.size(); ++i)
+      if (colorOf(entries[i]) == color) return static_cast<int>(i);
+    return -1;
+  };
+  const auto surface = [&g](int entry) { return g.ColorTable[SurfaceTableStart + entry]; };
+  aboveGroup->showChoice(indexOf(AboveEntries, surface, g.AboveColor));
+  underGroup->showChoice(indexOf(UnderEntries, surface, g.UnderColor));
+  gridGroup->showChoice(indexOf(
+      GridColors, [](Color c) { return c; }, g.GridColor));
+  Shading->setChecked(g.ShadingOn);
 }
 
 // A modal colour dialog opened from the cancel poll would hold a running draw; the choice

@@ -28,6 +28,8 @@ public:
 
   QRadioButton* button(int index) const { return m_buttons.at(index); }
   int count() const { return static_cast<int>(m_buttons.size()); }
+  // Checks the button of that index, or none for -1, without running the choice.
+  void showChoice(int index);
   // Adds a push button under the radio buttons.
   QPushButton* addPushButton(const QString& text);
 
@@ -48,6 +50,9 @@ public:
   // blue above. Selecting runs the choice's handler.
   void selectDefaults();
   void selectFirstAbove();
+  // Checks the choices that the graph's colours and shading are, after a graph file set them;
+  // a colour from "Others" checks none of its column.
+  void showGraphColors();
 
   ChoiceGroup* aboveGroup;
   ChoiceGroup* underGroup;

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -61,6 +62,11 @@ TColorForm2::TColorForm2(Forms& forms)
   auto* all = new QVBoxLayout(this);
   all->addLayout(row);
   all->addWidget(closeButton, 0, Qt::AlignRight);
+}
+
+void TColorForm2::showGraphColors() {
+  const auto found = std::find(PenColors.begin(), PenColors.end(), p.graph.PenColor);
+  penGroup->showChoice(found == PenColors.end() ? -1 : static_cast<int>(found - PenColors.begin()));
 }
 
 void TColorForm2::redrawAxes() {

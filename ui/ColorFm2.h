@@ -24,6 +24,8 @@ public:
   void FontColorClick();
   void BackgroundClick();
   void CloseClick();
+  // Checks the pen choice that the graph's pen colour is (none for a colour from "Others").
+  void showGraphColors();
 
   ChoiceGroup* penGroup;
   QPushButton* penOthers;

@@ -20,12 +20,14 @@
 #include "ui/Planeu.h"
 #include "ui/SampleList.h"
 #include "ui/View.h"
+#include "ui/WindowSettings.h"
 #include "ui/Zlevels.h"
 #include "ui/Looks.h"
 #include "ui/lineu.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 
 Forms::Forms(Program& p) : program(p) {
   mainMenu = std::make_unique<TMainMenu>(*this);
@@ -56,6 +58,11 @@ Forms::Forms(Program& p) : program(p) {
 Forms::~Forms() = default;
 
 int Forms::runModal(QDialog& dialog) {
-  if (modalRunner) return modalRunner(dialog);
-  return dialog.exec();
+  // Every file dialog of the program starts in the folder the last one was left in.
+  auto* files = qobject_cast<QFileDialog*>(&dialog);
+  if (files) StartInLastUsedFolder(*files);
+  const int result = modalRunner ? modalRunner(dialog) : dialog.exec();
+  if (files && result == QDialog::Accepted && !files->selectedFiles().isEmpty())
+    RememberFolderOf(files->selectedFiles().constFirst());
+  return result;
 }

@@ -5,6 +5,7 @@
 #include "io/Printing.h"
 #include "render/Program.h"
 #include "ui/Forms.h"
+#include "ui/WindowSettings.h"
 #include "ui/mainwindow/KelvoScrn1.h"
 
 #include <QClipboard>
@@ -154,6 +155,9 @@ void TFuncList::Cut1Click() {
 
 void TFuncList::SaveAs1Click() {
   if (!p.graph.FunctionReady || listBusy()) return;
+  // A list not saved yet goes to the folder last used; a saved one is offered where it is.
+  const QString folder = LastUsedFolder();
+  if (listingSaveNeedsName(ListFileName) && !folder.isEmpty()) SaveDialog1->setDirectory(folder);
   SaveDialog1->selectFile(QString::fromStdString(ListFileName));
   if (m_forms.runModal(*SaveDialog1) != QDialog::Accepted) return;
   const QStringList chosen = SaveDialog1->selectedFiles();

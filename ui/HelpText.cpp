@@ -335,32 +335,51 @@ File > List Function values: the table of
    the points sampled by the last Draw,
    which can be printed, saved as a text
    file or copied.
-File > Open Graph: loads a picture file
-   (bitmap .bmp, JPEG .jpg or GIF .gif),
-   stretched over the graphing rectangle;
-   a graph can then be drawn over it.
-File > Save Graph: saves the picture as a
-   bitmap, JPEG or GIF file, chosen by the
-   ending of the file name. "Save full
-   graph" takes the window area with the
-   title and the function lines, "Save
-   Only inside rectangle" only the
+File > Open Graph File: opens a graph
+   file (.kelvo) with every setting of a
+   graph and draws it, in the window size
+   it was saved at. File > Save Graph File
+   and Save Graph File As write one; the
+   caption shows its name, and a * while
+   the graph has changed since. Exit and
+   opening another graph ask first
+   whether to save a changed graph.
+   Recent Graph Files lists the last
+   eight. A graph file dropped on the
+   window opens too, and so does
+   kelvo FILE.kelvo on the command line.
+File > Open Picture: loads a picture file
+   (bitmap .bmp, JPEG .jpg, GIF .gif or
+   PNG .png), stretched over the graphing
+   rectangle; a graph can then be drawn
+   over it. A picture dropped on the
+   window opens the same way.
+File > Export Picture: saves the picture
+   as a bitmap, JPEG, GIF or PNG file,
+   chosen by the ending of the file name.
+   "Save full graph" takes the window area
+   with the title and the function lines,
+   "Save Only inside rectangle" only the
    picture.
    "Save as SVG or PDF..." writes the
    drawing as vectors (cells, lines and
    letters), sharp at any size.
+The file dialogs start in the folder
+   last used.
 File > Print Graph prints the picture;
    File > Printer Set Up chooses the
    printer.
 File > Exit: back to the start-up form, to
    choose another kind of graph or Quit.
-Keys: F5 Draw, Ctrl+S Save Only inside
-   rectangle, Ctrl+Shift+S Save full
-   graph, Ctrl+O Open Graph, Ctrl+C Copy
-   Graph, Ctrl+V Paste Graph, Ctrl+P
-   Print Graph, Ctrl+L List Function
-   values, F1 Help, Ctrl+Q Exit, Esc
-   Cancel Draw.
+Keys: F5 Draw, Ctrl+O Open Graph File,
+   Ctrl+S Save Graph File, Ctrl+Shift+S
+   Save Graph File As, Ctrl+Shift+O Open
+   Picture, Ctrl+E Save Only inside
+   rectangle, Ctrl+Shift+E Save full
+   graph, Ctrl+C Copy Graph, Ctrl+V Paste
+   Graph, Ctrl+P Print Graph, Ctrl+L List
+   Function values, F1 Help, Ctrl+Q Exit,
+   Esc Cancel Draw.
 The whole screen can be saved with your
 desktop's Print Screen key.
 

@@ -25,6 +25,7 @@ void PictureRecorder::startRecord() {
 }
 
 void PictureRecorder::restartFrom(const QImage& base) {
+  ++m_picturesBegun;
   if (!m_recording) return;
   startRecord();
   m_base = base;
@@ -68,6 +69,7 @@ void PictureRecorder::setFontColor(Color color) {
 }
 
 void PictureRecorder::fill(Color color) {
+  ++m_picturesBegun;
   if (m_recording) {
     startRecord();
     m_base = QImage();

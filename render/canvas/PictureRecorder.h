@@ -9,6 +9,7 @@
 #include <QImage>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ public:
   void replay(Canvas& target) const;
   // Everything the record holds, for asking how much it grows.
   std::size_t operationCount() const { return m_ops.size(); }
+  // How many pictures were begun: each fill and each painted base begins one, whether the
+  // drawing is recorded or not. Something drawn while the count stood at n is still in the
+  // picture for as long as the count stays n.
+  std::uint64_t picturesBegun() const { return m_picturesBegun; }
 
   void setPenColor(Color color) override;
   void setPenStyle(std::uint8_t style) override;
@@ -74,6 +79,7 @@ private:
   bool m_overflowed = false;
   State m_now, m_start;
   QImage m_base;
+  std::uint64_t m_picturesBegun = 0;
   std::vector<Operation> m_ops;
   std::vector<Pixel> m_points;
   std::string m_text;

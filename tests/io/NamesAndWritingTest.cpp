@@ -41,7 +41,7 @@ std::string contents(const fs::path& path) {
   return text.str();
 }
 
-TEST(OpenRule, WholeExtensionCaseSensitive) {
+TEST(OpenRule, WholeExtensionInAnyCase) {
   struct Case {
     const char* name;
     PictureFormat format;
@@ -50,15 +50,18 @@ TEST(OpenRule, WholeExtensionCaseSensitive) {
       {"a.jpg", PictureFormat::Jpeg},      {"a.JPG", PictureFormat::Jpeg},
       {"a.gif", PictureFormat::Gif},       {"a.GIF", PictureFormat::Gif},
       {"a.bmp", PictureFormat::Bmp},       {"dir/a.b.BMP", PictureFormat::Bmp},
-      {"a.jpeg", PictureFormat::Unknown},  {"a.Jpg", PictureFormat::Unknown},
-      {"a.png", PictureFormat::Unknown},   {"a", PictureFormat::Unknown},
+      {"a.jpeg", PictureFormat::Jpeg},     {"a.Jpg", PictureFormat::Jpeg},
+      {"a.png", PictureFormat::Png},       {"a.PNG", PictureFormat::Png},
+      {"a.Gif", PictureFormat::Gif},       {"a.bMp", PictureFormat::Bmp},
+      {"a.svg", PictureFormat::Unknown},   {"a.pdf", PictureFormat::Unknown},
+      {"a.tiff", PictureFormat::Unknown},  {"a", PictureFormat::Unknown},
       {"x.bmp/a", PictureFormat::Unknown}, {"a.bmp.txt", PictureFormat::Unknown},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(openFormatOf(c.name), c.format);
   }
-  EXPECT_STREQ(OpenRefusal, "Sorry, only Bitmaps, JPEGs\ror GIFs can be opened");
+  EXPECT_STREQ(OpenRefusal, "Sorry, only Bitmaps, JPEGs, PNGs\ror GIFs can be opened");
 }
 
 TEST(SaveRule, FormatAndNameWritten) {
@@ -71,7 +74,9 @@ TEST(SaveRule, FormatAndNameWritten) {
       {"g.jpg", PictureFormat::Jpeg, "g.jpg"},      {"g.JPG", PictureFormat::Jpeg, "g.jpg"},
       {"g.jpeg", PictureFormat::Jpeg, "g.jpg"},     {"g.JPEG", PictureFormat::Jpeg, "g.jpg"},
       {"g.gif", PictureFormat::Gif, "g.gif"},       {"g.GIF", PictureFormat::Gif, "g.gif"},
-      {"g.Gif", PictureFormat::Bmp, "g.bmp"},       {"g.png", PictureFormat::Bmp, "g.bmp"},
+      {"g.Gif", PictureFormat::Gif, "g.gif"},       {"g.png", PictureFormat::Png, "g.png"},
+      {"g.PNG", PictureFormat::Png, "g.png"},       {"g.Jpg", PictureFormat::Jpeg, "g.jpg"},
+      {"g.svg", PictureFormat::Bmp, "g.bmp"},       {"g.tiff", PictureFormat::Bmp, "g.bmp"},
       {"g", PictureFormat::Bmp, "g.bmp"},           {"g.BMP", PictureFormat::Bmp, "g.bmp"},
       {"v1.2/g", PictureFormat::Bmp, "v1.2/g.bmp"}, {"a.b.jpg", PictureFormat::Jpeg, "a.b.jpg"},
   };

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Picture files: the PNG encoder reads back pixel for pixel, failures leave nothing behind.
+// Picture files: the PNG encoder and decoder read back pixel for pixel, damaged PNGs are refused
+// with a reason, failures leave nothing behind.
 #include "io/PictureFiles.h"
+#include "io/Png.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QImageWriter>
 
 #include <gtest/gtest.h>
 
@@ -75,6 +79,110 @@ TEST(PngFiles, OtherFormatsAreWrittenAsTheirColours) {
   EXPECT_EQ(back.pixel(3, 3), qRgb(10, 200, 30));
   EXPECT_FALSE(back.hasAlphaChannel());
   EXPECT_TRUE(EncodePng(QImage()).empty());
+}
+
+DecodedPicture decode(const std::vector<unsigned char>& bytes) {
+  return DecodePng(bytes.data(), bytes.size());
+}
+
+// The bytes Qt's own writer makes of the picture in its format: other colour types and depths
+// than the program's writer uses.
+std::vector<unsigned char> qtPng(const QImage& picture) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
+  EXPECT_TRUE(writer.write(picture));
+  return {bytes.begin(), bytes.end()};
+}
+
+// The CRC of a chunk's type and data, as PNG stores it after them.
+std::uint32_t chunkCrc(const unsigned char* from, std::size_t length) {
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (std::size_t i = 0; i < length; ++i) {
+    crc ^= from[i];
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
+
+void putBigEndian(unsigned char* at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<unsigned char>(value >> (24 - 8 * i));
+}
+
+TEST(PngFiles, DecoderReadsTheEncodersPicturesExactly) {
+  for (const int colours : {2, 256, 100000}) {
+    SCOPED_TRACE(colours);
+    QImage picture =
+        colours == 100000 ? samplePicture(61, 47, 5) : QImage(61, 47, QImage::Format_RGB32);
+    if (colours != 100000)
+      for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+          picture.setPixel(x, y, qRgb((x * y) % colours % 256, x % 2 * 255, y));
+    const DecodedPicture back = decode(EncodePng(picture));
+    ASSERT_TRUE(back.result.ok) << back.result.message;
+    EXPECT_EQ(back.picture.format(), QImage::Format_RGB32);
+    EXPECT_EQ(back.picture, picture);
+  }
+}
+
+TEST(PngFiles, GreyDeepAndTransparentPicturesComeBackInColourOverWhite) {
+  QImage grey(9, 4, QImage::Format_Grayscale8);
+  for (int x = 0; x < grey.width(); ++x)
+    for (int y = 0; y < grey.height(); ++y) grey.scanLine(y)[x] = static_cast<uchar>(x * 28);
+  const DecodedPicture greyBack = decode(qtPng(grey));
+  ASSERT_TRUE(greyBack.result.ok) << greyBack.result.message;
+  EXPECT_EQ(greyBack.picture.pixel(8, 3), qRgb(224, 224, 224));
+
+  QImage deep(5, 5, QImage::Format_RGBX64);
+  deep.fill(QColor::fromRgba64(0xFFFF, 0x8000, 0x0000));
+  const DecodedPicture deepBack = decode(qtPng(deep));
+  ASSERT_TRUE(deepBack.result.ok) << deepBack.result.message;
+  EXPECT_EQ(deepBack.picture.pixel(2, 2), qRgb(255, 128, 0));
+
+  // Opaque, half and fully transparent black: black, mid grey and the white ground.
+  QImage clear(3, 1, QImage::Format_ARGB32);
+  clear.setPixel(0, 0, qRgba(0, 0, 0, 255));
+  clear.setPixel(1, 0, qRgba(0, 0, 0, 128));
+  clear.setPixel(2, 0, qRgba(0, 0, 0, 0));
+  const DecodedPicture clearBack = decode(qtPng(clear));
+  ASSERT_TRUE(clearBack.result.ok) << clearBack.result.message;
+  EXPECT_EQ(clearBack.picture.pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(clearBack.picture.pixel(1, 0), qRgb(127, 127, 127));
+  EXPECT_EQ(clearBack.picture.pixel(2, 0), qRgb(255, 255, 255));
+}
+
+TEST(PngFiles, DamagedFilesAreRefusedWithAReason) {
+  const std::vector<unsigned char> good = EncodePng(samplePicture(40, 30, 9));
+  ASSERT_TRUE(decode(good).result.ok);
+  // Cut anywhere from inside the signature to just before the end chunk's last byte.
+  for (const std::size_t cut :
+       {std::size_t{0}, std::size_t{5}, std::size_t{8}, std::size_t{20}, std::size_t{40},
+        good.size() / 2, good.size() - 13, good.size() - 1}) {
+    SCOPED_TRACE(cut);
+    const std::vector<unsigned char> cutShort(good.begin(), good.begin() + cut);
+    const DecodedPicture back = decode(cutShort);
+    EXPECT_FALSE(back.result.ok);
+    EXPECT_FALSE(back.result.message.empty());
+    EXPECT_TRUE(back.picture.isNull());
+  }
+  EXPECT_EQ(decode({good.begin(), good.begin() + 5}).result.message, "this is not a PNG picture");
+
+  // A changed byte of the picture data fails the chunk's check sum.
+  std::vector<unsigned char> damaged = good;
+  damaged[good.size() / 2] ^= 0x55;
+  EXPECT_FALSE(decode(damaged).result.ok);
+
+  // A header that declares a picture larger than any reader allocates, with a right CRC.
+  std::vector<unsigned char> huge = good;
+  ASSERT_EQ(std::string(huge.begin() + 12, huge.begin() + 16), "IHDR");
+  putBigEndian(&huge[16], 20000);
+  putBigEndian(&huge[20], 20000);
+  putBigEndian(&huge[29], chunkCrc(&huge[12], 17));
+  const DecodedPicture tooLarge = decode(huge);
+  EXPECT_FALSE(tooLarge.result.ok);
+  EXPECT_NE(tooLarge.result.message.find("too large"), std::string::npos)
+      << tooLarge.result.message;
 }
 
 TEST(PictureFiles, FailuresSayWhyAndLeaveNothing) {

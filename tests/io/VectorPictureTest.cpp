@@ -207,6 +207,27 @@ TEST(PictureRecord, DropsItselfPastItsLimitUntilTheNextFill) {
   EXPECT_TRUE(recorder.complete());
 }
 
+// The count of pictures begun tells the window whether what it drew is still shown: a fill and
+// a painted base begin a picture, drawing on it does not, recorded or not.
+TEST(PictureRecord, CountsThePicturesBegun) {
+  QImage image(4, 4, QImage::Format_RGB32);
+  ImageCanvas pixels(image);
+  PictureRecorder recorder(pixels);
+  for (const bool recording : {true, false}) {
+    SCOPED_TRACE(recording);
+    recorder.setRecording(recording);
+    const std::uint64_t start = recorder.picturesBegun();
+    recorder.lineTo(2, 2);
+    recorder.textOut(0, 0, 0, "x");
+    EXPECT_EQ(recorder.picturesBegun(), start);
+    recorder.fill(clWhite);
+    EXPECT_EQ(recorder.picturesBegun(), start + 1);
+    recorder.restartFrom(image);
+    recorder.polygon(std::vector<Pixel>{{0, 0}, {1, 0}, {1, 1}});
+    EXPECT_EQ(recorder.picturesBegun(), start + 2);
+  }
+}
+
 TEST(SvgPicture, OneFilledPathPerCellInPaintersOrderAndLettersAsText) {
   Program p;
   drawSample(p, 12);

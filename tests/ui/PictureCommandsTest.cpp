@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 
 #include <filesystem>
+#include <map>
 
 namespace {
 
@@ -63,10 +64,10 @@ TEST_F(PictureCommandsTest, SavedPicturesOpenAgainStretchedOverTheBox) {
 TEST_F(PictureCommandsTest, SaveRulesNameTheFileWrittenAndJpegShowsItsQualityWindow) {
   choose(1);
   drawFunction("x*y");
-  answerWith(folder.filePath("a.png"));
+  answerWith(folder.filePath("a.tiff"));
   item("SaveOnlyinsiderectangle1").trigger();
   EXPECT_TRUE(QFile::exists(folder.filePath("a.bmp")));
-  EXPECT_FALSE(QFile::exists(folder.filePath("a.png")));
+  EXPECT_FALSE(QFile::exists(folder.filePath("a.tiff")));
   EXPECT_FALSE(forms.jpgDlg->isVisible());
   answerWith(folder.filePath("b.JPEG"));
   item("Savefullgraph1").trigger();
@@ -92,7 +93,7 @@ TEST_F(PictureCommandsTest, FilesThatCannotBeOpenedSayWhyAndKeepThePicture) {
     const char* words;
   };
   const Case cases[] = {
-      {folder.filePath("x.jpeg"), "only Bitmaps"},
+      {folder.filePath("x.tiff"), "only Bitmaps"},
       {folder.filePath("missing.bmp"), "missing.bmp"},
       {folder.filePath("notes.gif"), "notes.gif"},
       {folder.filePath("dir.bmp"), "dir.bmp"},
@@ -184,9 +185,12 @@ TEST_F(PictureCommandsTest, WithoutAnImageEditorTheWindowSaysSo) {
 TEST_F(PictureCommandsTest, ShortcutsStandInTheirUsualPlaces) {
   const std::pair<QAction*, const char*> keys[] = {
       {&item("Draw1"), "F5"},
-      {&item("SaveOnlyinsiderectangle1"), "Ctrl+S"},
-      {&item("Savefullgraph1"), "Ctrl+Shift+S"},
-      {&item("OpenGraph1"), "Ctrl+O"},
+      {&item("OpenGraphFile1"), "Ctrl+O"},
+      {&item("SaveGraphFile1"), "Ctrl+S"},
+      {&item("SaveGraphFileAs1"), "Ctrl+Shift+S"},
+      {&item("SaveOnlyinsiderectangle1"), "Ctrl+E"},
+      {&item("Savefullgraph1"), "Ctrl+Shift+E"},
+      {&item("OpenGraph1"), "Ctrl+Shift+O"},
       {&item("CopyGraph1"), "Ctrl+C"},
       {&item("PasteGraph1"), "Ctrl+V"},
       {&item("PrintGraph1"), "Ctrl+P"},
@@ -196,7 +200,16 @@ TEST_F(PictureCommandsTest, ShortcutsStandInTheirUsualPlaces) {
   };
   for (const auto& [action, key] : keys) {
     SCOPED_TRACE(key);
-    EXPECT_EQ(action->shortcut(), QKeySequence(key));
+    EXPECT_EQ(action->shortcut().toString().toStdString(),
+              QKeySequence(key).toString().toStdString());
+  }
+  // No two items share a key.
+  std::map<QString, QString> taken;
+  for (const auto& [name, action] : controls().items) {
+    if (action->shortcut().isEmpty()) continue;
+    const auto [at, added] = taken.emplace(action->shortcut().toString(), name);
+    EXPECT_TRUE(added) << name.toStdString() << " and " << at->second.toStdString() << " share "
+                       << at->first.toStdString();
   }
   // F5 draws: the key reaches the Draw command through the window.
   choose(1);

@@ -14,7 +14,9 @@
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +54,12 @@ protected:
     forms.maximized = false;
     host.setBeforeEvents([this] { window().pollRepaint(); });
     forms.modalRunner = [this](QDialog& dialog) {
+      // The question before a changed graph is set aside has an answer of its own, so that
+      // tests that leave the window need not answer it.
+      if (dialog.objectName() == "saveGraphQuestion") {
+        questions.push_back(static_cast<QMessageBox&>(dialog).text());
+        return int(saveAnswer);
+      }
       opened.push_back(&dialog);
       return answer ? answer(dialog) : int(QDialog::Rejected);
     };
@@ -77,10 +85,22 @@ protected:
     return *control;
   }
 
+  // Every test starts without remembered folders and recent files (before the window reads
+  // them).
+  static bool forgetSettings() {
+    QSettings("Kelvo", "Kelvo").clear();
+    return true;
+  }
+
+  bool settingsForgotten = forgetSettings();
   Program p;
   ScriptedHost host;
   Forms forms{p};
   // The dialogs shown, in order; answer fills the fields and returns the result.
   std::vector<QDialog*> opened;
   std::function<int(QDialog&)> answer;
+  // The save questions asked, and their answer: Discard, so that leaving a changed graph
+  // writes nothing.
+  QStringList questions;
+  QMessageBox::StandardButton saveAnswer = QMessageBox::Discard;
 };

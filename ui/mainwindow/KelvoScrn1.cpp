@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QScreen>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QKeyEvent>
@@ -122,6 +123,28 @@ private:
   TKelvoScrn1& m_window;
 };
 
+class TKelvoScrn1::InputWatcher : public QObject {
+public:
+  explicit InputWatcher(TKelvoScrn1& window) : QObject(&window), m_window(window) {}
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+      if (watched->isWidgetType()) m_window.queueCaptionUpdate();
+      break;
+    default:
+      break;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+private:
+  TKelvoScrn1& m_window;
+};
+
 TKelvoScrn1::TKelvoScrn1(Forms& forms)
     : m_forms(forms), p(forms.program), m_area(new GraphArea(p, [this] { areaResized(); })) {
   setWindowTitle("Kelvo");
@@ -131,6 +154,8 @@ TKelvoScrn1::TKelvoScrn1(Forms& forms)
   createMenus();
   createLiveView();
   QCoreApplication::instance()->installEventFilter(new EscapeCancels(*this));
+  QCoreApplication::instance()->installEventFilter(new InputWatcher(*this));
+  setAcceptDrops(true);
   resize(1000, 720);
 }
 
@@ -181,9 +206,19 @@ QAction* TKelvoScrn1::createDrawMenu() {
   return buildTopItem({"Draw1", tr("&Draw"), &TKelvoScrn1::Draw1Click, Qt::Key_F5});
 }
 
+void TKelvoScrn1::updateCaption() {
+  m_captionUpdateQueued = false;
+  const char kind = p.graph.GraphKind;
+  if (!kindChosen(p) || drawing()) return;
+  QString caption = QString::fromLatin1(captionFor(kind));
+  if (!m_graphPath.isEmpty()) caption += "  -  " + QFileInfo(m_graphPath).fileName();
+  if (graphChanged()) caption += " *";
+  setWindowTitle(caption);
+}
+
 void TKelvoScrn1::updateMenusForKind() {
   const char kind = p.graph.GraphKind;
-  setWindowTitle(captionFor(kind));
+  updateCaption();
   item("Step1")->setVisible(kind == '3');
   menu("planeMenu")->menuAction()->setVisible(kind == '1');
   menu("contoursMenu")->menuAction()->setVisible(kind == '1' || kind == '2');
@@ -194,24 +229,35 @@ void TKelvoScrn1::updateMenusForKind() {
 }
 
 void TKelvoScrn1::showForKind() {
-  p.ClientWidth = m_area->width();
-  p.ClientHeight = m_area->height();
-  m_forms.colorForm->selectDefaults();
-  ShowMainWindowPicture(p);
-  ClearInfoLabels();
-  // The reset set the parameters to 0.
-  m_forms.parameterSliders->refresh();
-  refreshAngleFields();
-  placeControls();
-  updateMenusForKind();
-  PaintBox1->showPicture();
-  PaintBox1->setFocus();
+  prepareForKind();
   if (m_forms.maximized) {
     showMaximized();
   } else {
     show();
     fitToScreen();
   }
+}
+
+void TKelvoScrn1::prepareForKind() {
+  p.ClientWidth = m_area->width();
+  p.ClientHeight = m_area->height();
+  m_forms.colorForm->selectDefaults();
+  ShowMainWindowPicture(p);
+  ClearInfoLabels();
+  // The reset set the parameters to 0 and the graph size to normal.
+  m_forms.parameterSliders->refresh();
+  item("Normal1")->setChecked(true);
+  refreshAngleFields();
+  placeControls();
+  // A new graph has no file yet; it counts as changed once it differs from the defaults.
+  m_graphPath.clear();
+  m_picturePath.clear();
+  m_pictureBegun.reset();
+  m_contoursBegun.reset();
+  m_savedText = graphText();
+  updateMenusForKind();
+  PaintBox1->showPicture();
+  PaintBox1->setFocus();
 }
 
 void TKelvoScrn1::fitToScreen() {
@@ -301,20 +347,24 @@ void TKelvoScrn1::ClearInfoLabels() {
 
 void TKelvoScrn1::Draw1Click() {
   if (p.DrawInProgress) return;
+  if (drawGraph()) reportFailedDraw();
+}
+
+bool TKelvoScrn1::drawGraph() {
   logCommand("draw");
-  {
-    DrawingScope scope(*this);
-    DrawBtn->show();
-    DrawSequencePicture(p);
-    DrawBtn->hide();
-    setFunctionCaptions();
-    captureAndShow();
-    refreshValueListing();
-  }
-  if (p.graph.EvalFailed) {
-    for (int i = 0; i < 10; ++i) p.host->beep();
-    EditFunctionsAfterError();
-  }
+  DrawingScope scope(*this);
+  DrawBtn->show();
+  DrawSequencePicture(p);
+  DrawBtn->hide();
+  setFunctionCaptions();
+  captureAndShow();
+  refreshValueListing();
+  return p.graph.EvalFailed;
+}
+
+void TKelvoScrn1::reportFailedDraw() {
+  for (int i = 0; i < 10; ++i) p.host->beep();
+  EditFunctionsAfterError();
 }
 
 void TKelvoScrn1::DrawBtnClick() {
@@ -330,12 +380,15 @@ void TKelvoScrn1::rotate(Arrow arrow) {
     return;
   }
   logCommand("rotate");
-  DrawingScope scope(*this);
-  DrawBtn->show();
-  RotatePicture(p, arrow);
-  DrawBtn->hide();
-  refreshAngleFields();
-  placeControls();
-  captureAndShow();
-  refreshValueListing();
+  {
+    DrawingScope scope(*this);
+    DrawBtn->show();
+    RotatePicture(p, arrow);
+    DrawBtn->hide();
+    refreshAngleFields();
+    placeControls();
+    captureAndShow();
+    refreshValueListing();
+  }
+  updateCaption();
 }

@@ -20,6 +20,9 @@
 
 class QAction;
 class QDialog;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QFileDialog;
 class QFrame;
 class QLabel;
@@ -35,6 +38,8 @@ class PictureBox;
 class RotationPanel;
 struct FileResult;
 struct FullGraphLabels;
+struct GraphExtras;
+struct GraphFile;
 struct Program;
 enum class Arrow;
 
@@ -99,8 +104,30 @@ public:
   // Writes the built movie as a looping animated GIF.
   bool saveMovieGif(const QString& path);
 
+  // Graph files (KelvoScrn1GraphFiles.cpp). Opens the graph file at path: it is read and
+  // checked first, so that one that cannot be taken changes nothing; a changed graph is asked
+  // about before it is set aside. Returns whether the file's graph is shown.
+  bool openGraphFile(const QString& path);
+  // Shows the graph of a file already read (the command line's hand-over), in the window's
+  // own size, and draws it.
+  void showGraphFile(const QString& path, const GraphFile& file);
+  // Writes the graph file to path; a failure is shown. The graph then counts as unchanged.
+  bool saveGraphFileAs(const QString& path);
+  // The graph file shown (absolute), empty for a graph not opened or saved yet.
+  const QString& graphFilePath() const { return m_graphPath; }
+  // Whether the graph differs from what its file holds, or from the kind's defaults for a
+  // graph without a file. The size of the window does not count.
+  bool graphChanged() const;
+  // Whether the graph may be set aside (Exit, closing, Quit, opening another graph): it is
+  // unchanged, or the user saved it or chose to discard it when asked.
+  bool maySetGraphAside();
+
 protected:
   void closeEvent(QCloseEvent* event) override;
+  // A graph file dropped on the window is opened; a picture is opened as Open Picture does.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   using Handler = void (TKelvoScrn1::*)();
@@ -132,6 +159,9 @@ private:
     TKelvoScrn1& m_window;
   };
   class EscapeCancels;
+  // After a click, a key or the wheel in any of the program's windows, the caption is brought
+  // up to date: the colour, samples and slider windows change settings outside the menus.
+  class InputWatcher;
 
   // Commands. While a draw runs, every one of them but DrawBtnClick is ignored: they are
   // reachable from the cancel poll and would otherwise draw inside the running drawing.
@@ -144,6 +174,33 @@ private:
   // KelvoScrn1File.cpp: the value listing, picture files, vector drawings, printing, Exit.
   QAction* createFileMenu();
   void ListFunctionvalues1Click();
+  // KelvoScrn1GraphFiles.cpp: graph files, their recent list, the changed mark, the question
+  // before a changed graph is set aside, and dropped files.
+  void OpenGraphFile1Click();
+  void SaveGraphFile1Click();
+  void SaveGraphFileAs1Click();
+  QMenu* createRecentGraphFilesMenu(QMenu& parent);
+  void updateRecentGraphFiles();
+  void openRecentGraphFile(const QString& path);
+  // Save, or Save As for a graph without a file; whether it was saved.
+  bool saveGraph();
+  bool saveGraphAsked();
+  void applyGraphFile(const QString& path, const GraphFile& file);
+  void setClientSize(int width, int height);
+  // The captions "a=" ... "f =" of the parameters the file shows, at their values.
+  void showParameterCaptions(const GraphExtras& extras);
+  // The controls that show settings (angles, title, Draw Box, sliders, colour windows), after
+  // a file set them.
+  void showGraphSettings();
+  GraphExtras currentExtras() const;
+  // The graph file's text, with the window's size left out.
+  std::string graphText() const;
+  // The caption: the kind, the file's name, and " *" while the graph has changed. Run after
+  // every command.
+  void updateCaption();
+  void queueCaptionUpdate();
+  // Whether something drawn while the picture count stood at begun is still in the picture.
+  bool stillShown(const std::optional<std::uint64_t>& begun) const;
   void OpenGraph1Click();
   void Savefullgraph1Click();
   void SaveOnlyinsiderectangle1Click();
@@ -249,13 +306,13 @@ private:
   void showInformation(const QString& text);
   void showWarning(const QString& text);
   // The name chosen in a save-file question (empty when cancelled) and the type it was
-  // chosen under.
+  // chosen under; offered is the name the question starts with.
   struct SaveChoice {
     QString path;
     QString filter;
   };
   SaveChoice askSaveFile(const QString& title, const QString& filter,
-                         const QString& defaultSuffix = {});
+                         const QString& defaultSuffix = {}, const QString& offered = {});
   // Shows the file dialog modally; the first name chosen, or empty.
   QString chosenFile(QFileDialog& dialog);
   // Shows a failed file or device result in a message box, after the name it concerns;
@@ -263,6 +320,13 @@ private:
   bool showFileResult(FileResult result, const QString& path);
 
   void createControls();
+  // What showing the window for a kind does, but the showing: defaults, labels, layout, menus.
+  void prepareForKind();
+  // Exit's clean-up of the graph and its windows, without leaving the window.
+  void setGraphAside();
+  // Draw without the failure's beeps and editor; whether an evaluation failed.
+  bool drawGraph();
+  void reportFailedDraw();
   // The one place that shows and hides the menus, items and captions of the graph kind.
   void updateMenusForKind();
   // The layout around the graphing rectangle for the current picture rectangle.
@@ -337,4 +401,15 @@ private:
   int m_abandonedInRow = 0;
   const char* m_loggedCommand = nullptr;
   QElapsedTimer m_commandTimer;
+
+  // The graph file shown and its text when it was opened or saved (the kind's defaults for a
+  // graph without a file), the window's size left out.
+  QString m_graphPath;
+  std::string m_savedText;
+  bool m_captionUpdateQueued = false;
+  // The picture file opened into the picture box and the contours drawn, with the picture
+  // count they were drawn at (PictureRecorder::picturesBegun): while it stands, they are part
+  // of the picture, and a saved graph file names them.
+  QString m_picturePath;
+  std::optional<std::uint64_t> m_pictureBegun, m_contoursBegun;
 };

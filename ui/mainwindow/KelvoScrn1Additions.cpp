@@ -73,6 +73,7 @@ void TKelvoScrn1::DrawBox1Click() {
 void TKelvoScrn1::Draw4Click() {
   if (drawing()) return;
   ContoursPicture(p);
+  m_contoursBegun = p.pictureRecorder.picturesBegun();
   PaintBox1->showPicture();
   placeLevelsWindow();
   m_forms.zlevelsFm->refresh();

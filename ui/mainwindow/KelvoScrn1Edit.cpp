@@ -139,7 +139,12 @@ void TKelvoScrn1::N60Normal1Click() {
 
 void TKelvoScrn1::changeGraphSize(double factor) {
   if (drawing()) return;
+  // The picture is scaled, not redrawn: an opened picture and contours stay in it.
+  const bool pictureKept = stillShown(m_pictureBegun), contoursKept = stillShown(m_contoursBegun);
   ChangeGraphSize(p, factor);
+  const std::uint64_t begun = p.pictureRecorder.picturesBegun();
+  if (pictureKept) m_pictureBegun = begun;
+  if (contoursKept) m_contoursBegun = begun;
   showCommandPicture();
 }
 

@@ -30,8 +30,11 @@
 
 namespace {
 
-const char* const PictureFilter = "Bitmaps (*.bmp);;JPEG Image File (*.jpg);;GIF Image File "
-                                  "(*.gif);;All (*.bmp *.jpg *.gif)";
+// The picture dialogs' types; Open starts on the last, all the pictures it can open.
+const char* const PictureFilter = "Bitmaps (*.bmp);;JPEG Image File (*.jpg *.jpeg);;GIF Image File "
+                                  "(*.gif);;PNG Image File (*.png);;All (*.bmp *.jpg *.jpeg *.gif "
+                                  "*.png)";
+const char* const AllPicturesFilter = "All (*.bmp *.jpg *.jpeg *.gif *.png)";
 const char* const SvgFilter = "SVG Drawing (*.svg)";
 const char* const PdfFilter = "PDF Document (*.pdf)";
 
@@ -49,19 +52,26 @@ QString vectorPath(const QString& chosen, const QString& filter) {
 
 QAction* TKelvoScrn1::createFileMenu() {
   using W = TKelvoScrn1;
-  return buildMenu(
+  QAction* entry = buildMenu(
       "fileMenu", tr("&File"),
       {
           {"ListFunctionvalues1", tr("&List Function values"), &W::ListFunctionvalues1Click,
            Qt::CTRL | Qt::Key_L},
           separator(),
-          {"OpenGraph1", tr("&Open Graph"), &W::OpenGraph1Click, Qt::CTRL | Qt::Key_O},
-          submenu("saveGraphMenu", tr("&Save Graph"),
+          {"OpenGraphFile1", tr("&Open Graph File..."), &W::OpenGraphFile1Click,
+           Qt::CTRL | Qt::Key_O},
+          {"SaveGraphFile1", tr("&Save Graph File"), &W::SaveGraphFile1Click, Qt::CTRL | Qt::Key_S},
+          {"SaveGraphFileAs1", tr("Save Graph File &As..."), &W::SaveGraphFileAs1Click,
+           Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+          separator(),
+          {"OpenGraph1", tr("Open P&icture..."), &W::OpenGraph1Click,
+           Qt::CTRL | Qt::SHIFT | Qt::Key_O},
+          submenu("saveGraphMenu", tr("&Export Picture"),
                   {
                       {"Savefullgraph1", tr("Save full graph"), &W::Savefullgraph1Click,
-                       Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+                       Qt::CTRL | Qt::SHIFT | Qt::Key_E},
                       {"SaveOnlyinsiderectangle1", tr("Save Only inside rectangle"),
-                       &W::SaveOnlyinsiderectangle1Click, Qt::CTRL | Qt::Key_S},
+                       &W::SaveOnlyinsiderectangle1Click, Qt::CTRL | Qt::Key_E},
                       {"SaveVectorGraph1", tr("Save as SVG or PDF..."), &W::SaveVectorGraph1Click},
                   }),
           separator(),
@@ -69,6 +79,8 @@ QAction* TKelvoScrn1::createFileMenu() {
           {"PrinterSetUp1", tr("&Printer Set Up"), &W::PrinterSetUp1Click},
           {"Exit1", tr("&Exit"), &W::Exit1Click, Qt::CTRL | Qt::Key_Q},
       });
+  createRecentGraphFilesMenu(*menu("fileMenu"));
+  return entry;
 }
 
 void TKelvoScrn1::ListFunctionvalues1Click() {
@@ -84,8 +96,9 @@ void TKelvoScrn1::refreshValueListing() {
 
 void TKelvoScrn1::OpenGraph1Click() {
   if (drawing()) return;
-  QFileDialog dialog(this, tr("Open Graph"), QString(), tr(PictureFilter));
+  QFileDialog dialog(this, tr("Open Picture"), QString(), tr(PictureFilter));
   dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.selectNameFilter(tr(AllPicturesFilter));
   const QString chosen = chosenFile(dialog);
   if (!chosen.isEmpty()) openPictureFile(chosen);
 }
@@ -99,6 +112,9 @@ bool TKelvoScrn1::openPictureFile(const QString& path) {
   const DecodedPicture opened = ReadPictureFile(path.toStdString(), format);
   if (!showFileResult(opened.result, path)) return false;
   ShowPictureInBox(p, opened.picture);
+  // A graph file saved from here names the picture while it stays under the graph.
+  m_picturePath = path;
+  m_pictureBegun = p.pictureRecorder.picturesBegun();
   showCommandPicture();
   return true;
 }
@@ -114,7 +130,7 @@ void TKelvoScrn1::SaveOnlyinsiderectangle1Click() {
 void TKelvoScrn1::savePicture(bool full) {
   if (drawing()) return;
   captureAndShow();
-  const QString chosen = askSaveFile(tr("Save Graph"), tr(PictureFilter)).path;
+  const QString chosen = askSaveFile(tr("Export Picture"), tr(PictureFilter)).path;
   if (!chosen.isEmpty()) savePictureAs(chosen, full);
 }
 
@@ -196,7 +212,13 @@ void TKelvoScrn1::Exit1Click() {
     p.graph.DrawContinue = 0;
     return;
   }
-  if (drawing()) return;
+  if (drawing() || !maySetGraphAside()) return;
+  setGraphAside();
+  hide();
+  m_forms.mainMenu->showStartUp();
+}
+
+void TKelvoScrn1::setGraphAside() {
   m_forms.zlevelsFm->close();
   m_forms.sampleFm->hide();
   m_forms.funcList->forgetFile();
@@ -214,8 +236,11 @@ void TKelvoScrn1::Exit1Click() {
     ScreenSetUpPicture(p);
     showCommandPicture();
   }
-  hide();
-  m_forms.mainMenu->showStartUp();
+  m_graphPath.clear();
+  m_savedText.clear();
+  m_picturePath.clear();
+  m_pictureBegun.reset();
+  m_contoursBegun.reset();
 }
 
 void TKelvoScrn1::closeEvent(QCloseEvent* event) {

@@ -107,7 +107,11 @@ void TKelvoScrn1::parameterSlid(int index, double value) {
   }
   m_pending.parameters[index] = value;
   // With no graph on show the captions change and the picture stays as it is.
-  if (!m_liveRedraw && !p.graph.GraphShown) return applyPendingParameters();
+  if (!m_liveRedraw && !p.graph.GraphShown) {
+    applyPendingParameters();
+    updateCaption();
+    return;
+  }
   m_pending.redraw = true;
   m_dragTurned = true;
   requestLiveView();
@@ -223,6 +227,7 @@ void TKelvoScrn1::runLiveRedraw() {
   m_liveRedraw = false;
   PaintBox1->showPicture();
   finishDrag();
+  updateCaption();
 }
 
 void TKelvoScrn1::showLiveFrame() {

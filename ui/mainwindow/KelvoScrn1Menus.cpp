@@ -64,6 +64,8 @@ QAction* TKelvoScrn1::commandItem(const MenuRow& row, QObject* owner) {
   action->setObjectName(row.name);
   action->setShortcut(row.key);
   connect(action, &QAction::triggered, this, row.handler);
+  // Connected after the command, so that the caption shows what the command changed.
+  connect(action, &QAction::triggered, this, &TKelvoScrn1::updateCaption);
   items[row.name] = action;
   return action;
 }
@@ -104,10 +106,12 @@ void TKelvoScrn1::showWarning(const QString& text) {
 }
 
 TKelvoScrn1::SaveChoice TKelvoScrn1::askSaveFile(const QString& title, const QString& filter,
-                                                 const QString& defaultSuffix) {
+                                                 const QString& defaultSuffix,
+                                                 const QString& offered) {
   QFileDialog dialog(this, title, QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   if (!defaultSuffix.isEmpty()) dialog.setDefaultSuffix(defaultSuffix);
+  if (!offered.isEmpty()) dialog.selectFile(offered);
   QString path = chosenFile(dialog);
   return {path, path.isEmpty() ? QString() : dialog.selectedNameFilter()};
 }

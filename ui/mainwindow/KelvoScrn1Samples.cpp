@@ -28,4 +28,5 @@ QPoint TKelvoScrn1::toolWindowCorner() const {
 
 void TKelvoScrn1::samplesClosed() {
   setFunctionCaptions();
+  updateCaption();
 }

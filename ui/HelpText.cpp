@@ -330,7 +330,9 @@ Movie > Animate Parameter: a movie in
    and the parameter keeps its value.
 Samples: the example functions of the
    current kind of graph.
-Help: this window.
+Help > Help: this window. Help > About
+   Kelvo tells the version and the
+   licence; About Qt the toolkit's.
 File > List Function values: the table of
    the points sampled by the last Draw,
    which can be printed, saved as a text
@@ -371,6 +373,8 @@ File > Print Graph prints the picture;
    printer.
 File > Exit: back to the start-up form, to
    choose another kind of graph or Quit.
+File > Quit ends the program (asking first
+   about a changed graph).
 Keys: F5 Draw, Ctrl+O Open Graph File,
    Ctrl+S Save Graph File, Ctrl+Shift+S
    Save Graph File As, Ctrl+Shift+O Open
@@ -378,8 +382,10 @@ Keys: F5 Draw, Ctrl+O Open Graph File,
    rectangle, Ctrl+Shift+E Save full
    graph, Ctrl+C Copy Graph, Ctrl+V Paste
    Graph, Ctrl+P Print Graph, Ctrl+L List
-   Function values, F1 Help, Ctrl+Q Exit,
-   Esc Cancel Draw.
+   Function values, F1 Help, Ctrl+Q Quit,
+   Esc Cancel Draw. Where your desktop
+   sets other keys for these commands,
+   its keys are used.
 The whole screen can be saved with your
 desktop's Print Screen key.
 

@@ -124,6 +124,10 @@ void TMainMenu::Chosen(char kind) {
 void TMainMenu::Button5Click() {
   // A changed graph still on show is asked about first.
   if (!m_forms.kelvoScrn1->maySetGraphAside()) return;
+  quitProgram();
+}
+
+void TMainMenu::quitProgram() {
   p.graph.GraphKind = '5';
   p.PictureCopy = QImage();
   close();

@@ -22,6 +22,8 @@ public:
   void Button3Click() { Chosen('3'); }
   void Button4Click() { Chosen('4'); }
   void Button5Click();
+  // Ends the program, as Quit does (a changed graph has been asked about).
+  void quitProgram();
   // Starts a new graph of the kind and hands over to the main window.
   void Chosen(char kind);
 

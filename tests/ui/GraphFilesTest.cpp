@@ -311,6 +311,25 @@ TEST_F(GraphFilesTest, TheMarkComesWithAChangeAndGoesWithSave) {
   forms.colorForm->hide();
 }
 
+// File > Quit ends the program where Exit goes back to the start-up form; a changed graph is
+// asked about first, and Cancel keeps everything on show.
+TEST_F(GraphFilesTest, QuitEndsTheProgramAfterAskingAboutAChangedGraph) {
+  choose(1);
+  drawFunction("x*y");
+  questions.clear();
+  saveAnswer = QMessageBox::Cancel;
+  item("Quit1").trigger();
+  ASSERT_EQ(questions.size(), 1);
+  EXPECT_TRUE(window().isVisible());
+  EXPECT_EQ(g().GraphKind, '1');
+  saveAnswer = QMessageBox::Discard;
+  item("Quit1").trigger();
+  EXPECT_EQ(questions.size(), 2);
+  EXPECT_FALSE(window().isVisible());
+  EXPECT_FALSE(forms.mainMenu->isVisible());
+  EXPECT_EQ(g().GraphKind, '5');
+}
+
 TEST_F(GraphFilesTest, ExitAsksAboutAChangedGraphAndEachAnswerDoesItsPart) {
   struct Case {
     QMessageBox::StandardButton answer;

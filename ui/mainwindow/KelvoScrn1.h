@@ -141,6 +141,11 @@ private:
     std::vector<MenuRow> rows = {};
   };
   static MenuRow separator() { return {}; }
+  // The desktop's key for a standard command where it has one, else the given key.
+  static QKeySequence standardKey(QKeySequence::StandardKey key, QKeySequence otherwise) {
+    const QList<QKeySequence> bindings = QKeySequence::keyBindings(key);
+    return bindings.isEmpty() ? otherwise : bindings.constFirst();
+  }
   static MenuRow submenu(const char* name, const QString& text, std::vector<MenuRow> rows) {
     return {name, text, nullptr, {}, std::move(rows)};
   }
@@ -270,6 +275,7 @@ private:
   QPoint toolWindowCorner() const;
   QAction* createHelpMenu();
   void Help1Click();
+  void Quit1Click();
   void AboutKelvo1Click();
   void AboutQt1Click();
 
@@ -392,6 +398,7 @@ private:
   std::unique_ptr<QPrinter> m_printer;
   bool m_moviePlaying = false;
   bool m_exitAfterMovie = false;
+  bool m_quitAfterMovie = false;
   QTimer* m_resizeTimer = nullptr;
   PendingView m_pending;
   bool m_liveRedraw = false;

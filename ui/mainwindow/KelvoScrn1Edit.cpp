@@ -36,8 +36,10 @@ QAction* TKelvoScrn1::createEditMenu() {
   QAction* entry =
       buildMenu("editMenu", tr("&Edit"),
                 {
-                    {"CopyGraph1", tr("C&opy Graph"), &W::CopyGraph1Click, Qt::CTRL | Qt::Key_C},
-                    {"PasteGraph1", tr("&Paste Graph"), &W::PasteGraph1Click, Qt::CTRL | Qt::Key_V},
+                    {"CopyGraph1", tr("C&opy Graph"), &W::CopyGraph1Click,
+                     standardKey(QKeySequence::Copy, Qt::CTRL | Qt::Key_C)},
+                    {"PasteGraph1", tr("&Paste Graph"), &W::PasteGraph1Click,
+                     standardKey(QKeySequence::Paste, Qt::CTRL | Qt::Key_V)},
                     separator(),
                     {"Parameters1", tr("&Parameters"), &W::Parameters1Click},
                     {"ParameterSliders1", tr("Parameter Sl&iders"), &W::ParameterSliders1Click},

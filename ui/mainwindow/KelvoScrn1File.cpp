@@ -59,10 +59,11 @@ QAction* TKelvoScrn1::createFileMenu() {
            Qt::CTRL | Qt::Key_L},
           separator(),
           {"OpenGraphFile1", tr("&Open Graph File..."), &W::OpenGraphFile1Click,
-           Qt::CTRL | Qt::Key_O},
-          {"SaveGraphFile1", tr("&Save Graph File"), &W::SaveGraphFile1Click, Qt::CTRL | Qt::Key_S},
+           standardKey(QKeySequence::Open, Qt::CTRL | Qt::Key_O)},
+          {"SaveGraphFile1", tr("&Save Graph File"), &W::SaveGraphFile1Click,
+           standardKey(QKeySequence::Save, Qt::CTRL | Qt::Key_S)},
           {"SaveGraphFileAs1", tr("Save Graph File &As..."), &W::SaveGraphFileAs1Click,
-           Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+           standardKey(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
           separator(),
           {"OpenGraph1", tr("Open P&icture..."), &W::OpenGraph1Click,
            Qt::CTRL | Qt::SHIFT | Qt::Key_O},
@@ -75,9 +76,13 @@ QAction* TKelvoScrn1::createFileMenu() {
                       {"SaveVectorGraph1", tr("Save as SVG or PDF..."), &W::SaveVectorGraph1Click},
                   }),
           separator(),
-          {"PrintGraph1", tr("P&rint Graph"), &W::PrintGraph1Click, Qt::CTRL | Qt::Key_P},
+          {"PrintGraph1", tr("P&rint Graph"), &W::PrintGraph1Click,
+           standardKey(QKeySequence::Print, Qt::CTRL | Qt::Key_P)},
           {"PrinterSetUp1", tr("&Printer Set Up"), &W::PrinterSetUp1Click},
-          {"Exit1", tr("&Exit"), &W::Exit1Click, Qt::CTRL | Qt::Key_Q},
+          // Exit goes back to the start-up form; Quit ends the program.
+          {"Exit1", tr("&Exit"), &W::Exit1Click},
+          {"Quit1", tr("&Quit"), &W::Quit1Click,
+           standardKey(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q)},
       });
   createRecentGraphFilesMenu(*menu("fileMenu"));
   return entry;
@@ -216,6 +221,18 @@ void TKelvoScrn1::Exit1Click() {
   setGraphAside();
   hide();
   m_forms.mainMenu->showStartUp();
+}
+
+void TKelvoScrn1::Quit1Click() {
+  if (m_moviePlaying) {
+    m_quitAfterMovie = true;
+    p.graph.DrawContinue = 0;
+    return;
+  }
+  if (drawing() || !maySetGraphAside()) return;
+  setGraphAside();
+  hide();
+  m_forms.mainMenu->quitProgram();
 }
 
 void TKelvoScrn1::setGraphAside() {

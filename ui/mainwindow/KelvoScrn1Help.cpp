@@ -13,7 +13,8 @@ QAction* TKelvoScrn1::createHelpMenu() {
   using W = TKelvoScrn1;
   return buildMenu("helpMenu", tr("&Help"),
                    {
-                       {"Help1", tr("&Help"), &W::Help1Click, QKeySequence::HelpContents},
+                       {"Help1", tr("&Help"), &W::Help1Click,
+                        standardKey(QKeySequence::HelpContents, Qt::Key_F1)},
                        separator(),
                        {"AboutKelvo1", tr("&About Kelvo"), &W::AboutKelvo1Click},
                        {"AboutQt1", tr("About &Qt"), &W::AboutQt1Click},

@@ -103,6 +103,10 @@ void TKelvoScrn1::Play1Click() {
     m_exitAfterMovie = false;
     Exit1Click();
   }
+  if (m_quitAfterMovie) {
+    m_quitAfterMovie = false;
+    Quit1Click();
+  }
 }
 
 void TKelvoScrn1::Edit7Click() {

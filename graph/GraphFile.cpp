@@ -131,6 +131,18 @@ const Key Keys[] = {
     {"MovieDelay", CountRef{GRAPH(MovieDelay)}, "124"},
     {"JpegQuality", CountRef{GRAPH(JpegQuality)}},
     {"Picture", TextRef{EXTRA(picture)}},
+    {"SliderLowA", NumberRef{EXTRA(sliderLow[0])}},
+    {"SliderHighA", NumberRef{EXTRA(sliderHigh[0])}},
+    {"SliderLowB", NumberRef{EXTRA(sliderLow[1])}},
+    {"SliderHighB", NumberRef{EXTRA(sliderHigh[1])}},
+    {"SliderLowC", NumberRef{EXTRA(sliderLow[2])}},
+    {"SliderHighC", NumberRef{EXTRA(sliderHigh[2])}},
+    {"SliderLowD", NumberRef{EXTRA(sliderLow[3])}},
+    {"SliderHighD", NumberRef{EXTRA(sliderHigh[3])}},
+    {"SliderLowE", NumberRef{EXTRA(sliderLow[4])}},
+    {"SliderHighE", NumberRef{EXTRA(sliderHigh[4])}},
+    {"SliderLowF", NumberRef{EXTRA(sliderLow[5])}},
+    {"SliderHighF", NumberRef{EXTRA(sliderHigh[5])}},
 };
 
 #undef GRAPH

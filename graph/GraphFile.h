@@ -27,6 +27,9 @@ struct GraphExtras {
   // The parameters whose caption stands under the picture (set in the parameters dialog).
   std::array<bool, 6> parameterCaptions = {};
   std::string picture; // the picture drawn over, empty for none
+  // The ends of the parameter sliders, a to f.
+  std::array<double, 6> sliderLow = {-10, -10, -10, -10, -10, -10};
+  std::array<double, 6> sliderHigh = {10, 10, 10, 10, 10, 10};
   bool operator==(const GraphExtras&) const = default;
 };
 

@@ -153,3 +153,10 @@ void ParameterSliders::endEntered(int index, QLineEdit* field, double& end) {
     markField(field, typed.isEmpty() ? reason : "'" + typed + "': " + reason);
   }
 }
+
+void ParameterSliders::setRange(int index, double low, double high) {
+  Row& row = m_rows[static_cast<std::size_t>(index)];
+  row.range.low = low;
+  row.range.high = high;
+  showRow(index, p.graph.ParamValues[static_cast<std::size_t>(index)]);
+}

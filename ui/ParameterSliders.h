@@ -49,6 +49,8 @@ public:
   QLineEdit* lowField(int index) const { return m_rows[index].low; }
   QLineEdit* highField(int index) const { return m_rows[index].high; }
   const SliderRange& range(int index) const { return m_rows[index].range; }
+  // New ends for slider index (a graph file's), shown with the parameter's value.
+  void setRange(int index, double low, double high);
 
 signals:
   // The user moved slider index; value is the parameter's new value.

@@ -4,6 +4,8 @@
 // the folder the dialogs start in, and pictures of any case of their names.
 #include "WindowFixture.h"
 
+#include "ui/ParameterSliders.h"
+
 #include "graph/GraphFile.h"
 #include "io/PictureFiles.h"
 #include "ui/Axes1.h"
@@ -181,6 +183,36 @@ TEST_F(GraphFilesTest, SavedGraphsOpenAgainAsTheyWereInEveryKind) {
     EXPECT_TRUE(said.isEmpty()) << said.join("|").toStdString();
     item("Exit1").trigger();
   }
+}
+
+// The parameter sliders' ends are part of the graph: a saved file brings them back.
+TEST_F(GraphFilesTest, TheSlidersEndsComeBackWithTheFile) {
+  choose(1);
+  drawFunction("a*x*y");
+  item("ParameterSliders1").trigger();
+  ParameterSliders& sliders = *forms.parameterSliders;
+  sliders.lowField(2)->setText("-0.5");
+  sliders.lowField(2)->editingFinished();
+  sliders.highField(2)->setText("2*p");
+  sliders.highField(2)->editingFinished();
+  EXPECT_EQ(sliders.range(2).low, -0.5);
+  EXPECT_TRUE(marked());
+  const QString file = path("sliders.kelvo");
+  saveAs(file);
+  EXPECT_FALSE(marked());
+  saveAnswer = QMessageBox::Discard;
+  item("Exit1").trigger();
+  choose(1);
+  sliders.lowField(2)->setText("-3");
+  sliders.lowField(2)->editingFinished();
+  EXPECT_EQ(sliders.range(2).low, -3);
+  saveAnswer = QMessageBox::Discard;
+  open(file);
+  EXPECT_EQ(sliders.range(2).low, -0.5);
+  EXPECT_EQ(sliders.range(2).high, 2 * GraphState::Pi);
+  EXPECT_EQ(sliders.range(0).low, -10);
+  EXPECT_FALSE(marked());
+  sliders.hide();
 }
 
 TEST_F(GraphFilesTest, OpeningAFileTakesItsKindMenusWindowSizeAndCaptions) {

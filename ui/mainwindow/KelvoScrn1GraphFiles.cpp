@@ -93,6 +93,11 @@ GraphExtras TKelvoScrn1::currentExtras() const {
   for (std::size_t i = 0; i < extras.parameterCaptions.size(); ++i)
     extras.parameterCaptions[i] = !parameterLabels[i]->text().isEmpty();
   if (stillShown(m_pictureBegun)) extras.picture = m_picturePath.toStdString();
+  for (int i = 0; i < 6; ++i) {
+    const SliderRange& range = m_forms.parameterSliders->range(i);
+    extras.sliderLow[static_cast<std::size_t>(i)] = range.low;
+    extras.sliderHigh[static_cast<std::size_t>(i)] = range.high;
+  }
   return extras;
 }
 
@@ -199,6 +204,9 @@ void TKelvoScrn1::applyGraphFile(const QString& path, const GraphFile& file) {
   GraphExtras applied;
   ApplyGraphFile(p, file, applied, again);
   showParameterCaptions(applied);
+  for (int i = 0; i < 6; ++i)
+    m_forms.parameterSliders->setRange(i, applied.sliderLow[static_cast<std::size_t>(i)],
+                                       applied.sliderHigh[static_cast<std::size_t>(i)]);
   // The plane and the line are drawn after the Draw, as their Draw commands do; the plane
   // only where its menu is.
   GraphState& g = p.graph;

@@ -276,6 +276,9 @@ private:
   QAction* createHelpMenu();
   void Help1Click();
   void Quit1Click();
+  // Exit and Quit: a changed graph is asked about, then the start-up form or the end.
+  enum class Leaving { ToStartUp, Program };
+  void leaveGraph(Leaving where);
   void AboutKelvo1Click();
   void AboutQt1Click();
 

@@ -211,28 +211,27 @@ void TKelvoScrn1::PrinterSetUp1Click() {
 }
 
 void TKelvoScrn1::Exit1Click() {
-  // A playing movie stops first; the player comes back here when it has.
-  if (m_moviePlaying) {
-    m_exitAfterMovie = true;
-    p.graph.DrawContinue = 0;
-    return;
-  }
-  if (drawing() || !maySetGraphAside()) return;
-  setGraphAside();
-  hide();
-  m_forms.mainMenu->showStartUp();
+  leaveGraph(Leaving::ToStartUp);
 }
 
 void TKelvoScrn1::Quit1Click() {
+  leaveGraph(Leaving::Program);
+}
+
+void TKelvoScrn1::leaveGraph(Leaving where) {
+  // A playing movie stops first; the player comes back here when it has.
   if (m_moviePlaying) {
-    m_quitAfterMovie = true;
+    (where == Leaving::Program ? m_quitAfterMovie : m_exitAfterMovie) = true;
     p.graph.DrawContinue = 0;
     return;
   }
   if (drawing() || !maySetGraphAside()) return;
   setGraphAside();
   hide();
-  m_forms.mainMenu->quitProgram();
+  if (where == Leaving::Program)
+    m_forms.mainMenu->quitProgram();
+  else
+    m_forms.mainMenu->showStartUp();
 }
 
 void TKelvoScrn1::setGraphAside() {

@@ -70,7 +70,8 @@ public:
   static constexpr std::size_t TextLimit = 512;
 
   // EvaluateExpression for a text of at most TextLimit characters.
-  double evaluate(ExpressionEngine& engine, std::string_view text, const ExpressionVariables& vars);
+  double evaluate(ExpressionEngine& engine, std::string_view text, const ExpressionVariables& vars,
+                  Grammar grammar);
 
   RememberedOperations powers;
   RememberedOperations functionValues;
@@ -96,6 +97,8 @@ private:
     int errorColumn = 0, errorLength = 0;
     std::string errorReason;
     std::string text;
+    // The same text read as an equation is another text: it may scan to other tokens.
+    Grammar grammar = Grammar::Plain;
     std::vector<KeptStep> steps;
     // The distinct variable and parameter letters the steps read, p aside.
     std::string letters;
@@ -107,8 +110,9 @@ private:
   };
   static constexpr int KeptTextCount = 8;
 
-  // The kept text equal to text, recorded afresh in the oldest place if there is none.
-  KeptText& find(ExpressionEngine& engine, std::string_view text);
+  // The kept text equal to text read with the grammar, recorded afresh in the oldest place if
+  // there is none.
+  KeptText& find(ExpressionEngine& engine, std::string_view text, Grammar grammar);
   double evaluateKept(ExpressionEngine& engine, KeptText& kept, const ExpressionVariables& vars);
   static void growResults(KeptText& kept, unsigned bits);
 

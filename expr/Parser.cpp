@@ -197,8 +197,8 @@ struct Rule {
 // Length of the right side and group of the left side, indexed by rule number; rule 0 does not
 // exist.
 constexpr Rule Rules[19] = {
-    {0, ExprGroup},    {3, ExprGroup},    {3, ExprGroup},    {1, ExprGroup},   {3, TermGroup},
-    {3, TermGroup},    {1, TermGroup},    {3, FactorGroup},  {1, FactorGroup}, {2, SignedGroup},
+    {0, ExprGroup},    {3, ExprGroup},    {3, ExprGroup},    {1, ExprGroup},    {3, TermGroup},
+    {3, TermGroup},    {1, TermGroup},    {3, FactorGroup},  {1, FactorGroup},  {2, SignedGroup},
     {1, SignedGroup},  {3, AtomGroup},    {1, AtomGroup},    {1, PrimaryGroup}, {3, PrimaryGroup},
     {1, PrimaryGroup}, {4, PrimaryGroup}, {6, PrimaryGroup}, {3, EquationGroup}};
 

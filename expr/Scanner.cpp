@@ -219,8 +219,8 @@ bool ExpressionEngine::TryFunctionName(std::string_view name) {
 bool ExpressionEngine::TryVariableLetter() {
   if (m_workStart == m_workEnd) return false;
   const char c = m_work[m_workStart];
-  const bool letter = std::memchr("ABCDEFPRTUVXY", c, 13) ||
-                      (c == 'Z' && m_grammar == Grammar::SpaceEquation);
+  const bool letter =
+      std::memchr("ABCDEFPRTUVXY", c, 13) || (c == 'Z' && m_grammar == Grammar::SpaceEquation);
   if (!letter) return false;
   m_current.letter = c;
   return true;

@@ -78,7 +78,7 @@ void DrawSequencePicture(Program& p) {
   g.FunctionReady = true;
   g.HasDrawn = true;
   g.DrawContinue = 1;
-  if (g.GraphKind < '1' || g.GraphKind > '4') return;
+  if (!IsGraphKind(g.GraphKind)) return;
   setViewAndFit(p);
   DrawDriver(p);
   if (g.PlaneOn) PlaneRoutine(p);

@@ -22,6 +22,8 @@ public:
   void Button3Click() { Chosen('3'); }
   void Button4Click() { Chosen('4'); }
   void Button5Click();
+  // The implicit surfaces, the sixth choice, under Quit.
+  void Button6Click() { Chosen('6'); }
   // Starts a new graph of the kind and hands over to the main window.
   void Chosen(char kind);
 
@@ -34,7 +36,7 @@ private:
 
   Forms& m_forms;
   Program& p;
-  QPushButton* m_buttons[5];
+  QPushButton* m_buttons[6];
 };
 
 // A small shaded surface with its axes, drawn by the program's own renderer.

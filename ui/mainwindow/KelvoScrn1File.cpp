@@ -210,7 +210,7 @@ void TKelvoScrn1::Exit1Click() {
   g.PictureCopyValid = false;
   g.GraphShown = false;
   g.FunctionReady = false;
-  if (g.GraphKind >= '1' && g.GraphKind <= '4') {
+  if (IsGraphKind(g.GraphKind)) {
     ScreenSetUpPicture(p);
     showCommandPicture();
   }

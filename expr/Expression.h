@@ -72,6 +72,12 @@ public:
   double EvaluateExpression(std::string_view text, const ExpressionVariables& vars,
                             Grammar grammar = Grammar::Plain);
 
+  // The same evaluation for a caller that meets each set of values once (a grid sampled point
+  // by point): the kept tokens, powers and function values are used, but the outcome is not
+  // remembered, which would only cost time and memory.
+  double EvaluateOnce(std::string_view text, const ExpressionVariables& vars,
+                      Grammar grammar = Grammar::Plain);
+
   // The same evaluation, preparing and scanning the text again, computing every power and
   // function value afresh and leaving the kept tokens alone.
   double EvaluateUncached(std::string_view text, const ExpressionVariables& vars,

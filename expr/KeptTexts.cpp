@@ -167,9 +167,10 @@ double KeptTexts::evaluateKept(ExpressionEngine& engine, KeptText& kept,
 }
 
 double KeptTexts::evaluate(ExpressionEngine& engine, std::string_view text,
-                           const ExpressionVariables& vars, Grammar grammar) {
+                           const ExpressionVariables& vars, Grammar grammar, bool remember) {
   KeptText& kept = find(engine, text, grammar);
-  const double value = evaluateKept(engine, kept, vars);
+  const double value = remember ? evaluateKept(engine, kept, vars)
+                                : engine.replay(kept.steps, kept.syntaxError, vars, *this);
   if (kept.syntaxError) {
     engine.ErrorColumn = kept.errorColumn;
     engine.ErrorLength = kept.errorLength;
@@ -183,6 +184,13 @@ double ExpressionEngine::EvaluateExpression(std::string_view text, const Express
   if (text.size() > KeptTexts::TextLimit) return EvaluateUncached(text, vars, grammar);
   if (!m_memory.texts) m_memory.texts = std::make_unique<KeptTexts>();
   return m_memory.texts->evaluate(*this, text, vars, grammar);
+}
+
+double ExpressionEngine::EvaluateOnce(std::string_view text, const ExpressionVariables& vars,
+                                      Grammar grammar) {
+  if (text.size() > KeptTexts::TextLimit) return EvaluateUncached(text, vars, grammar);
+  if (!m_memory.texts) m_memory.texts = std::make_unique<KeptTexts>();
+  return m_memory.texts->evaluate(*this, text, vars, grammar, false);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -74,8 +74,9 @@ public:
   static constexpr std::size_t TextLimit = 512;
 
   // EvaluateExpression for a text of at most TextLimit characters.
+  // remember: whether the outcome is kept for the next evaluation at the same values.
   double evaluate(ExpressionEngine& engine, std::string_view text, const ExpressionVariables& vars,
-                  Grammar grammar);
+                  Grammar grammar, bool remember = true);
 
   RememberedOperations powers;
   RememberedOperations functionValues;

@@ -57,6 +57,7 @@ MeshBuild BuildImplicitMesh(Session& s, ImplicitMesh& mesh,
   mesh.key = ImplicitMeshKeyOf(g);
   mesh.built = false;
   mesh.surface = {};
+  mesh.listing.clear();
   SampledGrid grid;
   for (int axis = 0; axis < 3; ++axis) {
     grid.cells[axis] = mesh.key.cells[static_cast<std::size_t>(axis)];

@@ -33,6 +33,8 @@ struct ImplicitMesh {
   // The key's triangles were made whole (not cancelled, no failure).
   bool built = false;
   SurfaceMesh surface;
+  // The listing of the corners, written by the first drawing of these triangles.
+  std::vector<std::string> listing;
 };
 
 enum class MeshBuild { Built, Cancelled, Failed };

@@ -193,7 +193,14 @@ private:
 
   void marchCell(GridPoint cell) {
     double values[8];
-    for (int c = 0; c < 8; ++c) values[c] = value(corner(cell, c));
+    int negatives = 0, positives = 0;
+    for (int c = 0; c < 8; ++c) {
+      values[c] = value(corner(cell, c));
+      negatives += values[c] < 0;
+      positives += values[c] >= 0;
+    }
+    // Most cells lie wholly on one side (a corner without a value counts on neither).
+    if (negatives == 0 || positives == 0) return;
     for (const auto& tetrahedron : Tetrahedra) {
       double v[4];
       bool defined = true;

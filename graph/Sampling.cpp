@@ -121,8 +121,8 @@ double EvalPatchZ(Session& s) {
 
 double EvalImplicitF(Session& s) {
   clearFlags(s);
-  const double v =
-      s.engine.EvaluateExpression(s.graph.FunctionText, s.graph, Grammar::SpaceEquation);
+  // Each grid point is met once: its outcome is not worth remembering.
+  const double v = s.engine.EvaluateOnce(s.graph.FunctionText, s.graph, Grammar::SpaceEquation);
   return failWhen(s, v, s.engine.SyntaxError, 'F', s.graph.FunctionText);
 }
 

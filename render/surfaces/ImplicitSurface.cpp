@@ -46,6 +46,13 @@ Color sideColor(const GraphState& g, const Vector3& normal, const Vector3& toEye
   return out;
 }
 
+Vector3 centreOf(const SurfaceMesh& mesh, const SurfaceMesh::Triangle& t) {
+  const Vector3& a = mesh.vertices[t.corners[0]].position;
+  const Vector3& b = mesh.vertices[t.corners[1]].position;
+  const Vector3& c = mesh.vertices[t.corners[2]].position;
+  return {(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3, (a.z + b.z + c.z) / 3};
+}
+
 // Slots 1..n: each triangle a cell whose fourth corner repeats the third.
 int gatherTriangles(Program& p, const SurfaceMesh& mesh) {
   const GraphState& g = p.graph;
@@ -55,38 +62,39 @@ int gatherTriangles(Program& p, const SurfaceMesh& mesh) {
     const Vector3& at = mesh.vertices[i].position;
     pixels[i] = ProjectPoint(p.view, at.x, at.y, at.z);
   }
-  const int count = static_cast<int>(mesh.triangles.size());
   ensureCellSlots(p, mesh.triangles.size());
   const std::uint8_t pen = gridPenStyle(g);
-  for (int n = 0; n < count; ++n) {
-    const SurfaceMesh::Triangle& t = mesh.triangles[static_cast<std::size_t>(n)];
-    const Vector3& a = mesh.vertices[t.corners[0]].position;
-    const Vector3& b = mesh.vertices[t.corners[1]].position;
-    const Vector3& c = mesh.vertices[t.corners[2]].position;
-    const Vector3 centre{(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3, (a.z + b.z + c.z) / 3};
-    CellRecord& cell = p.CellList[static_cast<std::size_t>(n) + 1];
+  for (std::size_t n = 0; n < mesh.triangles.size(); ++n) {
+    const SurfaceMesh::Triangle& t = mesh.triangles[n];
+    const Vector3 centre = centreOf(mesh, t);
+    CellRecord& cell = p.CellList[n + 1];
     cell.Corners = {pixels[t.corners[0]], pixels[t.corners[1]], pixels[t.corners[2]],
                     pixels[t.corners[2]]};
     cell.Distance = distanceFromEye(eye, centre.x, centre.y, centre.z);
     cell.FillColor = sideColor(g, t.normal, {eye.x - centre.x, eye.y - centre.y, eye.z - centre.z});
     cell.PenStyle = pen;
   }
-  return count;
+  return static_cast<int>(mesh.triangles.size());
 }
 
-// One line per corner of the triangles, in the order they were found.
-void listCorners(Program& p, const SurfaceMesh& mesh) {
+// One line per corner of the triangles, in the order they were found; written once for the
+// kept triangles.
+void listCorners(Program& p, ImplicitMesh& kept) {
   if (p.SkipListing) return;
   p.host->setBusyCursor(true);
-  std::vector<bool> used(mesh.vertices.size(), false);
-  for (const SurfaceMesh::Triangle& t : mesh.triangles)
-    for (const std::uint32_t c : t.corners) used[c] = true;
-  p.Values.reserve(p.Values.size() + mesh.vertices.size());
-  for (std::size_t i = 0; i < mesh.vertices.size(); ++i) {
-    if (!used[i]) continue;
-    const Vector3& at = mesh.vertices[i].position;
-    p.Values.push_back(formatPatchLine(at.x, at.y, at.z));
+  const SurfaceMesh& mesh = kept.surface;
+  if (kept.listing.empty() && !mesh.triangles.empty()) {
+    std::vector<bool> used(mesh.vertices.size(), false);
+    for (const SurfaceMesh::Triangle& t : mesh.triangles)
+      for (const std::uint32_t c : t.corners) used[c] = true;
+    kept.listing.reserve(mesh.vertices.size());
+    for (std::size_t i = 0; i < mesh.vertices.size(); ++i) {
+      if (!used[i]) continue;
+      const Vector3& at = mesh.vertices[i].position;
+      kept.listing.push_back(formatPatchLine(at.x, at.y, at.z));
+    }
   }
+  p.Values.insert(p.Values.end(), kept.listing.begin(), kept.listing.end());
   p.host->setBusyCursor(false);
 }
 
@@ -109,7 +117,7 @@ void DrawImplicitSurface(Program& p) {
   if (triangles == Triangles::Made && mesh.truncated && p.showMessage)
     p.showMessage(truncatedMessage());
   PaintCellList(p, gatherTriangles(p, mesh));
-  listCorners(p, mesh);
+  listCorners(p, p.ImplicitSurface);
 }
 
 void ComputeImplicitExtents(Program& p) {

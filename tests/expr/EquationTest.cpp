@@ -171,4 +171,29 @@ TEST(Equations, RightSideMinusIsRewrittenAsALeadingOne) {
   EXPECT_EQ(engine.EvaluateExpression("0 = -x^2", vars, Equation), 9);
 }
 
+// A point met once is evaluated from the kept tokens without remembering its outcome: value
+// and flags are those of the other two paths, point after point.
+TEST(Equations, EvaluateOnceGivesTheSameOutcome) {
+  const char* texts[] = {"x^2+y^2+z^2=4", "sqrt(z)=x", "cut(x)*y = z", "ln(x*z)", "x=y=z", "2^z"};
+  ExpressionEngine once, kept, plain;
+  for (const char* text : texts) {
+    SCOPED_TRACE(text);
+    for (int i = 0; i < 40; ++i) {
+      ExpressionVariables v = point();
+      v.VarX = 0.5 * (i % 7) - 1.5;
+      v.VarZ = 0.25 * (i % 5) - 0.5;
+      once.CutFlag = kept.CutFlag = plain.CutFlag = false;
+      const double a = once.EvaluateOnce(text, v, Equation);
+      const double b = kept.EvaluateExpression(text, v, Equation);
+      const double c = plain.EvaluateUncached(text, v, Equation);
+      EXPECT_EQ(bits(a), bits(c));
+      EXPECT_EQ(bits(b), bits(c));
+      EXPECT_EQ(once.MathError, plain.MathError);
+      EXPECT_EQ(once.SyntaxError, plain.SyntaxError);
+      EXPECT_EQ(once.CutFlag, plain.CutFlag);
+      EXPECT_EQ(once.ErrorColumn, plain.ErrorColumn);
+    }
+  }
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include "render/Program.h"
 #include "render/surfaces/SurfaceCells.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -53,6 +54,18 @@ Vector3 centreOf(const SurfaceMesh& mesh, const SurfaceMesh::Triangle& t) {
   return {(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3, (a.z + b.z + c.z) / 3};
 }
 
+// The list holds the triangles, and no more than that past the largest grid: a movie frame
+// keeps the whole list, and a surface of many triangles drawn before must not make every
+// frame of a smaller one as large.
+void fitCellSlots(Program& p, std::size_t triangles) {
+  const std::size_t wanted = std::max<std::size_t>(triangles, CellListCapacity) + 1;
+  if (p.CellList.size() > 2 * wanted) {
+    p.CellList.resize(wanted);
+    p.CellList.shrink_to_fit();
+  }
+  ensureCellSlots(p, triangles);
+}
+
 // Slots 1..n: each triangle a cell whose fourth corner repeats the third.
 int gatherTriangles(Program& p, const SurfaceMesh& mesh) {
   const GraphState& g = p.graph;
@@ -62,7 +75,7 @@ int gatherTriangles(Program& p, const SurfaceMesh& mesh) {
     const Vector3& at = mesh.vertices[i].position;
     pixels[i] = ProjectPoint(p.view, at.x, at.y, at.z);
   }
-  ensureCellSlots(p, mesh.triangles.size());
+  fitCellSlots(p, mesh.triangles.size());
   const std::uint8_t pen = gridPenStyle(g);
   for (std::size_t n = 0; n < mesh.triangles.size(); ++n) {
     const SurfaceMesh::Triangle& t = mesh.triangles[n];

@@ -224,6 +224,16 @@ TEST(ImplicitCells, TheBoundIsSaidAndWhatFitsIsDrawn) {
   f.draw();
   EXPECT_EQ(said.size(), 1u);
   EXPECT_EQ(f.cells().size(), MaxImplicitTriangles);
+  // A smaller surface afterwards does not keep the large list (a movie frame copies it all),
+  // and a new graph starts with the list as large as at the start.
+  g.FunctionText = "x^2+y^2+z^2=16";
+  g.XCurves = g.YCurves = g.ZCurves = 60;
+  f.draw();
+  const std::size_t triangles = f.p.ImplicitSurface.surface.triangles.size();
+  ASSERT_GT(triangles, std::size_t{CellListCapacity});
+  EXPECT_EQ(f.p.CellList.size(), triangles + 1);
+  ShowMainWindowPicture(f.p);
+  EXPECT_EQ(f.p.CellList.size(), std::size_t{CellListCapacity} + 1);
 }
 
 // A turning movie replays every triangle of each frame, projected anew, from the kept ones.

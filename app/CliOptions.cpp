@@ -38,7 +38,7 @@ struct RenderOption {
   std::vector<std::string> (*choices)() = nullptr;
 };
 
-constexpr std::string_view AllKinds = "1234";
+constexpr std::string_view AllKinds = "12346";
 
 // The words of a value that must be one of a few, each with what it stands for. The readers
 // and the completions both go by these.
@@ -47,8 +47,9 @@ template <typename T> struct Named {
   T value;
 };
 
-constexpr Named<char> KindNames[] = {{"1", '1'},    {"2", '2'},   {"3", '3'},     {"4", '4'},
-                                     {"rect", '1'}, {"cyl", '2'}, {"curve", '3'}, {"patch", '4'}};
+constexpr Named<char> KindNames[] = {
+    {"1", '1'},    {"2", '2'},   {"3", '3'},     {"4", '4'},     {"6", ImplicitKind},
+    {"rect", '1'}, {"cyl", '2'}, {"curve", '3'}, {"patch", '4'}, {"implicit", ImplicitKind}};
 // Edit > Graph Size: "60% of Normal" is 0.625, not 0.6.
 constexpr Named<double> SizeNames[] = {{"normal", 1.0}, {"80", 0.8}, {"60", 0.625}};
 // The movie dialog's speed buttons.
@@ -112,7 +113,7 @@ std::vector<std::string> gridChoices() {
 
 void readKind(RenderOptions& o, const std::string& value) {
   const Named<char>* kind = findNamed(KindNames, value);
-  if (!kind) throw UsageError{"--kind takes 1, 2, 3, 4, rect, cyl, curve or patch"};
+  if (!kind) throw UsageError{"--kind takes 1, 2, 3, 4, 6, rect, cyl, curve, patch or implicit"};
   o.kind = kind->value;
   o.kindGiven = true;
 }
@@ -188,21 +189,23 @@ const RenderOption Options[] = {
     {"--graph", "FILE.kelvo", Takes::Value, AllKinds,
      "read this graph file first; the other options change what it sets", &O::graph},
     {"--kind", "K", Takes::Value, AllKinds,
-     "the graph kind: 1 or rect, 2 or cyl, 3 or curve, 4 or patch (1)", readKind, kindChoices},
+     "the graph kind: 1 or rect, 2 or cyl, 3 or curve, 4 or patch, 6 or implicit (1)", readKind,
+     kindChoices},
     {"--sample", "N", Takes::Value, AllKinds, "load sample N (1-10) of the kind", readSample,
      sampleChoices},
-    {"--function", "TEXT", Takes::Text, "12", "the function of x, y, or of r, t (0)", &O::function},
+    {"--function", "TEXT", Takes::Text, "126",
+     "the function of x, y or of r, t; kind 6: F(x,y,z) or LEFT=RIGHT (0)", &O::function},
     {"--x", "TEXT", Takes::Text, "34", "the x coordinate, a function of t or of u, v (0)", &O::x},
     {"--y", "TEXT", Takes::Text, "34", "the y coordinate, a function of t or of u, v (0)", &O::y},
     {"--z", "TEXT", Takes::Text, "34", "the z coordinate, a function of t or of u, v (0)", &O::z},
-    {"--domain", "A,B[,C,D]", Takes::Value, AllKinds,
+    {"--domain", "A,B[,C,D]", Takes::Value, "1234",
      "the domain of x, y; r, theta; t (two values); or u, v", &O::domain},
     {"--axes", "XMIN,XMAX,YMIN,YMAX,ZMIN,ZMAX", Takes::Value, AllKinds,
      "the axes box (-3,3,-3,3,-10,10)", &O::axes},
     {"--view", "THETA,PHI[,RHO]", Takes::Value, AllKinds,
      "the eye: degrees, degrees, distance (30,80,200)", &O::view},
-    {"--curves", "X,Y", Takes::Value, AllKinds, "the number of curves each way (15,15)",
-     &O::curves},
+    {"--curves", "X,Y[,Z]", Takes::Value, AllKinds,
+     "the number of curves each way (15,15); kind 6: X,Y,Z cells (30,30,30)", &O::curves},
     {"--step", "T", Takes::Value, "3", "the step along the curve (0.1)", &O::step},
     {"--params", "A[,B,C,D,E,F]", Takes::Value, AllKinds, "the parameters a to f (zeros)",
      &O::params},
@@ -248,12 +251,12 @@ const RenderOption Options[] = {
      qualityChoices},
     {"--values", "LISTING", Takes::Value, AllKinds,
      "write the function-value listing, - to standard output", &O::values},
-    {"--movie", "ANIMATION.gif", Takes::Value, "124", "write the movie as a looping animated GIF",
+    {"--movie", "ANIMATION.gif", Takes::Value, "1246", "write the movie as a looping animated GIF",
      &O::movie},
-    {"--frames", "N", Takes::Value, "124", "the movie's number of frames (16)", &O::frames},
-    {"--speed", "slow|medium|faster|fastest", Takes::Value, "124", "the movie's speed (medium)",
+    {"--frames", "N", Takes::Value, "1246", "the movie's number of frames (16)", &O::frames},
+    {"--speed", "slow|medium|faster|fastest", Takes::Value, "1246", "the movie's speed (medium)",
      readSpeed, speedChoices},
-    {"--sweep", "NAME=FROM,TO", Takes::Value, "124",
+    {"--sweep", "NAME=FROM,TO", Takes::Value, "1246",
      "with --movie: the eye stays still and parameter NAME (a-f) steps from FROM to TO", readSweep},
     {"--save-graph", "FILE.kelvo", Takes::Value, AllKinds,
      "write the graph file of the graph as it stands after the Draw", &O::saveGraph},

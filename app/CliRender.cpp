@@ -133,9 +133,12 @@ void applyNumericDialogs(Program& p, const RenderOptions& o, std::array<std::str
     if (g.ViewChanged) ViewChangedPicture(p);
   }
   if (o.curves) {
-    auto v = fieldsOf("--curves", *o.curves, 2, 2);
+    // The implicit surfaces' curves dialog has a third field, for z.
+    const std::size_t count = g.GraphKind == ImplicitKind ? 3 : 2;
+    auto v = fieldsOf("--curves", *o.curves, count, count);
     requireReadable(p, "--curves", v);
-    StoreCurvesFields(p, v[0], v[1]);
+    v.resize(3);
+    StoreCurvesFields(p, v[0], v[1], v[2]);
     CorrectCurves(g);
   }
   if (o.step) {

@@ -38,6 +38,16 @@ void rotateTorus(benchmark::State& state) {
 }
 BENCHMARK(rotateTorus)->Unit(benchmark::kMillisecond);
 
+// The implicit sphere at 40 x 40 x 40 cells: its kept triangles projected, sorted and painted
+// again, nothing evaluated.
+void rotateImplicitSphere(benchmark::State& state) {
+  rotateStep(state, ImplicitKind, 40, [](Program& p) {
+    p.graph.ZCurves = 40;
+    p.graph.FunctionText = "x^2+y^2+z^2=4";
+  });
+}
+BENCHMARK(rotateImplicitSphere)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

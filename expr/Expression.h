@@ -12,6 +12,8 @@
 // that the evaluator reads the one current value of each field.
 struct ExpressionVariables {
   double VarX = 0, VarY = 0, VarR = 0, VarT = 0, VarU = 0, VarV = 0;
+  // z is a variable only where the caller evaluates a text as an equation (Grammar).
+  double VarZ = 0;
   double ParamA = 0, ParamB = 0, ParamC = 0, ParamD = 0, ParamE = 0, ParamF = 0;
 };
 
@@ -32,7 +34,13 @@ enum Token : std::uint8_t {
   Comma = 12,
   TwoArgumentName = 13, // a function of two arguments
   Invalid = 14,
+  Equals = 15, // only in an equation
 };
+
+// What a text may hold beyond the language that every function and field shares. An
+// equation in space (the implicit surfaces F(x,y,z) = 0) also reads z as a variable, and one
+// "=" between two sides: LEFT = RIGHT means LEFT - (RIGHT). Elsewhere both are mistakes.
+enum class Grammar : std::uint8_t { Plain, SpaceEquation };
 
 // Both the current token filled in by the scanner and the element of the parse stack.
 struct ParseEntry {
@@ -61,15 +69,24 @@ public:
   //
   // The scanned tokens of the last few texts are kept, so that a repeated text is not parsed
   // again; value and flags are the same as those of EvaluateUncached.
-  double EvaluateExpression(std::string_view text, const ExpressionVariables& vars);
+  double EvaluateExpression(std::string_view text, const ExpressionVariables& vars,
+                            Grammar grammar = Grammar::Plain);
+
+  // The same evaluation for a caller that meets each set of values once (a grid sampled point
+  // by point): the kept tokens, powers and function values are used, but the outcome is not
+  // remembered, which would only cost time and memory.
+  double EvaluateOnce(std::string_view text, const ExpressionVariables& vars,
+                      Grammar grammar = Grammar::Plain);
 
   // The same evaluation, preparing and scanning the text again, computing every power and
   // function value afresh and leaving the kept tokens alone.
-  double EvaluateUncached(std::string_view text, const ExpressionVariables& vars);
+  double EvaluateUncached(std::string_view text, const ExpressionVariables& vars,
+                          Grammar grammar = Grammar::Plain);
 
   // The scanner, exposed for tests. LoadWorkText puts PrepareText's result into WorkText, or
-  // one invalid character when it is longer than WorkTextLimit.
-  void LoadWorkText(std::string_view text);
+  // one invalid character when it is longer than WorkTextLimit; the grammar holds for the
+  // tokens scanned until the next load.
+  void LoadWorkText(std::string_view text, Grammar grammar = Grammar::Plain);
   Token ScanToken();
   bool TryFunctionName(std::string_view name);
   bool TryVariableLetter();
@@ -132,6 +149,7 @@ private:
   // Where the token just scanned began in m_work, and where the one before it began.
   std::size_t m_tokenBegin = 1;
   std::size_t m_previousBegin = 1;
+  Grammar m_grammar = Grammar::Plain;
   // A token scanned after an operand, waiting while the product it implies is read.
   Token m_held = EndOfText;
   bool m_holding = false;

@@ -30,18 +30,22 @@ bool sameText(const std::string& kept, std::string_view text) {
 
 } // namespace
 
-KeptTexts::KeptText& KeptTexts::find(ExpressionEngine& engine, std::string_view text) {
+KeptTexts::KeptText& KeptTexts::find(ExpressionEngine& engine, std::string_view text,
+                                     Grammar grammar) {
+  const auto same = [&](const KeptText& kept) {
+    return kept.used && kept.grammar == grammar && sameText(kept.text, text);
+  };
   // Renderers evaluate their few texts in a steady order, so the text that followed the last
   // one the previous time is tried first, then the last one again, then all.
   const int guesses[2] = {m_texts[m_lastKept].next, m_lastKept};
   for (const int slot : guesses) {
-    if (m_texts[slot].used && sameText(m_texts[slot].text, text)) {
+    if (same(m_texts[slot])) {
       m_lastKept = slot;
       return m_texts[slot];
     }
   }
   for (int slot = 0; slot < KeptTextCount; ++slot) {
-    if (m_texts[slot].used && sameText(m_texts[slot].text, text)) {
+    if (same(m_texts[slot])) {
       m_texts[m_lastKept].next = slot;
       m_lastKept = slot;
       return m_texts[slot];
@@ -53,6 +57,7 @@ KeptTexts::KeptText& KeptTexts::find(ExpressionEngine& engine, std::string_view 
   m_nextKept = (m_nextKept + 1) % KeptTextCount;
   kept.used = true;
   kept.text.assign(text);
+  kept.grammar = grammar;
   kept.steps.clear();
   kept.letters.clear();
   kept.results.clear();
@@ -62,7 +67,7 @@ KeptTexts::KeptText& KeptTexts::find(ExpressionEngine& engine, std::string_view 
   // One ordinary evaluation records the steps; its value and flags are thrown away, since the
   // caller's evaluation replays the steps.
   const bool cut = engine.CutFlag;
-  engine.LoadWorkText(text);
+  engine.LoadWorkText(text, grammar);
   engine.parse(ExpressionVariables{}, this, &kept.steps);
   kept.syntaxError = engine.SyntaxError;
   if (kept.syntaxError) {
@@ -162,9 +167,10 @@ double KeptTexts::evaluateKept(ExpressionEngine& engine, KeptText& kept,
 }
 
 double KeptTexts::evaluate(ExpressionEngine& engine, std::string_view text,
-                           const ExpressionVariables& vars) {
-  KeptText& kept = find(engine, text);
-  const double value = evaluateKept(engine, kept, vars);
+                           const ExpressionVariables& vars, Grammar grammar, bool remember) {
+  KeptText& kept = find(engine, text, grammar);
+  const double value = remember ? evaluateKept(engine, kept, vars)
+                                : engine.replay(kept.steps, kept.syntaxError, vars, *this);
   if (kept.syntaxError) {
     engine.ErrorColumn = kept.errorColumn;
     engine.ErrorLength = kept.errorLength;
@@ -173,11 +179,18 @@ double KeptTexts::evaluate(ExpressionEngine& engine, std::string_view text,
   return value;
 }
 
-double ExpressionEngine::EvaluateExpression(std::string_view text,
-                                            const ExpressionVariables& vars) {
-  if (text.size() > KeptTexts::TextLimit) return EvaluateUncached(text, vars);
+double ExpressionEngine::EvaluateExpression(std::string_view text, const ExpressionVariables& vars,
+                                            Grammar grammar) {
+  if (text.size() > KeptTexts::TextLimit) return EvaluateUncached(text, vars, grammar);
   if (!m_memory.texts) m_memory.texts = std::make_unique<KeptTexts>();
-  return m_memory.texts->evaluate(*this, text, vars);
+  return m_memory.texts->evaluate(*this, text, vars, grammar);
+}
+
+double ExpressionEngine::EvaluateOnce(std::string_view text, const ExpressionVariables& vars,
+                                      Grammar grammar) {
+  if (text.size() > KeptTexts::TextLimit) return EvaluateUncached(text, vars, grammar);
+  if (!m_memory.texts) m_memory.texts = std::make_unique<KeptTexts>();
+  return m_memory.texts->evaluate(*this, text, vars, grammar, false);
 }
 
 // ---------------------------------------------------------------------------------------------

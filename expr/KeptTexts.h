@@ -44,8 +44,12 @@ double RememberedOperations::outcome(std::uint64_t left, std::uint64_t right, bo
                                      Compute compute) {
   std::uint64_t hash = (left ^ (right * 0x9E3779B97F4A7C15u)) * 0xFF51AFD7ED558CCDu;
   hash ^= hash >> 32;
+  // The place comes from the top bits of a second product: the low bits of the first depend
+  // only on the operands' low bits, which round grid coordinates (1.5, -2.25, 0.75) share.
+  hash *= 0xC4CEB9FE1A85EC53u;
   // Two places per hash, the newer first: two operands that meet the same place both stay.
-  Entry* pair = &m_entries[(hash % (m_entries.size() / 2)) * 2];
+  Entry* pair = &m_entries[(hash >> 55) * 2];
+  static_assert(std::tuple_size_v<decltype(m_entries)> == 1024);
   for (int i = 0; i < 2; ++i) {
     const Entry& kept = pair[i];
     if (kept.used && kept.left == left && kept.right == right) {
@@ -70,7 +74,9 @@ public:
   static constexpr std::size_t TextLimit = 512;
 
   // EvaluateExpression for a text of at most TextLimit characters.
-  double evaluate(ExpressionEngine& engine, std::string_view text, const ExpressionVariables& vars);
+  // remember: whether the outcome is kept for the next evaluation at the same values.
+  double evaluate(ExpressionEngine& engine, std::string_view text, const ExpressionVariables& vars,
+                  Grammar grammar, bool remember = true);
 
   RememberedOperations powers;
   RememberedOperations functionValues;
@@ -96,6 +102,8 @@ private:
     int errorColumn = 0, errorLength = 0;
     std::string errorReason;
     std::string text;
+    // The same text read as an equation is another text: it may scan to other tokens.
+    Grammar grammar = Grammar::Plain;
     std::vector<KeptStep> steps;
     // The distinct variable and parameter letters the steps read, p aside.
     std::string letters;
@@ -107,8 +115,9 @@ private:
   };
   static constexpr int KeptTextCount = 8;
 
-  // The kept text equal to text, recorded afresh in the oldest place if there is none.
-  KeptText& find(ExpressionEngine& engine, std::string_view text);
+  // The kept text equal to text read with the grammar, recorded afresh in the oldest place if
+  // there is none.
+  KeptText& find(ExpressionEngine& engine, std::string_view text, Grammar grammar);
   double evaluateKept(ExpressionEngine& engine, KeptText& kept, const ExpressionVariables& vars);
   static void growResults(KeptText& kept, unsigned bits);
 

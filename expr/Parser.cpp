@@ -25,9 +25,11 @@ namespace {
 //    7 Factor  -> Signed ^ Factor         15 Primary -> Number
 //    8 Factor  -> Signed                  16 Primary -> FunctionName ( Expr )
 //                                         17 Primary -> TwoArgumentName ( Expr , Expr )
+//   18 Equation -> Expr = Expr            (LEFT - RIGHT; the scanner gives "=" only in an
+//                                          equation, so elsewhere a text is an Expr)
 // So a unary minus binds to the atom after it, more tightly than "^"; "^" is right
 // associative; "*" "/" and "+" "-" are left associative; "--x" is refused. States 0, 9, 12 to
-// 16, 20, 31 and 33 are the places where an operand starts.
+// 16, 20, 31, 33 and 36 are the places where an operand starts.
 //
 // An operand written right after a number, a letter or ")" is multiplied by it: the parser
 // reads a "*" between them where the next token is a letter, a function name or "(" (2x,
@@ -51,10 +53,11 @@ enum RuleNumber : int {
   NumberRule = 15,
   FunctionRule = 16,
   TwoArgumentRule = 17,
+  EquationRule = 18,
 };
 
-constexpr int StateCount = 36;
-constexpr int TokenCount = 15;
+constexpr int StateCount = 39;
+constexpr int TokenCount = 16;
 constexpr std::uint8_t ErrorAction = 0;
 constexpr std::uint8_t AcceptAction = 1;
 constexpr std::uint8_t ShiftBit = 0x40;
@@ -87,12 +90,20 @@ constexpr ActionTable buildActions() {
     t.cell[state][LeftParen] = shiftTo(9);
     if (minusAllowed) t.cell[state][Minus] = shiftTo(5);
   };
-  for (int state : {0, 9, 12, 13, 14, 15, 16, 20, 31, 33}) operandStart(state, true);
+  for (int state : {0, 9, 12, 13, 14, 15, 16, 20, 31, 33, 36}) operandStart(state, true);
   operandStart(5, false); // "--x": a minus never follows a minus
   row(1, ErrorAction);
   t.cell[1][EndOfText] = AcceptAction;
   t.cell[1][Plus] = shiftTo(12);
   t.cell[1][Minus] = shiftTo(13);
+  // An equation: "=" after the whole left side, then the right side up to the end.
+  t.cell[1][Equals] = shiftTo(36);
+  row(37, ErrorAction);
+  t.cell[37][Plus] = shiftTo(12);
+  t.cell[37][Minus] = shiftTo(13);
+  t.cell[37][EndOfText] = reduceBy(EquationRule);
+  row(38, ErrorAction);
+  t.cell[38][EndOfText] = AcceptAction;
   for (auto [state, rule] : {std::pair{2, ExprFromTermRule}, {21, AddRule}, {22, SubtractRule}}) {
     row(state, reduceBy(rule));
     t.cell[state][Times] = shiftTo(14);
@@ -140,6 +151,7 @@ enum Group : std::uint8_t {
   SignedGroup,
   AtomGroup,
   PrimaryGroup,
+  EquationGroup,
   GroupCount
 };
 
@@ -159,17 +171,19 @@ constexpr GotoTable buildGoto() {
   set(ExprGroup, {20}, 28);
   set(ExprGroup, {31}, 32);
   set(ExprGroup, {33}, 34);
-  set(TermGroup, {0, 9, 20, 31, 33}, 2);
+  set(ExprGroup, {36}, 37);
+  set(TermGroup, {0, 9, 20, 31, 33, 36}, 2);
   set(TermGroup, {12}, 21);
   set(TermGroup, {13}, 22);
-  set(FactorGroup, {0, 9, 12, 13, 20, 31, 33}, 3);
+  set(FactorGroup, {0, 9, 12, 13, 20, 31, 33, 36}, 3);
   set(FactorGroup, {14}, 23);
   set(FactorGroup, {15}, 24);
   set(FactorGroup, {16}, 25);
-  set(SignedGroup, {0, 9, 12, 13, 14, 15, 16, 20, 31, 33}, 4);
-  set(AtomGroup, {0, 9, 12, 13, 14, 15, 16, 20, 31, 33}, 6);
+  set(SignedGroup, {0, 9, 12, 13, 14, 15, 16, 20, 31, 33, 36}, 4);
+  set(AtomGroup, {0, 9, 12, 13, 14, 15, 16, 20, 31, 33, 36}, 6);
   set(AtomGroup, {5}, 17);
-  set(PrimaryGroup, {0, 5, 9, 12, 13, 14, 15, 16, 20, 31, 33}, 8);
+  set(PrimaryGroup, {0, 5, 9, 12, 13, 14, 15, 16, 20, 31, 33, 36}, 8);
+  set(EquationGroup, {0}, 38);
   return g;
 }
 
@@ -182,11 +196,11 @@ struct Rule {
 
 // Length of the right side and group of the left side, indexed by rule number; rule 0 does not
 // exist.
-constexpr Rule Rules[18] = {
-    {0, ExprGroup},    {3, ExprGroup},    {3, ExprGroup},   {1, ExprGroup},    {3, TermGroup},
-    {3, TermGroup},    {1, TermGroup},    {3, FactorGroup}, {1, FactorGroup},  {2, SignedGroup},
-    {1, SignedGroup},  {3, AtomGroup},    {1, AtomGroup},   {1, PrimaryGroup}, {3, PrimaryGroup},
-    {1, PrimaryGroup}, {4, PrimaryGroup}, {6, PrimaryGroup}};
+constexpr Rule Rules[19] = {
+    {0, ExprGroup},    {3, ExprGroup},    {3, ExprGroup},    {1, ExprGroup},    {3, TermGroup},
+    {3, TermGroup},    {1, TermGroup},    {3, FactorGroup},  {1, FactorGroup},  {2, SignedGroup},
+    {1, SignedGroup},  {3, AtomGroup},    {1, AtomGroup},    {1, PrimaryGroup}, {3, PrimaryGroup},
+    {1, PrimaryGroup}, {4, PrimaryGroup}, {6, PrimaryGroup}, {3, EquationGroup}};
 
 // The states in which a parse stands inside the parentheses of a function, after its
 // argument, and the state after an operand has been read at the outermost level.
@@ -194,7 +208,7 @@ constexpr bool insideParentheses(int state) {
   return state == 19 || state == 28 || state == 32 || state == 34;
 }
 constexpr bool operandExpected(int state) {
-  for (const int s : {0, 5, 9, 12, 13, 14, 15, 16, 20, 31, 33})
+  for (const int s : {0, 5, 9, 12, 13, 14, 15, 16, 20, 31, 33, 36})
     if (state == s) return true;
   return false;
 }
@@ -266,6 +280,9 @@ double ExpressionEngine::rawLetterValue(char letter, const ExpressionVariables& 
     break;
   case 'F':
     value = vars.ParamF;
+    break;
+  case 'Z':
+    value = vars.VarZ;
     break;
   case 'P':
     value = Pi;
@@ -409,6 +426,10 @@ double ExpressionEngine::reduceValue(int rule, const ParseEntry* right,
   case PowerRule:
     if (steps) steps->push_back({static_cast<std::uint8_t>(rule)});
     return binary(rule, right[0].value, right[2].value, memory);
+  case EquationRule:
+    // LEFT = RIGHT is LEFT - (RIGHT), step for step.
+    if (steps) steps->push_back({SubtractRule});
+    return binary(SubtractRule, right[0].value, right[2].value, memory);
   case NegateRule:
     if (steps) steps->push_back({NegateRule});
     return -right[1].value;
@@ -578,6 +599,10 @@ void ExpressionEngine::noteSyntaxError(int state, Token token) {
     return noteSyntaxError(begin, begin, "the text ends too early");
   }
   if (operandExpected(state)) return noteSyntaxError(begin, end, "a number or a variable expected");
+  if (token == Equals) {
+    if (state == 37) return noteSyntaxError(begin, end, "an equation has one '='");
+    return noteSyntaxError(begin, end, "'=' stands only between the two sides of the equation");
+  }
   if (token == Comma) {
     if (state == 28) return noteSyntaxError(begin, end, functionBelow(3) + " takes one argument");
     if (state == 34) return noteSyntaxError(begin, end, functionBelow(5) + " takes two arguments");
@@ -591,8 +616,9 @@ void ExpressionEngine::noteSyntaxError(int state, Token token) {
   return noteSyntaxError(begin, end, "an operator expected");
 }
 
-double ExpressionEngine::EvaluateUncached(std::string_view text, const ExpressionVariables& vars) {
-  LoadWorkText(text);
+double ExpressionEngine::EvaluateUncached(std::string_view text, const ExpressionVariables& vars,
+                                          Grammar grammar) {
+  LoadWorkText(text, grammar);
   // No memory: every power and function value is computed afresh, so that comparing the two
   // paths also checks the remembered ones.
   const double value = parse(vars, nullptr, nullptr);

@@ -125,8 +125,9 @@ template <class Out> void prepareInto(std::string_view text, std::size_t limit, 
       continue;
     }
     // Blanks do not count: a minus with nothing but blanks before it opens the text as one after
-    // "(" does.
-    const char before = out.lastNonBlank();
+    // "(" does, and so does one that opens the right side of an equation.
+    const char last = out.lastNonBlank();
+    const char before = last == '=' ? '(' : last;
     // After an operator the minus is the sign of what follows, which the parser reads itself
     // (x/-2, (-1)* -y); a rewrite there gave only a syntax error.
     if (std::strchr("+-*/^:", before)) {
@@ -157,7 +158,8 @@ std::string PrepareText(std::string_view text) {
   return std::move(out.text);
 }
 
-void ExpressionEngine::LoadWorkText(std::string_view text) {
+void ExpressionEngine::LoadWorkText(std::string_view text, Grammar grammar) {
+  m_grammar = grammar;
   BoundedText out{m_work + 1, WorkTextLimit};
   prepareInto(text, WorkTextLimit, out);
   m_workStart = 1;
@@ -217,7 +219,9 @@ bool ExpressionEngine::TryFunctionName(std::string_view name) {
 bool ExpressionEngine::TryVariableLetter() {
   if (m_workStart == m_workEnd) return false;
   const char c = m_work[m_workStart];
-  if (!std::memchr("ABCDEFPRTUVXY", c, 13)) return false;
+  const bool letter =
+      std::memchr("ABCDEFPRTUVXY", c, 13) || (c == 'Z' && m_grammar == Grammar::SpaceEquation);
+  if (!letter) return false;
   m_current.letter = c;
   return true;
 }
@@ -310,6 +314,8 @@ Token ExpressionEngine::ScanToken() {
     return RightParen;
   case ',':
     return Comma;
+  case '=':
+    return m_grammar == Grammar::SpaceEquation ? Equals : Invalid;
   default:
     return Invalid;
   }

@@ -34,10 +34,13 @@ void checkResult(const ExpressionEngine& engine, double result, std::string_view
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // The first byte picks which variables come from the next bytes (each from 8 bytes as a
-  // double, so infinities and NaNs occur too); the rest is the text.
+  // double, so infinities and NaNs occur too) and, by its top bit, whether the text is read as
+  // an equation in space; the rest is the text.
   ExpressionVariables vars;
-  double* fields[] = {&vars.VarX, &vars.VarY, &vars.VarU, &vars.VarV, &vars.ParamA, &vars.ParamE};
+  double* fields[] = {&vars.VarX,   &vars.VarY,   &vars.VarU, &vars.VarV,
+                      &vars.ParamA, &vars.ParamE, &vars.VarZ};
   unsigned mask = size > 0 ? data[0] : 0;
+  const Grammar grammar = (mask & 0x80) ? Grammar::SpaceEquation : Grammar::Plain;
   std::size_t used = size > 0 ? 1 : 0;
   for (double* field : fields) {
     if ((mask & 1) && size - used >= sizeof(double)) {
@@ -51,16 +54,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data + used), size - used);
 
   static ExpressionEngine kept;
-  ExpressionEngine plain;
-  plain.CutFlag = kept.CutFlag;
+  ExpressionEngine plain, once;
+  plain.CutFlag = once.CutFlag = kept.CutFlag;
   for (int round = 0; round < 2; ++round) { // the second round replays the kept steps
-    const double a = kept.EvaluateExpression(text, vars);
+    const double a = kept.EvaluateExpression(text, vars, grammar);
     checkResult(kept, a, text);
-    const double b = plain.EvaluateUncached(text, vars);
+    const double b = plain.EvaluateUncached(text, vars, grammar);
     checkResult(plain, b, text);
+    const double c = once.EvaluateOnce(text, vars, grammar);
     check(std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b));
+    check(std::bit_cast<std::uint64_t>(c) == std::bit_cast<std::uint64_t>(b));
     check(kept.SyntaxError == plain.SyntaxError && kept.MathError == plain.MathError);
-    check(kept.CutFlag == plain.CutFlag);
+    check(once.SyntaxError == plain.SyntaxError && once.MathError == plain.MathError);
+    check(kept.CutFlag == plain.CutFlag && once.CutFlag == plain.CutFlag);
     if (plain.SyntaxError)
       check(kept.ErrorColumn == plain.ErrorColumn && kept.ErrorLength == plain.ErrorLength &&
             kept.ErrorReason == plain.ErrorReason);

@@ -34,7 +34,7 @@ bool FitAxesToGraph(Session& s) {
   g = before;
   g.AxesChanged = false;
   int fitted = 0;
-  if (g.GraphKind >= '1' && g.GraphKind <= '4') {
+  if (IsGraphKind(g.GraphKind)) {
     fitted += FitAxisRange(sampled.ZMin, sampled.ZMax, g.AxisZMin, g.AxisZMax);
     if (!kindOne) {
       fitted += FitAxisRange(sampled.XMin, sampled.XMax, g.AxisXMin, g.AxisXMax);

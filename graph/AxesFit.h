@@ -5,7 +5,8 @@
 #include "graph/Session.h"
 
 // Runs the extents pass of the current kind and sets the axes box from it: the z axis for
-// kind 1, all three axes for kinds 2 to 4. Each end moves outward to a whole number so that
+// kind 1, all three axes for kinds 2 to 4 and the implicit surfaces (whose box, their domain,
+// only tightens round the surface's triangles). Each end moves outward to a whole number so that
 // the unit ticks keep standing at the ends, an axis stays at least 1 wide, and the axes
 // dialog's corrections follow. The graph state is otherwise left as it was (the pass's
 // extents, stepped variables and EvalFailed included); the wrappers still beep for each

@@ -154,15 +154,20 @@ std::string KeepEyeSeeingAxes(GraphState& g, const Eye& before) {
   return RefusedEyeMessage(asked, kept);
 }
 
-void StoreCurvesFields(Session& s, std::string_view xCurves, std::string_view yCurves) {
+void StoreCurvesFields(Session& s, std::string_view xCurves, std::string_view yCurves,
+                       std::string_view zCurves) {
   ReadNumberField(s, xCurves, s.graph.XCurves);
   ReadNumberField(s, yCurves, s.graph.YCurves);
+  if (s.graph.GraphKind == ImplicitKind) ReadNumberField(s, zCurves, s.graph.ZCurves);
 }
 
 void CorrectCurves(GraphState& g) {
-  for (double* count : {&g.XCurves, &g.YCurves}) {
+  const bool implicit = g.GraphKind == ImplicitKind;
+  const double least = implicit ? 2 : 1;
+  for (double* count : {&g.XCurves, &g.YCurves, &g.ZCurves}) {
+    if (count == &g.ZCurves && !implicit) continue;
     *count = std::nearbyint(*count);
-    if (*count < 1 || *count > 80) *count = 80;
+    if (*count < least || *count > 80) *count = 80;
   }
 }
 

@@ -43,8 +43,10 @@ double WrapTheta(double theta);
 double ClampPhi(double phi);
 
 // Curves dialog; CorrectCurves (after OK and Cancel) rounds halves to even and turns a count
-// below 1 or above 80 into 80.
-void StoreCurvesFields(Session& s, std::string_view xCurves, std::string_view yCurves);
+// below 1 or above 80 into 80. The implicit surfaces have a third count, for z, and need two
+// cells along each axis: for them a count below 2 or above 80 becomes 80.
+void StoreCurvesFields(Session& s, std::string_view xCurves, std::string_view yCurves,
+                       std::string_view zCurves = {});
 void CorrectCurves(GraphState& g);
 
 // Title dialog: the first 50 characters of the text as typed.

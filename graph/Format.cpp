@@ -96,6 +96,10 @@ std::string ParameterCaptionText(double value) {
   return formatFixed(value, 8, 3).substr(0, 10);
 }
 
+std::string ImplicitCaptionText(const std::string& text) {
+  return text.find('=') == std::string::npos ? text + " = 0" : text;
+}
+
 std::string formatAngleField(double radians) {
   return formatFixed(radians * 180 / 3.141592653589793, 5, 1);
 }

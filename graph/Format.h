@@ -21,5 +21,8 @@ std::string formatCurveLine(double t, double x, double y, double z);
 std::string formatPatchLine(double x, double y, double z);
 // The parameter caption text: "   3.142", "5.000E-04", "1.000E+08", the fixed form cut to 10.
 std::string ParameterCaptionText(double value);
+// The caption under an implicit surface: its equation as typed, or a function F followed by
+// " = 0".
+std::string ImplicitCaptionText(const std::string& text);
 // Theta or Phi (radians) in degrees, "%5.1f", as the main window's angle fields show them.
 std::string formatAngleField(double radians);

@@ -33,7 +33,7 @@ struct Key {
   std::string_view name;
   Field field;
   // The kinds whose files are written with the key; every kind reads every key.
-  std::string_view kinds = "1234";
+  std::string_view kinds = "12346";
 };
 
 #define GRAPH(field)                                                                               \
@@ -47,7 +47,7 @@ struct Key {
 
 // In the order they are written. A new setting is one more row, at the end of its group.
 const Key Keys[] = {
-    {"Function", TextRef{GRAPH(FunctionText)}, "12"},
+    {"Function", TextRef{GRAPH(FunctionText)}, "126"},
     {"FunctionX", TextRef{GRAPH(FunctionTextX)}, "34"},
     {"FunctionY", TextRef{GRAPH(FunctionTextY)}, "34"},
     {"FunctionZ", TextRef{GRAPH(FunctionTextZ)}, "34"},
@@ -73,8 +73,9 @@ const Key Keys[] = {
     {"Theta", NumberRef{GRAPH(Theta)}},
     {"Phi", NumberRef{GRAPH(Phi)}},
     {"Zoom", NumberRef{GRAPH(Zoom)}},
-    {"XCurves", NumberRef{GRAPH(XCurves)}, "124"},
-    {"YCurves", NumberRef{GRAPH(YCurves)}, "124"},
+    {"XCurves", NumberRef{GRAPH(XCurves)}, "1246"},
+    {"YCurves", NumberRef{GRAPH(YCurves)}, "1246"},
+    {"ZCurves", NumberRef{GRAPH(ZCurves)}, "6"},
     {"TStep", NumberRef{GRAPH(TStep)}, "3"},
     {"ParamA", NumberRef{GRAPH(ParamValues[0])}},
     {"ParamB", NumberRef{GRAPH(ParamValues[1])}},
@@ -127,8 +128,8 @@ const Key Keys[] = {
     {"GraphSize", NumberRef{EXTRA(graphSize)}},
     {"WindowWidth", CountRef{EXTRA(windowWidth)}},
     {"WindowHeight", CountRef{EXTRA(windowHeight)}},
-    {"MovieFrames", CountRef{GRAPH(MovieFrameCount)}, "124"},
-    {"MovieDelay", CountRef{GRAPH(MovieDelay)}, "124"},
+    {"MovieFrames", CountRef{GRAPH(MovieFrameCount)}, "1246"},
+    {"MovieDelay", CountRef{GRAPH(MovieDelay)}, "1246"},
     {"JpegQuality", CountRef{GRAPH(JpegQuality)}},
     {"Picture", TextRef{EXTRA(picture)}},
     {"SliderLowA", NumberRef{EXTRA(sliderLow[0])}},
@@ -446,8 +447,8 @@ bool ParseGraphFile(std::string_view text, GraphFile& file, std::string& reason)
         reason = lineWord(line) + "the key 'Kind' stands twice";
         return false;
       }
-      if (value.size() != 1 || value[0] < '1' || value[0] > '4') {
-        reason = lineWord(line) + "the kind must be 1, 2, 3 or 4";
+      if (value.size() != 1 || !IsGraphKind(value[0])) {
+        reason = lineWord(line) + "the kind must be 1, 2, 3, 4 or 6";
         return false;
       }
       kindSeen = true;
@@ -475,7 +476,7 @@ bool ParseGraphFile(std::string_view text, GraphFile& file, std::string& reason)
     if (at > text.size()) break;
   }
   if (!kindSeen) {
-    reason = "the file names no kind (a line \"Kind = 1\" to \"Kind = 4\")";
+    reason = "the file names no kind (a line \"Kind = 1\" to \"Kind = 4\", or \"Kind = 6\")";
     return false;
   }
   return true;

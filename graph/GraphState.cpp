@@ -27,6 +27,9 @@ void setKindDomains(GraphState& g) {
     g.UMin = -GraphState::Pi, g.UMax = GraphState::Pi;
     g.VMin = -GraphState::Pi, g.VMax = GraphState::Pi;
     break;
+  case ImplicitKind:
+    g.ZMin = -3, g.ZMax = 3;
+    break;
   default:
     break;
   }
@@ -47,10 +50,15 @@ void ResetGraphDefaults(Session& s) {
   g.ThetaText = "30";
   g.PhiText = "80";
 
-  g.XCurves = 15, g.YCurves = 15, g.TStep = 0.1;
+  g.XCurves = 15, g.YCurves = 15, g.ZCurves = 15, g.TStep = 0.1;
   g.GraphTitle.clear();
   for (std::string* text : {&g.FunctionText, &g.FunctionTextX, &g.FunctionTextY, &g.FunctionTextZ})
     *text = std::string(1, '0');
+  // An implicit surface starts as the sphere of radius 2 in a box of 30 cells each way.
+  if (g.GraphKind == ImplicitKind) {
+    g.XCurves = g.YCurves = g.ZCurves = 30;
+    g.FunctionText = "x^2+y^2+z^2=4";
+  }
 
   g.AboveColor = clRed;
   g.UnderColor = clYellow;
@@ -92,13 +100,15 @@ bool ChooseGraphKind(Session& s, char kind) {
   g.GraphKind = kind;
   g.SizeFactorOn = false;
   g.AxesErase = false;
-  if (kind < '1' || kind > '4') return false;
+  if (!IsGraphKind(kind)) return false;
 
   g.XMin = -3, g.XMax = 3, g.YMin = -3, g.YMax = 3;
   g.ZMin = -10, g.ZMax = 10;
   g.AxisXMin = -3, g.AxisXMax = 3;
   g.AxisYMin = -3, g.AxisYMax = 3;
   g.AxisZMin = -10, g.AxisZMax = 10;
+  // The box is the implicit surface's domain: a cube.
+  if (kind == ImplicitKind) g.AxisZMin = -3, g.AxisZMax = 3;
   if (kind == '2') g.RMin = 0, g.RMax = 3, g.TMin = 0, g.TMax = 2 * GraphState::Pi;
   if (kind == '3') g.TMin = 0, g.TMax = 5;
   if (kind == '4') {

@@ -11,6 +11,14 @@
 
 struct Session;
 
+// The implicit surfaces F(x,y,z) = 0; '1' to '4' are the other kinds and '5' the start-up
+// form's Quit.
+inline constexpr char ImplicitKind = '6';
+// Whether the kind is one a graph can be drawn in: '1' to '4' or ImplicitKind.
+constexpr bool IsGraphKind(char kind) {
+  return (kind >= '1' && kind <= '4') || kind == ImplicitKind;
+}
+
 // The plane patch of the Plane menu: a point, a normal, and the patch's extent as offsets from
 // the point (minima below 0, maxima above).
 struct PlaneData {
@@ -55,7 +63,8 @@ struct GraphState : ExpressionVariables {
   // The main window's two eye-angle fields (Edit4, Edit5).
   std::string ThetaText, PhiText;
 
-  double XCurves = 0, YCurves = 0, TStep = 0;
+  // The implicit surfaces cut the axes box into XCurves by YCurves by ZCurves cells.
+  double XCurves = 0, YCurves = 0, ZCurves = 0, TStep = 0;
   std::string GraphTitle;
 
   Color AboveColor = 0, UnderColor = 0, PenColor = 0, FrameColor = 0, BackgroundColor = 0,
@@ -97,7 +106,7 @@ struct GraphState : ExpressionVariables {
 // Defaults of the current kind (reads GraphKind); see the graph-state notes in GraphState.cpp.
 void ResetGraphDefaults(Session& s);
 void ResetColorTable(GraphState& g);
-// The start-up form's choice of a kind, '1' to '4' ('5' is Quit and changes nothing else):
+// The start-up form's choice of a kind, '1' to '4' or '6' ('5' is Quit and changes nothing else):
 // flags, domains and axes box, then ResetColorTable and ResetGraphDefaults. Showing the main
 // window (which resets once more) is the caller's part. Returns false for any other kind.
 bool ChooseGraphKind(Session& s, char kind);

@@ -2,6 +2,7 @@
 // The example functions of the samples window and the command line's --sample.
 #include "graph/Samples.h"
 
+#include "graph/GraphState.h"
 #include "graph/Session.h"
 
 #include <array>
@@ -60,6 +61,23 @@ constexpr std::array<Sample, 10> PatchSamples = {{
      "0.8*Cos(v)+0.1*Cos(u)", "0.8*Sin(v)+0.1*Sin(u)", "0.2*u"},
 }};
 
+// The implicit surfaces' examples all have a part inside the starting box, -3 to 3 each way.
+constexpr std::array<Sample, 10> ImplicitSamples = {{
+    {"Sphere: x^2+y^2+z^2=4", "x^2+y^2+z^2=4", "", "", ""},
+    {"Ellipsoid: x^2/4+y^2+z^2/2.25=1", "x^2/4+y^2+z^2/2.25=1", "", "", ""},
+    {"Hyperboloid of one sheet: x^2+y^2-z^2=1", "x^2+y^2-z^2=1", "", "", ""},
+    {"Hyperboloid of two sheets: z^2-x^2-y^2=1", "z^2-x^2-y^2=1", "", "", ""},
+    {"Double cone: x^2+y^2=z^2", "x^2+y^2=z^2", "", "", ""},
+    {"Cylinder: x^2+y^2=4", "x^2+y^2=4", "", "", ""},
+    {"Torus: (x^2+y^2+z^2+3)^2=16(x^2+y^2)", "(x^2+y^2+z^2+3)^2=16*(x^2+y^2)", "", "", ""},
+    {"Gyroid: -4<x,y,z<4; Sin(x)Cos(y)+Sin(y)Cos(z)+Sin(z)Cos(x)=0",
+     "Sin(x)*Cos(y)+Sin(y)*Cos(z)+Sin(z)*Cos(x)", "", "", ""},
+    {"Heart: -1.5<x,y,z<1.5; (x^2+2.25y^2+z^2-1)^3=x^2z^3+0.1125y^2z^3",
+     "(x^2+2.25*y^2+z^2-1)^3=x^2*z^3+0.1125*y^2*z^3", "", "", ""},
+    {"Tanglecube: x^4-5x^2+y^4-5y^2+z^4-5z^2+11.8=0", "x^4-5*x^2+y^4-5*y^2+z^4-5*z^2+11.8", "", "",
+     ""},
+}};
+
 bool usesThreeTexts(char kind) {
   return kind == '3' || kind == '4';
 }
@@ -76,6 +94,8 @@ std::span<const Sample> SamplesOf(char kind) {
     return CurveSamples;
   case '4':
     return PatchSamples;
+  case ImplicitKind:
+    return ImplicitSamples;
   default:
     return {};
   }

@@ -7,7 +7,7 @@
 struct Session;
 
 // One example: the caption a user reads, and the text(s) stored into the function fields.
-// Kinds 1 and 2 use function; kinds 3 and 4 use x, y and z.
+// Kinds 1, 2 and the implicit surfaces use function; kinds 3 and 4 use x, y and z.
 struct Sample {
   const char* label;
   const char* function;
@@ -19,7 +19,7 @@ struct Sample {
 // Places in the samples window; a kind may offer fewer examples than this.
 constexpr int SampleSlots = 10;
 
-// The examples of a kind, '1' to '4', in window order; empty for any other kind.
+// The examples of a kind, '1' to '4' or '6', in window order; empty for any other kind.
 std::span<const Sample> SamplesOf(char kind);
 // Example n (1 to SampleSlots) of the kind, or nullptr when the kind has none there.
 const Sample* FindSample(char kind, int n);

@@ -2,6 +2,8 @@
 // The evaluation wrappers of each kind and the coarse extents passes.
 #include "graph/Sampling.h"
 
+#include "graph/ImplicitMesh.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -29,8 +31,12 @@ void noteFailure(Session& s, char function, const std::string& text) {
   const GraphState& g = s.graph;
   f.column = f.length = 0;
   f.reason = "no value there (a domain error)";
-  f.at = g.GraphKind == '4' ? "u = " + shortNumber(g.VarU) + ", v = " + shortNumber(g.VarV)
-                            : "t = " + shortNumber(g.VarT);
+  if (g.GraphKind == ImplicitKind)
+    f.at = "x = " + shortNumber(g.VarX) + ", y = " + shortNumber(g.VarY) +
+           ", z = " + shortNumber(g.VarZ);
+  else
+    f.at = g.GraphKind == '4' ? "u = " + shortNumber(g.VarU) + ", v = " + shortNumber(g.VarV)
+                              : "t = " + shortNumber(g.VarT);
 }
 
 double failWhen(Session& s, double value, bool failed, char function, const std::string& text) {
@@ -111,6 +117,13 @@ double EvalPatchY(Session& s) {
 }
 double EvalPatchZ(Session& s) {
   return evalPatch(s, 'Z', s.graph.FunctionTextZ);
+}
+
+double EvalImplicitF(Session& s) {
+  clearFlags(s);
+  // Each grid point is met once: its outcome is not worth remembering.
+  const double v = s.engine.EvaluateOnce(s.graph.FunctionText, s.graph, Grammar::SpaceEquation);
+  return failWhen(s, v, s.engine.SyntaxError, 'F', s.graph.FunctionText);
 }
 
 std::string DescribeEvalFailure(const Session& s) {
@@ -222,6 +235,12 @@ void ComputeExtentsPatch(Session& s) {
   }
 }
 
+void ComputeExtentsImplicit(Session& s) {
+  ImplicitMesh mesh;
+  if (BuildImplicitMesh(s, mesh) != MeshBuild::Built) return;
+  SetExtentsFromMesh(s.graph, mesh.surface);
+}
+
 void ComputeExtents(Session& s) {
   switch (s.graph.GraphKind) {
   case '1':
@@ -235,6 +254,9 @@ void ComputeExtents(Session& s) {
     break;
   case '4':
     ComputeExtentsPatch(s);
+    break;
+  case ImplicitKind:
+    ComputeExtentsImplicit(s);
     break;
   default:
     break;

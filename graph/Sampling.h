@@ -16,6 +16,9 @@ double EvalCurveZ(Session& s);
 double EvalPatchX(Session& s);
 double EvalPatchY(Session& s);
 double EvalPatchZ(Session& s);
+// The implicit surfaces: FunctionText read as an equation in x, y and z at VarX, VarY, VarZ.
+// Only a syntax error fails; a domain error leaves the point without a value.
+double EvalImplicitF(Session& s);
 
 // What the last failure was, in a few words: "Y, column 7: ')' expected", or "X at t = 1.5: no
 // value there (a domain error)"; empty when no wrapper has failed.
@@ -26,6 +29,9 @@ void ComputeExtentsRect(Session& s);
 void ComputeExtentsCyl(Session& s);
 void ComputeExtentsCurve(Session& s);
 void ComputeExtentsPatch(Session& s);
+// The implicit surface's extent: the box its triangles take at the drawing's cells, in
+// XMin..ZMax; nothing changes when the surface has no triangle in the axes box.
+void ComputeExtentsImplicit(Session& s);
 // The pass of the current GraphKind; nothing for any other kind.
 void ComputeExtents(Session& s);
 

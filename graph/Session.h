@@ -14,7 +14,8 @@
 struct EvalFailure {
   bool set = false;
   // The function's letter as the editor labels it: 'Z' for the one function of the surfaces
-  // z = f(x,y) and z = f(r,t); 'X', 'Y' or 'Z' for the curves and the patches.
+  // z = f(x,y) and z = f(r,t); 'X', 'Y' or 'Z' for the curves and the patches; 'F' for the
+  // implicit surfaces.
   char function = 'Z';
   std::string text;
   // A syntax error's place in the text as typed (the engine's ErrorColumn and ErrorLength);

@@ -2,6 +2,7 @@
 // Open, paste, graph size and the full-graph picture, shared by the window and the command line.
 #include "io/GraphImage.h"
 
+#include "graph/Format.h"
 #include "render/Sequences.h"
 #include "render/View.h"
 
@@ -104,6 +105,8 @@ FullGraphLabels LabelsAfterDraw(const GraphState& g, const std::array<std::strin
   if (g.GraphKind == '3' || g.GraphKind == '4') {
     labels.functionLine = "X= " + g.FunctionTextX + " ;    Y= " + g.FunctionTextY;
     labels.functionLine2 = "Z= " + g.FunctionTextZ;
+  } else if (g.GraphKind == ImplicitKind) {
+    labels.functionLine = ImplicitCaptionText(g.FunctionText);
   } else {
     labels.functionLine = "Z= " + g.FunctionText;
   }

@@ -38,7 +38,7 @@ FileResult SaveMovieGif(Program& p, const std::string& path,
 
 MovieGifStream::MovieGifStream(const Program& p)
     : m_size(p.Picture.size()), m_background(p.graph.BackgroundColor), m_grid(p.graph.GridColor),
-      m_records(static_cast<std::size_t>(MovieRecordCount(p.graph))),
+      m_records(static_cast<std::size_t>(MovieRecordCount(p))),
       m_writer(m_bytes, movieGifDelay(p.graph), 0) {
   // Without a picture there is nothing to paint, and the writer reports it empty.
   if (!m_size.isEmpty()) m_worker = std::thread([this] { run(); });

@@ -5,6 +5,7 @@
 #include "graph/Sampling.h"
 #include "render/Axes.h"
 #include "render/Program.h"
+#include "render/surfaces/ImplicitSurface.h"
 
 #include <array>
 #include <cstdint>
@@ -124,7 +125,12 @@ void LineRoutine(Program& p) {
 }
 
 void BoxRoutine(Program& p) {
-  ComputeExtents(p);
+  // The implicit surface's extent comes from its kept triangles: a turn of the eye with the
+  // box checked evaluates nothing.
+  if (p.graph.GraphKind == ImplicitKind)
+    ComputeImplicitExtents(p);
+  else
+    ComputeExtents(p);
   const GraphState& g = p.graph;
   if (!g.DrawBoxChecked) return;
   p.canvas->setPenColor(g.PenColor);

@@ -32,7 +32,7 @@ void blankCellList(Program& p, int records) {
 }
 
 void blankFrames(Program& p) {
-  const int records = MovieRecordCount(p.graph);
+  const int records = MovieRecordCount(p);
   const int frames = std::clamp(p.graph.MovieFrameCount, 0, MaxFrames);
   if (p.FrameStore.size() < static_cast<std::size_t>(frames) + 1) p.FrameStore.resize(frames + 1);
   for (int slot = 1; slot <= frames; ++slot) {
@@ -83,6 +83,11 @@ int MovieRecordCount(const GraphState& g) {
   const double b = (g.XCurves + 1) * (g.YCurves + 1);
   if (!(b > 0)) return 0;
   return static_cast<int>(std::min<std::int64_t>(roundToInt64(b), 1 << 24));
+}
+
+int MovieRecordCount(const Program& p) {
+  if (p.graph.GraphKind != ImplicitKind) return MovieRecordCount(p.graph);
+  return p.ImplicitSurface.built ? static_cast<int>(p.ImplicitSurface.surface.triangles.size()) : 0;
 }
 
 int CorrectedMovieFrameCount(double count) {
@@ -165,7 +170,7 @@ void ReleaseMovie(Program& p) {
 
 void PaintMovieFrame(Program& p, int slot) {
   if (!p.SweepFrames.empty()) return copySweepFrame(p, slot, p.Picture);
-  const int records = MovieRecordCount(p.graph);
+  const int records = MovieRecordCount(p);
   ensureCellSlots(p, static_cast<std::size_t>(records));
   auto& list = p.CellList;
   const bool recorded = slot >= 1 && static_cast<std::size_t>(slot) < p.FrameStore.size() &&

@@ -23,6 +23,8 @@ inline constexpr int MaxMovieFrames = 32;
 
 // The records a frame replays, B = (XCurves + 1)(YCurves + 1) rounded, at least 0.
 int MovieRecordCount(const GraphState& g);
+// The same for the program's graph: an implicit surface's frames replay its kept triangles.
+int MovieRecordCount(const Program& p);
 
 // The frame-count field of the movie dialog: read as an expression starting from the count in
 // force (an unreadable text keeps it), rounded, then below 1 becomes 2 and above 32 becomes 32.

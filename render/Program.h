@@ -3,6 +3,7 @@
 // view, the cell list and the picture that the window and the command line both draw into.
 #pragma once
 
+#include "graph/ImplicitMesh.h"
 #include "graph/Session.h"
 #include "render/CellList.h"
 #include "render/View.h"
@@ -46,6 +47,9 @@ struct Program : Session {
   // Slot 0 is the cell under construction, slots 1.. the cells of the current picture. It
   // holds at least CellListCapacity + 1 records and grows before a drawing that makes more.
   std::vector<CellRecord> CellList;
+  // The triangles of the implicit surface drawn last, kept so that another view of it (a turn,
+  // a drag, a zoom, a new size, a movie frame) only projects them again.
+  ImplicitMesh ImplicitSurface;
   // The recorded movie frames, one cell list (slots 1..) each; the movie builder sizes it and
   // sets MovieFrameIndex before each frame.
   std::vector<std::vector<CellRecord>> FrameStore;

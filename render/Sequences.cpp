@@ -65,6 +65,12 @@ void ShowMainWindowPicture(Program& p) {
   g.UnderColor = clYellow;
   g.GridColor = clTeal;
   ResetGraphDefaults(p);
+  // A new graph's cell list is as large as at the start, whatever an implicit surface of many
+  // triangles made it: every movie frame keeps the whole list.
+  if (p.CellList.size() > CellListCapacity + 1) {
+    p.CellList.resize(CellListCapacity + 1);
+    p.CellList.shrink_to_fit();
+  }
   ComputeGraphRect(p.view, g, p.ClientWidth, p.ClientHeight);
   setViewAndFit(p);
   ScreenSetUpPicture(p);
@@ -78,7 +84,7 @@ void DrawSequencePicture(Program& p) {
   g.FunctionReady = true;
   g.HasDrawn = true;
   g.DrawContinue = 1;
-  if (g.GraphKind < '1' || g.GraphKind > '4') return;
+  if (!IsGraphKind(g.GraphKind)) return;
   setViewAndFit(p);
   DrawDriver(p);
   if (g.PlaneOn) PlaneRoutine(p);

@@ -14,7 +14,18 @@ TChange1Dlg::TChange1Dlg(Program& program, QWidget* parent)
   Edit1 = placeEdit(this, 64, 40, 97);
   Label3 = placeLabel(this, QString(), 8, 76, 56);
   Edit2 = placeEdit(this, 64, 72, 97);
+  Label4 = placeLabel(this, QString(), 8, 108, 56);
+  Edit3 = placeEdit(this, 64, 104, 97);
   setFixedSize(DesignWidth, 145);
+  showThirdField(false);
+}
+
+void TChange1Dlg::showThirdField(bool shown) {
+  constexpr int Row = 32;
+  Label4->setVisible(shown);
+  Edit3->setVisible(shown);
+  m_buttons.moveTop(108 + (shown ? Row : 0));
+  setFixedHeight(145 + (shown ? Row : 0));
 }
 
 void TChange1Dlg::load(Use use) {
@@ -31,8 +42,12 @@ void TChange1Dlg::load(Use use) {
     Edit2->show();
     showFieldText(Edit1, formatFixed(g.XCurves, 4, 1));
     showFieldText(Edit2, formatFixed(g.YCurves, 4, 1));
+    showThirdField(g.GraphKind == ImplicitKind);
+    Label4->setText("Z-Curves ");
+    showFieldText(Edit3, formatFixed(g.ZCurves, 4, 1));
     break;
   case Use::Title:
+    showThirdField(false);
     Label2->clear();
     Label3->clear();
     Edit1->setGeometry(8, Edit1->y(), 220, Edit1->height());
@@ -42,6 +57,7 @@ void TChange1Dlg::load(Use use) {
     showFieldText(Edit1, g.GraphTitle);
     break;
   case Use::Step:
+    showThirdField(false);
     setFixedWidth(StepWidth);
     Label2->clear();
     Label3->clear();
@@ -60,7 +76,9 @@ void TChange1Dlg::apply(int result) {
   const bool accepted = result != QDialog::Rejected;
   switch (m_use) {
   case Use::Curves:
-    if (accepted) StoreCurvesFields(p, editedFieldText(Edit1), editedFieldText(Edit2));
+    // The third field counts only for the implicit surfaces.
+    if (accepted)
+      StoreCurvesFields(p, editedFieldText(Edit1), editedFieldText(Edit2), editedFieldText(Edit3));
     CorrectCurves(g);
     break;
   case Use::Title:
@@ -85,7 +103,7 @@ void TChange1Dlg::apply(int result) {
 void TChange1Dlg::accept() {
   switch (m_use) {
   case Use::Curves:
-    if (!acceptNumberFields(p, {Edit1, Edit2})) return;
+    if (!acceptNumberFields(p, {Edit1, Edit2, Edit3})) return;
     break;
   case Use::Step:
     if (!acceptNumberFields(p, {Edit1})) return;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The shared one- and two-field dialog: number of curves, graph title, step size of t.
+// The shared one- and two-field dialog: number of curves (three fields for the implicit
+// surfaces), graph title, step size of t.
 #pragma once
 
 #include "ui/DialogParts.h"
@@ -34,8 +35,14 @@ public:
   QLabel* Label3;
   QLineEdit* Edit1;
   QLineEdit* Edit2;
+  // The implicit surfaces' third count, "Z-Curves"; hidden for every other use and kind.
+  QLabel* Label4;
+  QLineEdit* Edit3;
 
 private:
+  // The two-field form, or the three-field one that is one row taller.
+  void showThirdField(bool shown);
+
   Program& p;
   Use m_use = Use::Curves;
   OkCancelButtons m_buttons;

@@ -32,6 +32,8 @@ const char* headingFor(char kind) {
     return "Enter your Functions of t";
   case '4':
     return "Enter your Functions of u and v";
+  case ImplicitKind:
+    return "Enter F(x,y,z) = 0 or an equation in x, y, z";
   default:
     return "Enter your Function of x and y";
   }
@@ -91,7 +93,9 @@ void TEqnDlg::load(Mode mode) {
   setThreeFunctions(three, failed ? FailureLine : 0);
   if (three)
     Label2->setText("X =");
-  else if (mode == Mode::Edit)
+  else if (g.GraphKind == ImplicitKind)
+    Label2->setText("F :");
+  else if (mode == Mode::Edit || Label2->text() == "F :")
     Label2->setText("Z =");
   Label1->setText(mode == Mode::AfterError ? ErrorHeading : headingFor(g.GraphKind));
   if (three) {

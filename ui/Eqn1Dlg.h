@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The function editor: one function for kinds 1 and 2, three for kinds 3 and 4.
+// The function editor: one function for kinds 1 and 2 and the implicit surfaces, three for
+// kinds 3 and 4.
 #pragma once
 
 #include "ui/DialogParts.h"

@@ -15,10 +15,12 @@ three-dimensional space:
   - surfaces Z=f(r,t) in cylindrical
     coordinates, where t stands for the
     angle theta,
-  - space curves x(t), y(t), z(t), and
+  - space curves x(t), y(t), z(t),
   - two-parameter surfaces x(u,v), y(u,v),
-    z(u,v).
-Choose one of these four kinds of graph on
+    z(u,v), and
+  - implicit surfaces F(x,y,z) = 0, such as
+    the sphere x^2+y^2+z^2=4.
+Choose one of these five kinds of graph on
 the start-up form.
 
 The eye of the observer is placed in
@@ -52,12 +54,16 @@ Function opens the function editor.
 Rectangular and cylindrical graphs have
 one function Z; space curves and
 two-parameter surfaces have three, X, Y
-and Z. Upper and lower case mean the same.
+and Z; an implicit surface has one
+equation. Upper and lower case mean the
+same.
 
 Variables: x and y (rectangular graphs), r
 and t (cylindrical), t (space curves), u
-and v (two-parameter surfaces). Only these
-letters may be used: z is not a variable.
+and v (two-parameter surfaces), x, y and z
+(implicit surfaces). Only these letters
+may be used: z is a variable of the
+implicit surfaces only.
 
 Parameters: a, b, c, d, e and f are
 numbers that you set while the program
@@ -268,7 +274,9 @@ Edit > Parameter Sliders: a slider for
    expression, -10 and 10 at first).
 Edit > Curves: the number of grid curves
    in x and in y; more curves give a finer
-   picture and take longer.
+   picture and take longer. An implicit
+   surface has a third number, Z-Curves:
+   the cells of its box along z.
 Box > Draw Box: when checked, a box is
    drawn around the graph.
 Edit > Copy Graph: puts the picture on the
@@ -410,6 +418,30 @@ Edit > Curves the number of grid curves in
 each. A sphere: X=3*COS(u)*COS(v),
 Y=3*COS(u)*SIN(v), Z=3*SIN(u), with u from
 -p/2 to p/2 and v from 0 to 2*p.
+
+IMPLICIT SURFACES  F(x,y,z) = 0
+Type one function of x, y and z, or an
+equation: LEFT = RIGHT means LEFT-(RIGHT)
+= 0, so x^2+y^2+z^2=4 and x^2+y^2+z^2-4
+draw the same sphere. The surface is
+drawn inside the axes box, which is its
+domain (there is no Edit > Domain): the
+box is cut into X-, Y- and Z-Curves cells
+(2 to 80 each, 30 at first), F is worked
+out once at every corner of the cells,
+and the surface is made of the small
+triangles where F changes sign. The side
+where F is positive shows the upper
+colour, the other side the lower one.
+Where F has no value (a domain error, or
+a CUT of a negative number) the surface
+is left open. Turning, dragging or
+zooming only draws the triangles again;
+a new function, parameters, axes or
+curves make them anew. Axes > Fit Axes to
+Graph tightens the box round the surface.
+A gyroid: SIN(x)*COS(y)+SIN(y)*COS(z)+
+SIN(z)*COS(x), with the axes from -4 to 4.
 
 
 THE COMMAND LINE

@@ -54,17 +54,20 @@ void TMainMenu::createChoicePanel() {
   panel->setGeometry(PanelLeft, PanelTop, PanelWidth, PanelHeight);
   setColors(panel, palette().color(QPalette::ToolTipBase), Qt::black, true);
 
-  static const char* const texts[5] = {
+  // The kinds came to be numbered 1 to 4 with Quit as 5; the implicit surfaces came later, as
+  // the sixth choice below Quit, so that every button keeps its place and its number.
+  static const char* const texts[6] = {
       "Draw Surfaces z = f(x,y) in Rectangular Coordinates",
       "Draw Surfaces  z = f(r,theta)  in Cylindrical Coordinates",
       "Draw Space Curves  x(t),  y(t),  z(t)",
       "Draw 2-parameter Surfaces  x(u,v),  y(u,v),  z(u,v)",
       "Quit",
+      "Draw Implicit Surfaces F(x,y,z) = 0",
   };
-  void (TMainMenu::*const handlers[5])() = {&TMainMenu::Button1Click, &TMainMenu::Button2Click,
+  void (TMainMenu::*const handlers[6])() = {&TMainMenu::Button1Click, &TMainMenu::Button2Click,
                                             &TMainMenu::Button3Click, &TMainMenu::Button4Click,
-                                            &TMainMenu::Button5Click};
-  for (int i = 0; i < 5; ++i) {
+                                            &TMainMenu::Button5Click, &TMainMenu::Button6Click};
+  for (int i = 0; i < 6; ++i) {
     const int top = 24 + 40 * i;
     m_buttons[i] = new QPushButton(QString::number(i + 1), panel);
     m_buttons[i]->setGeometry(16, top, 25, 25);

@@ -24,6 +24,8 @@ public:
   void Button5Click();
   // Ends the program, as Quit does (a changed graph has been asked about).
   void quitProgram();
+  // The implicit surfaces, the sixth choice, under Quit.
+  void Button6Click() { Chosen('6'); }
   // Starts a new graph of the kind and hands over to the main window.
   void Chosen(char kind);
 
@@ -36,7 +38,7 @@ private:
 
   Forms& m_forms;
   Program& p;
-  QPushButton* m_buttons[5];
+  QPushButton* m_buttons[6];
 };
 
 // A small shaded surface with its axes, drawn by the program's own renderer.

@@ -4,6 +4,7 @@
 
 #include "render/Program.h"
 #include "render/surfaces/CylSurface.h"
+#include "render/surfaces/ImplicitSurface.h"
 #include "render/surfaces/RectSurface.h"
 #include "render/surfaces/SpaceCurve.h"
 #include "render/surfaces/TwoParamSurface.h"
@@ -27,6 +28,9 @@ void DrawDriver(Program& p) {
     break;
   case '4':
     DrawTwoParamSurface(p);
+    break;
+  case ImplicitKind:
+    DrawImplicitSurface(p);
     break;
   default:
     break;

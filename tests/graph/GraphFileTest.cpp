@@ -72,7 +72,7 @@ void expectSameSettings(const GraphState& a, const GraphState& b) {
 }
 
 TEST(GraphFile, EveryKindAndSampleReadsBackTheSame) {
-  for (const char kind : {'1', '2', '3', '4'}) {
+  for (const char kind : {'1', '2', '3', '4', ImplicitKind}) {
     for (int n = 0; n <= SampleSlots; ++n) {
       SCOPED_TRACE(testing::Message() << "kind " << kind << " sample " << n);
       Session s;
@@ -88,6 +88,33 @@ TEST(GraphFile, EveryKindAndSampleReadsBackTheSame) {
       EXPECT_EQ(WriteGraphFile(r.s.graph, r.extras), text);
     }
   }
+}
+
+// An implicit surface's file holds its equation, the three counts of cells and the movie, and
+// none of the domains, the plane or the contours of the other kinds.
+TEST(GraphFile, ImplicitSurfaceKeys) {
+  Session s;
+  startKind(s, ImplicitKind);
+  s.graph.FunctionText = "x^2+y^2=z";
+  s.graph.ZCurves = 12;
+  const std::string text = WriteGraphFile(s.graph, GraphExtras{});
+  for (const char* line :
+       {"Kind = 6\n", "Function = \"x^2+y^2=z\"\n", "XCurves = 30\n", "YCurves = 30\n",
+        "ZCurves = 12\n", "AxisZMin = -3\n", "MovieFrames = 16\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  for (const char* key : {"XMin", "UMin", "TStep", "FunctionX", "PlaneA", "ContourGridX"})
+    EXPECT_EQ(text.find(std::string("\n") + key + " ="), std::string::npos) << key;
+  ReadBack r;
+  readInto(r, text);
+  ASSERT_TRUE(r.ok) << r.reason;
+  EXPECT_EQ(r.s.graph.GraphKind, ImplicitKind);
+  EXPECT_EQ(r.s.graph.ZCurves, 12);
+  EXPECT_EQ(r.s.graph.FunctionText, "x^2+y^2=z");
+  // The curves dialog's corrections follow: an implicit surface needs two cells each way.
+  readInto(r, "Kelvo graph 1\nKind = 6\nZCurves = 1\nXCurves = 2\n");
+  ASSERT_TRUE(r.ok) << r.reason;
+  EXPECT_EQ(r.s.graph.ZCurves, 80);
+  EXPECT_EQ(r.s.graph.XCurves, 2);
 }
 
 // Random values in every field (including awkward doubles and texts with quotes, backslashes,
@@ -195,7 +222,9 @@ TEST(GraphFile, BadFilesAreRefusedNamingTheLine) {
       {"Kind = 1\n", "line 1: this is not a Kelvo graph file"},
       {"Kelvo graph one\nKind = 1\n", "line 1: this is not a Kelvo graph file"},
       {"Kelvo graph 1\n", "the file names no kind"},
-      {"Kelvo graph 1\nKind = 7\n", "line 2: the kind must be 1, 2, 3 or 4"},
+      {"Kelvo graph 1\nKind = 7\n", "line 2: the kind must be 1, 2, 3, 4 or 6"},
+      // 5 is the start-up form's Quit, not a kind of graph.
+      {"Kelvo graph 1\nKind = 5\n", "line 2: the kind must be 1, 2, 3, 4 or 6"},
       {header + "Colour = #FF0000\n", "line 3: unknown key 'Colour'"},
       {header + "\n# a comment\nRho = 200\nRho = 300\n", "line 6: the key 'Rho' stands twice"},
       {header + "Kind = 2\n", "line 3: the key 'Kind' stands twice"},

@@ -52,13 +52,15 @@ const char* captionFor(char kind) {
     return "        Kelvo  Space Curves";
   case '4':
     return "        Kelvo  2 Parameter Surfaces";
+  case ImplicitKind:
+    return "        Kelvo  Implicit Surfaces";
   default:
     return "Kelvo";
   }
 }
 
 bool kindChosen(const Program& p) {
-  return p.graph.GraphKind >= '1' && p.graph.GraphKind <= '4';
+  return IsGraphKind(p.graph.GraphKind);
 }
 
 } // namespace
@@ -220,12 +222,14 @@ void TKelvoScrn1::updateMenusForKind() {
   const char kind = p.graph.GraphKind;
   updateCaption();
   item("Step1")->setVisible(kind == '3');
+  // The axes box is an implicit surface's domain.
+  item("Domain1")->setVisible(kind != ImplicitKind);
   menu("planeMenu")->menuAction()->setVisible(kind == '1');
   menu("contoursMenu")->menuAction()->setVisible(kind == '1' || kind == '2');
   menu("movieMenu")->menuAction()->setVisible(kind != '3');
   updateMovieItems();
   // Kinds with a wide rectangle keep a title line of fixed width until the next layout.
-  if (kind == '1' || kind == '4') Panel2->resize(393, Panel2->height());
+  if (kind == '1' || kind == '4' || kind == ImplicitKind) Panel2->resize(393, Panel2->height());
 }
 
 void TKelvoScrn1::showForKind() {

@@ -248,7 +248,7 @@ void TKelvoScrn1::setGraphAside() {
   g.PictureCopyValid = false;
   g.GraphShown = false;
   g.FunctionReady = false;
-  if (g.GraphKind >= '1' && g.GraphKind <= '4') {
+  if (IsGraphKind(g.GraphKind)) {
     ScreenSetUpPicture(p);
     showCommandPicture();
   }

@@ -3,6 +3,7 @@
 // draw, and the captions under the picture that show the functions.
 #include "ui/mainwindow/KelvoScrn1.h"
 
+#include "graph/Format.h"
 #include "render/Program.h"
 #include "ui/Eqn1Dlg.h"
 #include "ui/Forms.h"
@@ -34,6 +35,8 @@ void TKelvoScrn1::setFunctionCaptions(bool afterError) {
     Label1->setText(
         QString::fromStdString("X= " + g.FunctionTextX + " ;    Y= " + g.FunctionTextY));
     Label11->setText(QString::fromStdString(z + g.FunctionTextZ));
+  } else if (g.GraphKind == ImplicitKind) {
+    Label1->setText(QString::fromStdString(ImplicitCaptionText(g.FunctionText)));
   } else {
     Label1->setText(QString::fromStdString(z + g.FunctionText));
   }

@@ -71,7 +71,7 @@ void TKelvoScrn1::createLiveView() {
 // Input over the picture is taken while nothing else draws; during a live frame it waits.
 bool TKelvoScrn1::liveInputRefused() const {
   const char kind = p.graph.GraphKind;
-  return kind < '1' || kind > '4' || m_moviePlaying || (p.DrawInProgress && !m_liveRedraw);
+  return !IsGraphKind(kind) || m_moviePlaying || (p.DrawInProgress && !m_liveRedraw);
 }
 
 void TKelvoScrn1::dragged(QPoint step) {

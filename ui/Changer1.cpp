@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The shared one- and two-field dialog.
 #include "ui/Changer1.h"
+#include "ui/Accessibility.h"
 
 #include "graph/Corrections.h"
 #include "graph/Format.h"
@@ -69,6 +70,7 @@ void TChange1Dlg::load(Use use) {
     break;
   }
   focusAndSelect(Edit1);
+  NameFieldsByTheirLabels(this);
 }
 
 void TChange1Dlg::apply(int result) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The contour settings dialog.
 #include "ui/Contour1.h"
+#include "ui/Accessibility.h"
 
 #include "graph/Corrections.h"
 #include "render/Program.h"
@@ -32,6 +33,7 @@ void TContourDlg::load() {
   m_grid->setCurrentIndex(m_grid->findText(grid));
   m_levels->setCurrentIndex(m_levels->findText(QString::number(g.ContourLevelCount)));
   m_threeD->setChecked(g.Contours3D);
+  NameFieldsByTheirLabels(this);
 }
 
 void TContourDlg::apply(int result) {

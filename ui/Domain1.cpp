@@ -4,6 +4,7 @@
 
 #include "graph/Corrections.h"
 #include "render/Program.h"
+#include "ui/Accessibility.h"
 #include "ui/DialogParts.h"
 
 #include <QFrame>
@@ -88,6 +89,7 @@ void TDomainDlg::load() {
     showNumberField(m_edits[i], values[i]);
   }
   focusAndSelect(m_edits[0]);
+  NameFieldsByTheirLabels(this);
 }
 
 void TDomainDlg::apply(int result) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Creation of the program's forms in their start-up order.
 #include "ui/Forms.h"
+#include "ui/Accessibility.h"
 #include "ui/Axes1.h"
 #include "ui/Changer1.h"
 #include "ui/Contour1.h"
@@ -51,8 +52,12 @@ Forms::Forms(Program& p) : program(p) {
   funcList = std::make_unique<TFuncList>(*this);
   jpgDlg = std::make_unique<TJPGDlg>(p);
   parameterSliders = std::make_unique<ParameterSliders>(p);
-  // Under a dark desktop theme the texts whose colours the forms fix stay readable.
-  for (QWidget* form : QApplication::topLevelWidgets()) KeepTextReadable(form);
+  // Under a dark desktop theme the texts whose colours the forms fix stay readable; screen
+  // readers name every field by its label.
+  for (QWidget* form : QApplication::topLevelWidgets()) {
+    KeepTextReadable(form);
+    NameFieldsByTheirLabels(form);
+  }
 }
 
 Forms::~Forms() = default;

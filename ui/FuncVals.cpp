@@ -51,6 +51,7 @@ TFuncList::TFuncList(Forms& forms) : m_forms(forms), p(forms.program) {
   Label1 = new QLabel(area);
   Label1->setFont(listingFont(10));
   Values = new QPlainTextEdit(area);
+  Values->setAccessibleName(tr("Function values"));
   Values->setReadOnly(true);
   Values->setFont(listingFont(10));
   Values->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -15,6 +15,7 @@ THelpDlg::THelpDlg(QWidget* parent)
   setModal(false);
 
   FHelp = new QTextEdit(this);
+  FHelp->setAccessibleName(tr("Help"));
   FHelp->setGeometry(20, 10, 381, 326);
   FHelp->setFont(pixelFont("MS Sans Serif", 15));
   setColors(FHelp, QColor(), Qt::blue, true);

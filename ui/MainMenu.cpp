@@ -73,6 +73,10 @@ void TMainMenu::createChoicePanel() {
     m_buttons[i]->setGeometry(16, top, 25, 25);
     connect(m_buttons[i], &QPushButton::clicked, this, handlers[i]);
     auto* label = new QLabel(texts[i], panel);
+    // Screen readers name each choice by its kind, and the key of its number chooses it.
+    m_buttons[i]->setAccessibleName(QString::fromLatin1(texts[i]).simplified());
+    m_buttons[i]->setShortcut(QKeySequence(Qt::Key_1 + i));
+    label->setBuddy(m_buttons[i]);
     label->setFont(pixelFont("Times New Roman", 16, true));
     QPalette text = label->palette();
     text.setColor(QPalette::WindowText, i == 4 ? QColor(128, 0, 0) : QColor(0, 0, 128));
@@ -96,6 +100,7 @@ void TMainMenu::createSidePanels() {
   auto* memo = new QPlainTextEdit(panel2);
   memo->setGeometry(2, 2, 133, 92);
   memo->setReadOnly(true);
+  memo->setAccessibleName(tr("Version"));
   memo->setFrameShape(QFrame::NoFrame);
   memo->setPlainText(
       QStringLiteral("Version No.  %1\n\nSurfaces, curves\nand 2-parameter\nsurfaces")

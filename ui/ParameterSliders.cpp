@@ -82,6 +82,9 @@ void ParameterSliders::createRow(int index) {
   row.low = new QLineEdit(this);
   row.high = new QLineEdit(this);
   for (QLineEdit* field : {row.low, row.high}) field->setFixedWidth(FieldWidth);
+  const QChar letter = QLatin1Char(static_cast<char>('a' + index));
+  row.low->setAccessibleName(tr("Lowest %1").arg(letter));
+  row.high->setAccessibleName(tr("Highest %1").arg(letter));
   grid->addWidget(row.low, line, 1);
   grid->addWidget(row.high, line, 3);
   connect(row.low, &QLineEdit::editingFinished, this,

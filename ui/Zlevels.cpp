@@ -12,6 +12,7 @@
 TZlevelsFm::TZlevelsFm(Program& program, QWidget* parent) : QWidget(parent, Qt::Tool), p(program) {
   setWindowTitle("Contour Levels");
   ContLevels = new QTextEdit(this);
+  ContLevels->setAccessibleName(tr("Contour levels"));
   ContLevels->setReadOnly(true);
   ContLevels->setGeometry(8, 4, 119, 260);
   QFont font("MS Sans Serif");

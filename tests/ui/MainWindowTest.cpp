@@ -423,3 +423,25 @@ TEST_F(WindowTest, ScreenReadersHearTheRotationPanelAndThePicture) {
 }
 
 } // namespace
+
+namespace {
+
+// The start-up form's choices are named by their kinds for screen readers, and the key of
+// each number chooses it from the keyboard.
+TEST_F(WindowTest, TheStartUpChoicesAreNamedAndReachedByTheirKeys) {
+  const char* const names[] = {
+      "Draw Surfaces z = f(x,y) in Rectangular Coordinates",
+      "Draw Surfaces z = f(r,theta) in Cylindrical Coordinates",
+      "Draw Space Curves x(t), y(t), z(t)",
+      "Draw 2-parameter Surfaces x(u,v), y(u,v), z(u,v)",
+      "Quit",
+      "Draw Implicit Surfaces F(x,y,z) = 0",
+  };
+  for (int i = 0; i < 6; ++i) {
+    SCOPED_TRACE(i + 1);
+    EXPECT_EQ(forms.mainMenu->button(i + 1)->accessibleName().toStdString(), names[i]);
+    EXPECT_EQ(forms.mainMenu->button(i + 1)->shortcut(), QKeySequence(Qt::Key_1 + i));
+  }
+}
+
+} // namespace

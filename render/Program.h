@@ -5,6 +5,7 @@
 
 #include "graph/Session.h"
 #include "render/CellList.h"
+#include "render/SceneCells.h"
 #include "render/View.h"
 #include "render/canvas/ImageCanvas.h"
 #include "render/canvas/PictureRecorder.h"
@@ -46,6 +47,17 @@ struct Program : Session {
   // Slot 0 is the cell under construction, slots 1.. the cells of the current picture. It
   // holds at least CellListCapacity + 1 records and grows before a drawing that makes more.
   std::vector<CellRecord> CellList;
+  // Every cell and curve of the last drawing in the order they were made, in graph space as
+  // well as in pixels: the cells of several graphs are sorted and painted from here, exact
+  // hiding splits them and the meshes are written from them. A gathered surface whose drawing
+  // stopped (cancelled, or an evaluation failed) leaves none of its cells here.
+  std::vector<SpaceCell> SceneCells;
+  std::vector<SpaceCurve> SceneCurves;
+  // The place in the picture of the graph being drawn, and whether the renderers only collect
+  // its cells and curves into the lists above (several graphs, exact hiding) instead of
+  // painting them and filling CellList.
+  int SceneGraph = 0;
+  bool CollectCells = false;
   // The recorded movie frames, one cell list (slots 1..) each; the movie builder sizes it and
   // sets MovieFrameIndex before each frame.
   std::vector<std::vector<CellRecord>> FrameStore;

@@ -11,6 +11,9 @@
 void DrawDriver(Program& p) {
   p.Values.clear();
   p.LastFailure = {};
+  p.SceneCells.clear();
+  p.SceneCurves.clear();
+  p.SceneGraph = 0;
   switch (p.graph.GraphKind) {
   case '1':
     if (p.graph.MovieMode) {

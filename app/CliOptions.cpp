@@ -113,9 +113,11 @@ void readSweep(RenderOptions& o, const std::string& value) {
 void readFormat(RenderOptions& o, const std::string& value) {
   static const std::map<std::string, PictureFormat> formats = {
       {"png", PictureFormat::Png}, {"bmp", PictureFormat::Bmp}, {"jpg", PictureFormat::Jpeg},
-      {"gif", PictureFormat::Gif}, {"svg", PictureFormat::Svg}, {"pdf", PictureFormat::Pdf}};
+      {"gif", PictureFormat::Gif}, {"svg", PictureFormat::Svg}, {"pdf", PictureFormat::Pdf},
+      {"obj", PictureFormat::Obj}, {"stl", PictureFormat::Stl}};
   const auto it = formats.find(value);
-  if (it == formats.end()) throw UsageError{"--format takes png, bmp, jpg, gif, svg or pdf"};
+  if (it == formats.end())
+    throw UsageError{"--format takes png, bmp, jpg, gif, svg, pdf, obj or stl"};
   o.format = it->second;
 }
 
@@ -169,8 +171,10 @@ const RenderOption Options[] = {
     {"--contours", "[GRID,LEVELS[,3d]]", Takes::MaybeValue, "12",
      "contours: GRID 20, 40 or 60, LEVELS 10 to 16 (20,10, flat)", &O::contours},
     {"--out", "PICTURE", Takes::Value, AllKinds,
-     "write the picture: .bmp .jpg .jpeg .gif .png .svg .pdf, or -", &O::out},
-    {"--format", "png|bmp|jpg|gif|svg|pdf", Takes::Value, AllKinds,
+     "write the picture: .bmp .jpg .jpeg .gif .png .svg .pdf; the surfaces as a mesh: .obj "
+     ".stl; or -",
+     &O::out},
+    {"--format", "png|bmp|jpg|gif|svg|pdf|obj|stl", Takes::Value, AllKinds,
      "the picture's format when --out - writes it to standard output", readFormat},
     {"--full", "", Takes::Nothing, AllKinds, "--out writes the full graph, with title and labels",
      &O::full},
@@ -265,7 +269,7 @@ void checkStandardOutput(const RenderOptions& o) {
   if (picture && namesStandardOutput(o.values))
     throw UsageError{"--out - and --values - cannot both write to standard output"};
   if (picture && !o.format)
-    throw UsageError{"--out - needs --format png, bmp, jpg, gif, svg or pdf"};
+    throw UsageError{"--out - needs --format png, bmp, jpg, gif, svg, pdf, obj or stl"};
   if (!picture && o.format)
     throw UsageError{"--format is only for --out -, the picture written to standard output"};
 }
@@ -276,8 +280,11 @@ void checkOutputNames(const RenderOptions& o) {
   if (o.movie && pictureFormatOf(*o.movie) != PictureFormat::Gif)
     throw UsageError{"--movie: the animation's name must end in .gif"};
   if (o.out && !namesStandardOutput(o.out) && pictureFormatOf(*o.out) == PictureFormat::Unknown)
-    throw UsageError{
-        "--out: the picture's name must end in .bmp, .jpg, .jpeg, .gif, .png, .svg or .pdf"};
+    throw UsageError{"--out: the picture's name must end in .bmp, .jpg, .jpeg, .gif, .png, .svg, "
+                     ".pdf, or .obj or .stl for a mesh"};
+  if (o.full && o.out &&
+      isMeshFormat(namesStandardOutput(o.out) ? *o.format : pictureFormatOf(*o.out)))
+    throw UsageError{"--full is for pictures: a mesh holds the surfaces alone"};
 }
 
 // Where a name leads: the file itself where it exists (through links and "..", so that two

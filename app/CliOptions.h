@@ -53,6 +53,10 @@ inline bool namesStandardOutput(const std::optional<std::string>& target) {
   return target && *target == StandardOutputName;
 }
 
+inline bool isMeshFormat(PictureFormat format) {
+  return format == PictureFormat::Obj || format == PictureFormat::Stl;
+}
+
 // Reads the arguments after `render` and checks them against each other: the kind's menus,
 // the outputs' names, the window's room. Throws UsageError. Stops at --help.
 RenderOptions ParseRenderOptions(const std::vector<std::string>& args);

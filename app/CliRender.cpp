@@ -12,11 +12,13 @@
 #include "graph/Samples.h"
 #include "io/GraphFiles.h"
 #include "io/GraphImage.h"
+#include "io/Mesh.h"
 #include "io/MovieGif.h"
 #include "io/PictureFiles.h"
 #include "io/SafeWrite.h"
 #include "io/VectorPicture.h"
 #include "render/Movie.h"
+#include "render/PictureGraphs.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
 #include "render/Sweep.h"
@@ -293,11 +295,18 @@ bool isVectorOutput(const RenderOptions& o) {
   return format == PictureFormat::Svg || format == PictureFormat::Pdf;
 }
 
-// The picture file's bytes: a raster picture, or the drawing as vectors for SVG and PDF.
+// The picture file's bytes: a raster picture, the drawing as vectors for SVG and PDF, or the
+// surfaces as a mesh.
 FileResult encodePicture(const Program& p, const RenderOptions& o,
                          const std::array<std::string, 6>& captions, std::string& bytes) {
   const FullGraphLabels labels = LabelsAfterDraw(p.graph, captions);
   const PictureFormat format = outputFormat(o);
+  if (isMeshFormat(format)) {
+    const Mesh mesh = MeshOfPicture(p, PictureGraphNames(p));
+    if (mesh.triangleCount() == 0) std::cerr << "kelvo: the mesh holds no surface\n";
+    bytes = format == PictureFormat::Obj ? EncodeObj(mesh) : EncodeStl(mesh);
+    return {};
+  }
   if (isVectorOutput(o))
     return o.full ? EncodeVectorFullGraph(format, p, labels, bytes)
                   : EncodeVectorPicture(format, p.PictureCopy, p.pictureRecorder, bytes);

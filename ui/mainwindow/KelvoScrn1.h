@@ -169,6 +169,9 @@ private:
   void N60Normal1Click();
   void Graph1Click();
   void ClearScreen1Click();
+  void ExportMesh1Click();
+  // Writes the shown surfaces as a mesh, OBJ or STL by the name's extension.
+  bool saveMeshFile(const QString& path);
   // KelvoScrn1Function.cpp: the function editor.
   QAction* createFunctionMenu();
   void Function1Click();

@@ -6,6 +6,9 @@
 
 #include "io/Clipboard.h"
 #include "io/GraphImage.h"
+#include "io/Mesh.h"
+#include "io/PictureNames.h"
+#include "render/PictureGraphs.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
 #include "ui/Changer1.h"
@@ -28,6 +31,16 @@ namespace {
 
 // The image editors tried by Edit > Graph, in this order, on the PATH.
 const char* const ImageEditors[] = {"kolourpaint", "pinta", "gimp", "mtpaint", "krita", "drawing"};
+
+const char* const ObjFilter = "OBJ Mesh (*.obj)";
+const char* const StlFilter = "STL Mesh, binary (*.stl)";
+
+// The name as chosen when it ends in .obj or .stl (any case), else with the chosen type's.
+QString meshPath(const QString& chosen, const QString& filter) {
+  const PictureFormat format = pictureFormatOf(chosen.toStdString());
+  if (format == PictureFormat::Obj || format == PictureFormat::Stl) return chosen;
+  return chosen + (filter == QLatin1String(StlFilter) ? ".stl" : ".obj");
+}
 
 } // namespace
 
@@ -54,6 +67,7 @@ QAction* TKelvoScrn1::createEditMenu() {
                                 {"N60Normal1", tr("60% of Normal"), &W::N60Normal1Click},
                             }),
                     {"Graph1", tr("Gr&aph"), &W::Graph1Click},
+                    {"ExportMesh1", tr("Export &Mesh..."), &W::ExportMesh1Click},
                     separator(),
                     {"ClearScreen1", tr("&Clear Screen"), &W::ClearScreen1Click},
                 });
@@ -179,4 +193,26 @@ void TKelvoScrn1::showRecoloredPicture() {
 void TKelvoScrn1::showTitleInFontColor() {
   setColors(Panel2, QColor(), toQColor(p.graph.FontColor));
   Panel2->setText(QString::fromStdString(p.graph.GraphTitle));
+}
+
+void TKelvoScrn1::ExportMesh1Click() {
+  if (drawing()) return;
+  if (!p.graph.GraphShown || p.SceneCells.empty()) {
+    showInformation(tr("The picture shows no surface: a mesh holds the surfaces of the picture, "
+                       "so Draw one first."));
+    return;
+  }
+  const SaveChoice chosen =
+      askSaveFile(tr("Export Mesh"), QStringLiteral("%1;;%2").arg(ObjFilter, StlFilter));
+  if (!chosen.path.isEmpty()) saveMeshFile(meshPath(chosen.path, chosen.filter));
+}
+
+bool TKelvoScrn1::saveMeshFile(const QString& path) {
+  const std::string name = path.toStdString();
+  const PictureFormat format = pictureFormatOf(name);
+  if (format != PictureFormat::Obj && format != PictureFormat::Stl)
+    return showFileResult(Failed("the name must end in .obj or .stl"), path);
+  const Mesh mesh = MeshOfPicture(p, PictureGraphNames(p));
+  return showFileResult(
+      SaveMesh(name, format == PictureFormat::Obj ? MeshFormat::Obj : MeshFormat::Stl, mesh), path);
 }

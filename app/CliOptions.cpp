@@ -4,6 +4,7 @@
 
 #include "render/Sweep.h"
 
+#include "graph/KeptGraphs.h"
 #include "graph/Samples.h"
 #include "render/View.h"
 
@@ -26,8 +27,12 @@ using TextField = std::optional<std::string> RenderOptions::*;
 using FlagField = bool RenderOptions::*;
 using Reader = void (*)(RenderOptions&, const std::string&);
 
+// Whether an option belongs to the graph it follows (with --and, each graph has its own) or to
+// the picture wherever it stands.
+enum class Belongs { Picture, Graph };
+
 // One option of `kelvo render`: its name, the value as the help shows it, the graph kinds
-// whose menus offer it, one line of help, and where its value goes.
+// whose menus offer it, one line of help, where its value goes and what it belongs to.
 struct RenderOption {
   std::string_view name;
   std::string_view value;
@@ -35,6 +40,7 @@ struct RenderOption {
   std::string_view kinds;
   std::string_view help;
   std::variant<TextField, FlagField, Reader> target;
+  Belongs belongs = Belongs::Picture;
 };
 
 constexpr std::string_view AllKinds = "1234";
@@ -121,6 +127,9 @@ void readFormat(RenderOptions& o, const std::string& value) {
   o.format = it->second;
 }
 
+// --and is read by the parser itself, which starts the next graph there.
+void readAnd(RenderOptions&, const std::string&) {}
+
 using O = RenderOptions;
 
 // In the order the help lists them: the graph, its look, the additions, the outputs.
@@ -128,33 +137,42 @@ const RenderOption Options[] = {
     {"--graph", "FILE.kelvo", Takes::Value, AllKinds,
      "read this graph file first; the other options change what it sets", &O::graph},
     {"--kind", "K", Takes::Value, AllKinds,
-     "the graph kind: 1 or rect, 2 or cyl, 3 or curve, 4 or patch (1)", readKind},
-    {"--sample", "N", Takes::Value, AllKinds, "load sample N (1-10) of the kind", readSample},
-    {"--function", "TEXT", Takes::Text, "12", "the function of x, y, or of r, t (0)", &O::function},
-    {"--x", "TEXT", Takes::Text, "34", "the x coordinate, a function of t or of u, v (0)", &O::x},
-    {"--y", "TEXT", Takes::Text, "34", "the y coordinate, a function of t or of u, v (0)", &O::y},
-    {"--z", "TEXT", Takes::Text, "34", "the z coordinate, a function of t or of u, v (0)", &O::z},
+     "the graph kind: 1 or rect, 2 or cyl, 3 or curve, 4 or patch (1)", readKind, Belongs::Graph},
+    {"--sample", "N", Takes::Value, AllKinds, "load sample N (1-10) of the kind", readSample,
+     Belongs::Graph},
+    {"--function", "TEXT", Takes::Text, "12", "the function of x, y, or of r, t (0)", &O::function,
+     Belongs::Graph},
+    {"--x", "TEXT", Takes::Text, "34", "the x coordinate, a function of t or of u, v (0)", &O::x,
+     Belongs::Graph},
+    {"--y", "TEXT", Takes::Text, "34", "the y coordinate, a function of t or of u, v (0)", &O::y,
+     Belongs::Graph},
+    {"--z", "TEXT", Takes::Text, "34", "the z coordinate, a function of t or of u, v (0)", &O::z,
+     Belongs::Graph},
     {"--domain", "A,B[,C,D]", Takes::Value, AllKinds,
-     "the domain of x, y; r, theta; t (two values); or u, v", &O::domain},
+     "the domain of x, y; r, theta; t (two values); or u, v", &O::domain, Belongs::Graph},
     {"--axes", "XMIN,XMAX,YMIN,YMAX,ZMIN,ZMAX", Takes::Value, AllKinds,
      "the axes box (-3,3,-3,3,-10,10)", &O::axes},
     {"--view", "THETA,PHI[,RHO]", Takes::Value, AllKinds,
      "the eye: degrees, degrees, distance (30,80,200)", &O::view},
-    {"--curves", "X,Y", Takes::Value, AllKinds, "the number of curves each way (15,15)",
-     &O::curves},
-    {"--step", "T", Takes::Value, "3", "the step along the curve (0.1)", &O::step},
+    {"--curves", "X,Y", Takes::Value, AllKinds, "the number of curves each way (15,15)", &O::curves,
+     Belongs::Graph},
+    {"--step", "T", Takes::Value, "3", "the step along the curve (0.1)", &O::step, Belongs::Graph},
     {"--params", "A[,B,C,D,E,F]", Takes::Value, AllKinds, "the parameters a to f (zeros)",
      &O::params},
     {"--title", "TEXT", Takes::Text, AllKinds, "the graph title", &O::title},
-    {"--above", "C", Takes::Value, AllKinds, "the colour above the surface", &O::above},
-    {"--under", "C", Takes::Value, AllKinds, "the colour under the surface", &O::under},
-    {"--grid", "C|none", Takes::Value, AllKinds, "the colour of the outlines, or none", &O::grid},
+    {"--above", "C", Takes::Value, AllKinds, "the colour above the surface", &O::above,
+     Belongs::Graph},
+    {"--under", "C", Takes::Value, AllKinds, "the colour under the surface", &O::under,
+     Belongs::Graph},
+    {"--grid", "C|none", Takes::Value, AllKinds, "the colour of the outlines, or none", &O::grid,
+     Belongs::Graph},
     {"--pen", "C", Takes::Value, AllKinds, "the drawing colour", &O::pen},
     {"--axes-color", "C", Takes::Value, AllKinds, "the colour of the axes", &O::axesColor},
     {"--ticks", "C", Takes::Value, AllKinds, "the colour of the ticks", &O::ticks},
     {"--font", "C", Takes::Value, AllKinds, "the colour of the letters", &O::font},
     {"--background", "C", Takes::Value, AllKinds, "the background colour", &O::background},
-    {"--no-shading", "", Takes::Nothing, AllKinds, "clear the Shading check box", &O::noShading},
+    {"--no-shading", "", Takes::Nothing, AllKinds, "clear the Shading check box", &O::noShading,
+     Belongs::Graph},
     {"--window", "WxH", Takes::Value, AllKinds, "the main window's client size in pixels (800x600)",
      readWindow},
     {"--size", "normal|80|60", Takes::Value, AllKinds, "Edit > Graph Size after the Draw",
@@ -190,6 +208,11 @@ const RenderOption Options[] = {
      "with --movie: the eye stays still and parameter NAME (a-f) steps from FROM to TO", readSweep},
     {"--save-graph", "FILE.kelvo", Takes::Value, AllKinds,
      "write the graph file of the graph as it stands after the Draw", &O::saveGraph},
+    {"--exact-hiding", "", Takes::Nothing, AllKinds,
+     "View > Exact Hiding: cells, plane, box and line split where they cross", &O::exactHiding},
+    {"--and", "", Takes::Nothing, AllKinds,
+     "keep the graph so far in the picture and begin the next (Edit > Keep Graph in Picture)",
+     readAnd},
     {"--help", "", Takes::Nothing, AllKinds, "print this help and exit", &O::help},
 };
 
@@ -240,11 +263,28 @@ void checkSample(const RenderOptions& o) {
                      std::string(1, o.kind)};
 }
 
-void checkKinds(const RenderOptions& o, const std::vector<const RenderOption*>& given) {
+void checkKinds(char kind, const std::vector<const RenderOption*>& given) {
   for (const RenderOption* option : given)
-    if (option->kinds.find(o.kind) == std::string_view::npos)
+    if (option->kinds.find(kind) == std::string_view::npos)
       throw UsageError{std::string(option->name) + " is not offered for graph kind " +
-                       std::string(1, o.kind)};
+                       std::string(1, kind)};
+}
+
+// The options of one graph of the picture as they were given.
+struct GraphSegment {
+  RenderOptions options;
+  std::vector<const RenderOption*> given;
+};
+
+// The graph options from one record into another; the picture's stay.
+void takeGraphOptions(RenderOptions& to, const RenderOptions& from) {
+  to.kind = from.kind;
+  to.kindGiven = from.kindGiven;
+  to.sample = from.sample;
+  to.function = from.function, to.x = from.x, to.y = from.y, to.z = from.z;
+  to.domain = from.domain, to.curves = from.curves, to.step = from.step;
+  to.above = from.above, to.under = from.under, to.grid = from.grid;
+  to.noShading = from.noShading;
 }
 
 // The picture box must hold at least one pixel, at normal size and at the chosen one.
@@ -379,6 +419,9 @@ void appendEscaped(std::string& to, std::string_view text, std::size_t& i, bool 
 RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
   RenderOptions o;
   std::vector<const RenderOption*> given;
+  // The graph options go to the graph they follow; --and begins the next, of the same kind
+  // unless it says otherwise.
+  std::vector<GraphSegment> graphs(1);
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
     const auto equals = word.rfind("--", 0) == 0 ? word.find('=') : std::string::npos;
@@ -386,18 +429,39 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
     if (!option) throw UsageError{"unknown option " + QuotedValue(word.substr(0, equals))};
     std::optional<std::string> attached;
     if (equals != std::string::npos) attached = word.substr(equals + 1);
-    store(o, *option, valueOf(*option, args, i, attached));
+    const std::string value = valueOf(*option, args, i, attached);
+    if (option->name == "--and") {
+      if (graphs.size() >= MaxPictureGraphs)
+        throw UsageError{"--and: a picture holds at most " + std::to_string(MaxPictureGraphs) +
+                         " graphs"};
+      GraphSegment next;
+      next.options.kind = graphs.back().options.kind;
+      graphs.push_back(std::move(next));
+      continue;
+    }
+    GraphSegment& graph = graphs.back();
+    store(option->belongs == Belongs::Graph ? graph.options : o, *option, value);
     if (o.help) return o;
-    given.push_back(option);
+    (option->belongs == Belongs::Graph ? graph.given : given).push_back(option);
   }
-  checkSample(o);
-  checkKinds(o, given);
+  for (const GraphSegment& graph : graphs) {
+    checkSample(graph.options);
+    checkKinds(graph.options.kind, graph.given);
+  }
+  takeGraphOptions(o, graphs.back().options);
+  for (std::size_t k = 0; k + 1 < graphs.size(); ++k) o.keptGraphs.push_back(graphs[k].options);
+  // The picture's options are those of the current graph's kind, whose menus the window shows.
+  checkKinds(o.kind, given);
   checkWindowRoom(o);
   checkStandardOutput(o);
   checkOutputNames(o);
   if (o.sweep && !o.movie) throw UsageError{"--sweep needs --movie, the animation it makes"};
   checkDistinctOutputs(o);
   return o;
+}
+
+const RenderOptions& firstGraphOptions(const RenderOptions& o) {
+  return o.keptGraphs.empty() ? o : o.keptGraphs.front();
 }
 
 std::string RenderOptionsHelp() {

@@ -3,6 +3,9 @@
 #include "graph/KeptGraphs.h"
 
 #include "graph/GraphState.h"
+#include "graph/Session.h"
+
+#include <utility>
 
 namespace {
 
@@ -40,6 +43,27 @@ GraphFields GraphFieldsOf(const GraphState& g) {
 void SetGraphFields(GraphState& g, const GraphFields& fields) {
   GraphFields f = fields;
   exchange(g, f, false);
+}
+
+bool KeepCurrentGraph(Session& s) {
+  if (s.KeptGraphs.size() >= MaxKeptGraphs) return false;
+  s.KeptGraphs.push_back({GraphFieldsOf(s.graph), true});
+  return true;
+}
+
+bool MakeKeptGraphCurrent(Session& s, std::size_t index) {
+  if (index >= s.KeptGraphs.size()) return false;
+  KeptGraph& kept = s.KeptGraphs[index];
+  const GraphFields current = GraphFieldsOf(s.graph);
+  SetGraphFields(s.graph, kept.fields);
+  kept = {current, true};
+  return true;
+}
+
+bool RemoveKeptGraph(Session& s, std::size_t index) {
+  if (index >= s.KeptGraphs.size()) return false;
+  s.KeptGraphs.erase(s.KeptGraphs.begin() + static_cast<std::ptrdiff_t>(index));
+  return true;
 }
 
 std::string PictureFullText() {

@@ -44,6 +44,14 @@ inline constexpr std::size_t MaxKeptGraphs = MaxPictureGraphs - 1;
 // What the Keep command says once the picture is full.
 std::string PictureFullText();
 
+// Edit > Keep Graph in Picture: a copy of the current graph joins the kept graphs, shown. False,
+// changing nothing, when the picture holds MaxPictureGraphs graphs already.
+bool KeepCurrentGraph(Session& s);
+// The kept graph at `index` becomes the current graph, and the current graph takes its place in
+// the list, shown. False, changing nothing, for an index out of range.
+bool MakeKeptGraphCurrent(Session& s, std::size_t index);
+bool RemoveKeptGraph(Session& s, std::size_t index);
+
 // The graph in words: "z = x^2-y^2", "z = r (r, t)", "x = Cos(t), y = Sin(t), z = t (t)",
 // "x = u, y = v, z = 0 (u, v)".
 std::string GraphName(const GraphFields& fields);

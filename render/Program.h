@@ -67,9 +67,10 @@ struct Program : Session {
   bool SkipListing = false;
   // Frames recorded by the last movie build; 0 before any and after the movie is released.
   int MovieFramesBuilt = 0;
-  // The pictures of the last parameter sweep, when the movie built is one; the player and the
+  // The frames of the last movie as whole pictures, when it was built as pictures: a parameter
+  // sweep, or a turn of a picture of several graphs or hidden exactly. The player and the
   // animated GIF show them instead of the cell lists.
-  std::vector<QImage> SweepFrames;
+  std::vector<QImage> PictureFrames;
   // The cache key of the picture Contours > Draw captured last: while the copy is still that
   // picture, the contours are part of what is shown.
   qint64 ContoursPictureKey = 0;

@@ -14,6 +14,10 @@ void DrawDriver(Program& p) {
   p.SceneCells.clear();
   p.SceneCurves.clear();
   p.SceneGraph = 0;
+  DrawKindRenderer(p);
+}
+
+void DrawKindRenderer(Program& p) {
   switch (p.graph.GraphKind) {
   case '1':
     if (p.graph.MovieMode) {

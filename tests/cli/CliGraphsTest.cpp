@@ -70,4 +70,88 @@ TEST(RenderMesh, RefusedWhereItMeansNothing) {
   EXPECT_EQ(BytesOf(empty).size(), 84u);
 }
 
+// The options of a graph belong to the graph they follow, and the next graph starts from the
+// one kept: here the second graph keeps the first one's 2 x 2 curves and blue above colour.
+TEST(RenderAnd, EachGraphUnderItsHeading) {
+  const KelvoRun run =
+      kelvoRender({"--function", "x", "--curves", "2,2", "--above", "blue", "--title", "Two",
+                   "--and", "--function", "-x", "--values", "-"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(countLines(run.out, "Kept graph 1: z = x\n"), 1u);
+  EXPECT_EQ(countLines(run.out, "Current graph: z = -x\n"), 1u);
+  EXPECT_EQ(countLines(run.out, " "), 18u);
+  const auto file = scratch("two.kelvo");
+  ASSERT_EQ(kelvoRender({"--function", "x", "--curves", "2,2", "--above", "blue", "--and",
+                         "--function", "-x", "--save-graph", file.string()})
+                .status,
+            0);
+  const std::string saved = BytesOf(file);
+  EXPECT_NE(saved.find("\nGraph = 1\nKind = 1\nShown = true\nFunction = \"x\"\n"),
+            std::string::npos)
+      << saved;
+  EXPECT_EQ(countLines(saved, "AboveColor = #0000FF"), 2u);
+  EXPECT_EQ(countLines(saved, "XCurves = 2"), 2u);
+}
+
+// A picture drawn from its saved graph file is the picture its options drew.
+TEST(RenderAnd, TheGraphFileDrawsTheSamePicture) {
+  const auto file = scratch("three.kelvo"), direct = scratch("direct.png"),
+             again = scratch("again.png");
+  const std::vector<std::string> options = {"--kind", "2",     "--function", "r-3",   "--and",
+                                            "--kind", "1",     "--function", "x*y/3", "--grid",
+                                            "none",   "--box", "--view",     "50,70"};
+  std::vector<std::string> first = options;
+  first.insert(first.end(), {"--out", direct.string(), "--save-graph", file.string()});
+  ASSERT_EQ(kelvoRender(first).status, 0);
+  ASSERT_EQ(kelvoRender({"--graph", file.string(), "--out", again.string()}).status, 0);
+  EXPECT_FALSE(BytesOf(direct).empty());
+  EXPECT_EQ(BytesOf(direct), BytesOf(again));
+}
+
+TEST(RenderAnd, KindsAndBoundsAreChecked) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  std::vector<std::string> seventeen;
+  for (int k = 0; k < 16; ++k) seventeen.insert(seventeen.end(), {"--function", "x", "--and"});
+  const Case cases[] = {
+      // The plane is the picture's, and the current graph's kind must offer it.
+      {{"--plane", "0,0,0,0,0,1", "--and", "--kind", "2"},
+       "--plane is not offered for graph kind 2"},
+      // A graph's own option must suit that graph's kind.
+      {{"--kind", "2", "--step", "0.5", "--and", "--kind", "3"},
+       "--step is not offered for graph kind 2"},
+      {seventeen, "--and: a picture holds at most 16 graphs"},
+      {{"--and=1"}, "--and takes no value"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    const KelvoRun run = kelvoRender(c.args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+  // The plane with a rectangular current graph after a cylindrical one is offered.
+  EXPECT_EQ(kelvoRender({"--kind", "2", "--and", "--kind", "1", "--plane", "0,0,0,0,0,1"}).status,
+            0);
+}
+
+// A kept graph that cannot be evaluated is named and left out; the rest is written.
+TEST(RenderAnd, AFailingGraphIsNamedAndTheOthersDrawn) {
+  const auto out = scratch("failing.png");
+  const KelvoRun run =
+      kelvoRender({"--function", "x+", "--and", "--function", "x", "--out", out.string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Kept graph 1: z = x+ cannot be evaluated"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find("the function cannot be evaluated"), std::string::npos) << run.err;
+  const QImage drawn(QString::fromStdString(out.string()));
+  const QImage alone = [] {
+    const auto single = scratch("single.png");
+    kelvoRender({"--function", "x", "--out", single.string()});
+    return QImage(QString::fromStdString(single.string()));
+  }();
+  ASSERT_FALSE(drawn.isNull());
+  EXPECT_EQ(drawn, alone);
+}
+
 } // namespace

@@ -224,7 +224,9 @@ TEST(SceneCells, EveryKindLeavesItsCellsInSpace) {
       for (int i = 0; i < 4; ++i) {
         const Point3& at = cell.space.corners[i];
         EXPECT_EQ(ProjectPoint(p.view, at.x, at.y, at.z), cell.record.Corners[i]);
-        if (c.z) EXPECT_NEAR(at.z, c.z(at.x, at.y), 1e-9);
+        if (c.z) {
+          EXPECT_NEAR(at.z, c.z(at.x, at.y), 1e-9);
+        }
       }
       EXPECT_EQ(lookColor(p.graph, eye, cell.space.look, 0), cell.record.FillColor);
     }

@@ -9,6 +9,7 @@
 #include "render/Sequences.h"
 #include "ui/ColorFm.h"
 #include "ui/Forms.h"
+#include "ui/GraphsFm.h"
 #include "ui/ParameterSliders.h"
 #include "ui/mainwindow/PictureBox.h"
 #include "ui/mainwindow/RotationPanel.h"
@@ -287,6 +288,13 @@ void TKelvoScrn1::Draw1Click() {
     setFunctionCaptions();
     captureAndShow();
     refreshValueListing();
+    if (m_forms.graphsFm->isVisible()) m_forms.graphsFm->refresh();
+  }
+  // The kept graphs that could not be drawn are named; the current one reopens the editor.
+  if (!p.GraphFailures.empty()) {
+    QStringList failures;
+    for (const std::string& failure : p.GraphFailures) failures << QString::fromStdString(failure);
+    showWarning(failures.join('\n'));
   }
   if (p.graph.EvalFailed) {
     for (int i = 0; i < 10; ++i) p.host->beep();

@@ -98,6 +98,8 @@ public:
   bool saveVectorGraph(const QString& path);
   // Writes the built movie as a looping animated GIF.
   bool saveMovieGif(const QString& path);
+  // Writes the shown surfaces as a mesh, OBJ or STL by the name's extension.
+  bool saveMeshFile(const QString& path);
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -170,8 +172,11 @@ private:
   void Graph1Click();
   void ClearScreen1Click();
   void ExportMesh1Click();
-  // Writes the shown surfaces as a mesh, OBJ or STL by the name's extension.
-  bool saveMeshFile(const QString& path);
+  // Several graphs in one picture: keeping the current graph, the Graphs window, and a change
+  // made there.
+  void KeepGraph1Click();
+  void Graphs1Click();
+  void keptGraphsChanged();
   // KelvoScrn1Function.cpp: the function editor.
   QAction* createFunctionMenu();
   void Function1Click();

@@ -4,6 +4,7 @@
 
 #include "render/Sweep.h"
 
+#include "graph/KeptGraphs.h"
 #include "graph/Samples.h"
 #include "render/View.h"
 
@@ -25,8 +26,12 @@ using TextField = std::optional<std::string> RenderOptions::*;
 using FlagField = bool RenderOptions::*;
 using Reader = void (*)(RenderOptions&, const std::string&);
 
+// Whether an option belongs to the graph it follows (with --and, each graph has its own) or to
+// the picture wherever it stands.
+enum class Belongs { Picture, Graph };
+
 // One option of `kelvo render`: its name, the value as the help shows it, the graph kinds
-// whose menus offer it, one line of help, and where its value goes.
+// whose menus offer it, one line of help, where its value goes and what it belongs to.
 struct RenderOption {
   std::string_view name;
   std::string_view value;
@@ -36,6 +41,7 @@ struct RenderOption {
   std::variant<TextField, FlagField, Reader> target;
   // The fixed words the value must be one of, for the completions; none for a free value.
   std::vector<std::string> (*choices)() = nullptr;
+  Belongs belongs = Belongs::Picture;
 };
 
 constexpr std::string_view AllKinds = "12346";
@@ -59,7 +65,8 @@ constexpr Named<MovieSpeed> SpeedNames[] = {{"slow", MovieSpeed::Slow},
                                             {"fastest", MovieSpeed::Fastest}};
 constexpr Named<PictureFormat> FormatNames[] = {
     {"png", PictureFormat::Png}, {"bmp", PictureFormat::Bmp}, {"jpg", PictureFormat::Jpeg},
-    {"gif", PictureFormat::Gif}, {"svg", PictureFormat::Svg}, {"pdf", PictureFormat::Pdf}};
+    {"gif", PictureFormat::Gif}, {"svg", PictureFormat::Svg}, {"pdf", PictureFormat::Pdf},
+    {"obj", PictureFormat::Obj}, {"stl", PictureFormat::Stl}};
 
 template <typename T, std::size_t N>
 const Named<T>* findNamed(const Named<T> (&names)[N], const std::string& word) {
@@ -178,9 +185,12 @@ void readSweep(RenderOptions& o, const std::string& value) {
 
 void readFormat(RenderOptions& o, const std::string& value) {
   const Named<PictureFormat>* format = findNamed(FormatNames, value);
-  if (!format) throw UsageError{"--format takes png, bmp, jpg, gif, svg or pdf"};
+  if (!format) throw UsageError{"--format takes png, bmp, jpg, gif, svg, pdf, obj or stl"};
   o.format = format->value;
 }
+
+// --and is read by the parser itself, which starts the next graph there.
+void readAnd(RenderOptions&, const std::string&) {}
 
 using O = RenderOptions;
 
@@ -190,32 +200,38 @@ const RenderOption Options[] = {
      "read this graph file first; the other options change what it sets", &O::graph},
     {"--kind", "K", Takes::Value, AllKinds,
      "the graph kind: 1 or rect, 2 or cyl, 3 or curve, 4 or patch, 6 or implicit (1)", readKind,
-     kindChoices},
+     kindChoices, Belongs::Graph},
     {"--sample", "N", Takes::Value, AllKinds, "load sample N (1-10) of the kind", readSample,
-     sampleChoices},
+     sampleChoices, Belongs::Graph},
     {"--function", "TEXT", Takes::Text, "126",
-     "the function of x, y or of r, t; kind 6: F(x,y,z) or LEFT=RIGHT (0)", &O::function},
-    {"--x", "TEXT", Takes::Text, "34", "the x coordinate, a function of t or of u, v (0)", &O::x},
-    {"--y", "TEXT", Takes::Text, "34", "the y coordinate, a function of t or of u, v (0)", &O::y},
-    {"--z", "TEXT", Takes::Text, "34", "the z coordinate, a function of t or of u, v (0)", &O::z},
+     "the function of x, y or of r, t; kind 6: F(x,y,z) or LEFT=RIGHT (0)", &O::function, nullptr,
+     Belongs::Graph},
+    {"--x", "TEXT", Takes::Text, "34", "the x coordinate, a function of t or of u, v (0)", &O::x,
+     nullptr, Belongs::Graph},
+    {"--y", "TEXT", Takes::Text, "34", "the y coordinate, a function of t or of u, v (0)", &O::y,
+     nullptr, Belongs::Graph},
+    {"--z", "TEXT", Takes::Text, "34", "the z coordinate, a function of t or of u, v (0)", &O::z,
+     nullptr, Belongs::Graph},
     {"--domain", "A,B[,C,D]", Takes::Value, "1234",
-     "the domain of x, y; r, theta; t (two values); or u, v", &O::domain},
+     "the domain of x, y; r, theta; t (two values); or u, v", &O::domain, nullptr, Belongs::Graph},
     {"--axes", "XMIN,XMAX,YMIN,YMAX,ZMIN,ZMAX", Takes::Value, AllKinds,
      "the axes box (-3,3,-3,3,-10,10)", &O::axes},
     {"--view", "THETA,PHI[,RHO]", Takes::Value, AllKinds,
      "the eye: degrees, degrees, distance (30,80,200)", &O::view},
     {"--curves", "X,Y[,Z]", Takes::Value, AllKinds,
-     "the number of curves each way (15,15); kind 6: X,Y,Z cells (30,30,30)", &O::curves},
-    {"--step", "T", Takes::Value, "3", "the step along the curve (0.1)", &O::step},
+     "the number of curves each way (15,15); kind 6: X,Y,Z cells (30,30,30)", &O::curves, nullptr,
+     Belongs::Graph},
+    {"--step", "T", Takes::Value, "3", "the step along the curve (0.1)", &O::step, nullptr,
+     Belongs::Graph},
     {"--params", "A[,B,C,D,E,F]", Takes::Value, AllKinds, "the parameters a to f (zeros)",
      &O::params},
     {"--title", "TEXT", Takes::Text, AllKinds, "the graph title", &O::title},
     {"--above", "C", Takes::Value, AllKinds, "the colour above the surface", &O::above,
-     colorChoices},
+     colorChoices, Belongs::Graph},
     {"--under", "C", Takes::Value, AllKinds, "the colour under the surface", &O::under,
-     colorChoices},
+     colorChoices, Belongs::Graph},
     {"--grid", "C|none", Takes::Value, AllKinds, "the colour of the outlines, or none", &O::grid,
-     gridChoices},
+     gridChoices, Belongs::Graph},
     {"--pen", "C", Takes::Value, AllKinds, "the drawing colour", &O::pen, colorChoices},
     {"--axes-color", "C", Takes::Value, AllKinds, "the colour of the axes", &O::axesColor,
      colorChoices},
@@ -223,7 +239,8 @@ const RenderOption Options[] = {
     {"--font", "C", Takes::Value, AllKinds, "the colour of the letters", &O::font, colorChoices},
     {"--background", "C", Takes::Value, AllKinds, "the background colour", &O::background,
      colorChoices},
-    {"--no-shading", "", Takes::Nothing, AllKinds, "clear the Shading check box", &O::noShading},
+    {"--no-shading", "", Takes::Nothing, AllKinds, "clear the Shading check box", &O::noShading,
+     nullptr, Belongs::Graph},
     {"--window", "WxH", Takes::Value, AllKinds, "the main window's client size in pixels (800x600)",
      readWindow},
     {"--size", "normal|80|60", Takes::Value, AllKinds, "Edit > Graph Size after the Draw", readSize,
@@ -240,8 +257,10 @@ const RenderOption Options[] = {
     {"--contours", "[GRID,LEVELS[,3d]]", Takes::MaybeValue, "12",
      "contours: GRID 20, 40 or 60, LEVELS 10 to 16 (20,10, flat)", &O::contours},
     {"--out", "PICTURE", Takes::Value, AllKinds,
-     "write the picture: .bmp .jpg .jpeg .gif .png .svg .pdf, or -", &O::out},
-    {"--format", "png|bmp|jpg|gif|svg|pdf", Takes::Value, AllKinds,
+     "write the picture: .bmp .jpg .jpeg .gif .png .svg .pdf; the surfaces as a mesh: .obj "
+     ".stl; or -",
+     &O::out},
+    {"--format", "png|bmp|jpg|gif|svg|pdf|obj|stl", Takes::Value, AllKinds,
      "the picture's format when --out - writes it to standard output", readFormat, formatChoices},
     {"--full", "", Takes::Nothing, AllKinds, "--out writes the full graph, with title and labels",
      &O::full},
@@ -260,6 +279,11 @@ const RenderOption Options[] = {
      "with --movie: the eye stays still and parameter NAME (a-f) steps from FROM to TO", readSweep},
     {"--save-graph", "FILE.kelvo", Takes::Value, AllKinds,
      "write the graph file of the graph as it stands after the Draw", &O::saveGraph},
+    {"--exact-hiding", "", Takes::Nothing, AllKinds,
+     "View > Exact Hiding: cells, plane, box and line split where they cross", &O::exactHiding},
+    {"--and", "", Takes::Nothing, AllKinds,
+     "keep the graph so far in the picture and begin the next (Edit > Keep Graph in Picture)",
+     readAnd},
     {"--help", "", Takes::Nothing, AllKinds, "print this help and exit", &O::help},
 };
 
@@ -310,11 +334,28 @@ void checkSample(const RenderOptions& o) {
                      std::string(1, o.kind)};
 }
 
-void checkKinds(const RenderOptions& o, const std::vector<const RenderOption*>& given) {
+void checkKinds(char kind, const std::vector<const RenderOption*>& given) {
   for (const RenderOption* option : given)
-    if (option->kinds.find(o.kind) == std::string_view::npos)
+    if (option->kinds.find(kind) == std::string_view::npos)
       throw UsageError{std::string(option->name) + " is not offered for graph kind " +
-                       std::string(1, o.kind)};
+                       std::string(1, kind)};
+}
+
+// The options of one graph of the picture as they were given.
+struct GraphSegment {
+  RenderOptions options;
+  std::vector<const RenderOption*> given;
+};
+
+// The graph options from one record into another; the picture's stay.
+void takeGraphOptions(RenderOptions& to, const RenderOptions& from) {
+  to.kind = from.kind;
+  to.kindGiven = from.kindGiven;
+  to.sample = from.sample;
+  to.function = from.function, to.x = from.x, to.y = from.y, to.z = from.z;
+  to.domain = from.domain, to.curves = from.curves, to.step = from.step;
+  to.above = from.above, to.under = from.under, to.grid = from.grid;
+  to.noShading = from.noShading;
 }
 
 // The picture box must hold at least one pixel, at normal size and at the chosen one.
@@ -339,7 +380,7 @@ void checkStandardOutput(const RenderOptions& o) {
   if (picture && namesStandardOutput(o.values))
     throw UsageError{"--out - and --values - cannot both write to standard output"};
   if (picture && !o.format)
-    throw UsageError{"--out - needs --format png, bmp, jpg, gif, svg or pdf"};
+    throw UsageError{"--out - needs --format png, bmp, jpg, gif, svg, pdf, obj or stl"};
   if (!picture && o.format)
     throw UsageError{"--format is only for --out -, the picture written to standard output"};
 }
@@ -360,8 +401,11 @@ void checkOutputNames(const RenderOptions& o) {
   if (o.movie && pictureFormatOf(*o.movie) != PictureFormat::Gif)
     throw UsageError{"--movie: the animation's name must end in .gif"};
   if (o.out && !namesStandardOutput(o.out) && pictureFormatOf(*o.out) == PictureFormat::Unknown)
-    throw UsageError{
-        "--out: the picture's name must end in .bmp, .jpg, .jpeg, .gif, .png, .svg or .pdf"};
+    throw UsageError{"--out: the picture's name must end in .bmp, .jpg, .jpeg, .gif, .png, .svg, "
+                     ".pdf, or .obj or .stl for a mesh"};
+  if (o.full && o.out &&
+      isMeshFormat(namesStandardOutput(o.out) ? *o.format : pictureFormatOf(*o.out)))
+    throw UsageError{"--full is for pictures: a mesh holds the surfaces alone"};
 }
 
 // Where a name leads: the file itself where it exists (through links and "..", so that two
@@ -456,6 +500,9 @@ void appendEscaped(std::string& to, std::string_view text, std::size_t& i, bool 
 RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
   RenderOptions o;
   std::vector<const RenderOption*> given;
+  // The graph options go to the graph they follow; --and begins the next, of the same kind
+  // unless it says otherwise.
+  std::vector<GraphSegment> graphs(1);
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
     const auto equals = word.rfind("--", 0) == 0 ? word.find('=') : std::string::npos;
@@ -463,18 +510,43 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
     if (!option) throw UsageError{"unknown option " + QuotedValue(word.substr(0, equals))};
     std::optional<std::string> attached;
     if (equals != std::string::npos) attached = word.substr(equals + 1);
-    store(o, *option, valueOf(*option, args, i, attached));
+    const std::string value = valueOf(*option, args, i, attached);
+    if (option->name == "--and") {
+      if (graphs.size() >= MaxPictureGraphs)
+        throw UsageError{"--and: a picture holds at most " + std::to_string(MaxPictureGraphs) +
+                         " graphs"};
+      GraphSegment next;
+      next.options.kind = graphs.back().options.kind;
+      graphs.push_back(std::move(next));
+      continue;
+    }
+    GraphSegment& graph = graphs.back();
+    store(option->belongs == Belongs::Graph ? graph.options : o, *option, value);
     if (o.help) return o;
-    given.push_back(option);
+    (option->belongs == Belongs::Graph ? graph.given : given).push_back(option);
   }
-  checkSample(o);
-  checkKinds(o, given);
+  for (const GraphSegment& graph : graphs) {
+    checkSample(graph.options);
+    checkKinds(graph.options.kind, graph.given);
+    // An implicit surface's triangles are not yet sorted with other graphs' cells.
+    if (graphs.size() > 1 && graph.options.kind == ImplicitKind)
+      throw UsageError{"--and: an implicit surface (kind 6) cannot yet share a picture with "
+                       "other graphs"};
+  }
+  takeGraphOptions(o, graphs.back().options);
+  for (std::size_t k = 0; k + 1 < graphs.size(); ++k) o.keptGraphs.push_back(graphs[k].options);
+  // The picture's options are those of the current graph's kind, whose menus the window shows.
+  checkKinds(o.kind, given);
   checkWindowRoom(o);
   checkStandardOutput(o);
   checkOutputNames(o);
   if (o.sweep && !o.movie) throw UsageError{"--sweep needs --movie, the animation it makes"};
   checkDistinctOutputs(o);
   return o;
+}
+
+const RenderOptions& firstGraphOptions(const RenderOptions& o) {
+  return o.keptGraphs.empty() ? o : o.keptGraphs.front();
 }
 
 std::string RenderOptionsHelp() {

@@ -47,13 +47,26 @@ struct RenderOptions {
   std::optional<std::string> graph, saveGraph;
   // Whether --kind and --window were given, so that a graph file's kind and window give way.
   bool kindGiven = false, windowGiven = false;
+  // --and: the graphs before the current one, each with its own kind, sample, function texts,
+  // domain, curves, step, surface colours and shading (every other field is left as it is); the
+  // fields of this record hold the current graph's, and everything else, for the picture.
+  std::vector<RenderOptions> keptGraphs;
+  // --exact-hiding: View > Exact Hiding.
+  bool exactHiding = false;
 };
+
+// The graph options of the first graph of the picture: the current graph's without --and.
+const RenderOptions& firstGraphOptions(const RenderOptions& o);
 
 // The name that stands for standard output in --out and --values.
 inline constexpr std::string_view StandardOutputName = "-";
 
 inline bool namesStandardOutput(const std::optional<std::string>& target) {
   return target && *target == StandardOutputName;
+}
+
+inline bool isMeshFormat(PictureFormat format) {
+  return format == PictureFormat::Obj || format == PictureFormat::Stl;
 }
 
 // Reads the arguments after `render` and checks them against each other: the kind's menus,

@@ -8,16 +8,19 @@
 #include "graph/AxesFit.h"
 #include "graph/Format.h"
 #include "graph/GraphFile.h"
+#include "graph/KeptGraphs.h"
 #include "graph/Corrections.h"
 #include "graph/NumberField.h"
 #include "graph/Samples.h"
 #include "io/GraphFiles.h"
 #include "io/GraphImage.h"
+#include "io/Mesh.h"
 #include "io/MovieGif.h"
 #include "io/PictureFiles.h"
 #include "io/SafeWrite.h"
 #include "io/VectorPicture.h"
 #include "render/Movie.h"
+#include "render/PictureGraphs.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
 #include "render/Sweep.h"
@@ -94,17 +97,39 @@ void requireEyeSeesAxes(const GraphState& g, const std::string& option, const ch
   if (!EyeSeesAxesBox(g)) throw UsageError{option + ": " + EyeTooNearText(EyeOf(g)) + advice};
 }
 
-void applyNumericDialogs(Program& p, const RenderOptions& o, std::array<std::string, 6>& captions) {
+// The parameters dialog closed with OK: the picture's, read before every other field, which
+// may name them.
+void applyParameters(Program& p, const RenderOptions& o, std::array<std::string, 6>& captions) {
+  if (!o.params) return;
+  auto v = fieldsOf("--params", *o.params, 1, 6);
+  requireReadable(p, "--params", v);
+  v.resize(6);
+  std::array<std::string, 6> fields;
+  std::copy(v.begin(), v.end(), fields.begin());
+  StoreParameterFields(p, fields, captions);
+  CopyParameters(p.graph);
+}
+
+// The sample first, as a click in the samples window; then the function editor closed with
+// OK, so that explicit texts override the sample's. An empty text stores "0".
+void applyFunctions(Program& p, const RenderOptions& o) {
   GraphState& g = p.graph;
-  if (o.params) {
-    auto v = fieldsOf("--params", *o.params, 1, 6);
-    requireReadable(p, "--params", v);
-    v.resize(6);
-    std::array<std::string, 6> fields;
-    std::copy(v.begin(), v.end(), fields.begin());
-    StoreParameterFields(p, fields, captions);
-    CopyParameters(g);
-  }
+  if (o.sample) ChooseSample(p, o.kind, o.sample);
+  auto store = [](std::string& target, const std::optional<std::string>& text) {
+    if (text) target = text->empty() ? "0" : *text;
+  };
+  store(g.FunctionText, o.function);
+  store(g.FunctionTextX, o.x);
+  store(g.FunctionTextY, o.y);
+  store(g.FunctionTextZ, o.z);
+  if (o.function || o.x || o.y || o.z) g.FunctionReady = true;
+}
+
+// What belongs to one graph: its functions, the domain, curves and step dialogs, the surface
+// colours and the Shading box.
+void applyGraphOptions(Program& p, const RenderOptions& o) {
+  GraphState& g = p.graph;
+  applyFunctions(p, o);
   if (o.domain) {
     const std::size_t count = g.GraphKind == '3' ? 2 : 4;
     auto v = fieldsOf("--domain", *o.domain, count, count);
@@ -112,6 +137,31 @@ void applyNumericDialogs(Program& p, const RenderOptions& o, std::array<std::str
     v.resize(4);
     StoreDomainFields(p, {v[0], v[1], v[2], v[3]});
   }
+  if (o.curves) {
+    // The implicit surfaces' curves dialog has a third field, for z.
+    const std::size_t count = g.GraphKind == ImplicitKind ? 3 : 2;
+    auto v = fieldsOf("--curves", *o.curves, count, count);
+    requireReadable(p, "--curves", v);
+    v.resize(3);
+    StoreCurvesFields(p, v[0], v[1], v[2]);
+    CorrectCurves(g);
+  }
+  if (o.step) {
+    auto v = fieldsOf("--step", *o.step, 1, 1);
+    requireReadable(p, "--step", v);
+    StoreStepField(p, v[0]);
+    CorrectStep(g);
+  }
+  if (g.GraphKind == '3') requireCurveStep(g, o);
+  if (o.above) g.AboveColor = parseColor("--above", *o.above, false);
+  if (o.under) g.UnderColor = parseColor("--under", *o.under, false);
+  if (o.grid) g.GridColor = parseColor("--grid", *o.grid, true);
+  if (o.noShading) g.ShadingOn = false;
+}
+
+// The axes and view dialogs of the picture.
+void applyAxesAndView(Program& p, const RenderOptions& o) {
+  GraphState& g = p.graph;
   if (o.axes) {
     auto v = fieldsOf("--axes", *o.axes, 6, 6);
     requireReadable(p, "--axes", v);
@@ -132,51 +182,17 @@ void applyNumericDialogs(Program& p, const RenderOptions& o, std::array<std::str
     requireEyeSeesAxes(g, "--view");
     if (g.ViewChanged) ViewChangedPicture(p);
   }
-  if (o.curves) {
-    // The implicit surfaces' curves dialog has a third field, for z.
-    const std::size_t count = g.GraphKind == ImplicitKind ? 3 : 2;
-    auto v = fieldsOf("--curves", *o.curves, count, count);
-    requireReadable(p, "--curves", v);
-    v.resize(3);
-    StoreCurvesFields(p, v[0], v[1], v[2]);
-    CorrectCurves(g);
-  }
-  if (o.step) {
-    auto v = fieldsOf("--step", *o.step, 1, 1);
-    requireReadable(p, "--step", v);
-    StoreStepField(p, v[0]);
-    CorrectStep(g);
-  }
-  if (g.GraphKind == '3') requireCurveStep(g, o);
 }
 
-// The sample first, as a click in the samples window; then the function editor closed with
-// OK, so that explicit texts override the sample's. An empty text stores "0".
-void applyFunctions(Program& p, const RenderOptions& o) {
-  GraphState& g = p.graph;
-  if (o.sample) ChooseSample(p, o.kind, o.sample);
-  auto store = [](std::string& target, const std::optional<std::string>& text) {
-    if (text) target = text->empty() ? "0" : *text;
-  };
-  store(g.FunctionText, o.function);
-  store(g.FunctionTextX, o.x);
-  store(g.FunctionTextY, o.y);
-  store(g.FunctionTextZ, o.z);
-  if (o.function || o.x || o.y || o.z) g.FunctionReady = true;
-}
-
+// The picture's drawing colours.
 void applyColors(Program& p, const RenderOptions& o) {
   GraphState& g = p.graph;
-  if (o.above) g.AboveColor = parseColor("--above", *o.above, false);
-  if (o.under) g.UnderColor = parseColor("--under", *o.under, false);
-  if (o.grid) g.GridColor = parseColor("--grid", *o.grid, true);
   if (o.pen) g.PenColor = parseColor("--pen", *o.pen, false);
   const bool redraw = o.axesColor || o.ticks || o.font || o.background;
   if (o.axesColor) g.AxesColor = parseColor("--axes-color", *o.axesColor, false);
   if (o.ticks) g.FrameColor = parseColor("--ticks", *o.ticks, false);
   if (o.font) g.FontColor = parseColor("--font", *o.font, false);
   if (o.background) g.BackgroundColor = parseColor("--background", *o.background, false);
-  if (o.noShading) g.ShadingOn = false;
   // The picture holds only the bare axes here, so redrawing it gives what the colour
   // buttons leave on the screen.
   if (redraw) ScreenSetUpPicture(p);
@@ -292,11 +308,18 @@ bool isVectorOutput(const RenderOptions& o) {
   return format == PictureFormat::Svg || format == PictureFormat::Pdf;
 }
 
-// The picture file's bytes: a raster picture, or the drawing as vectors for SVG and PDF.
+// The picture file's bytes: a raster picture, the drawing as vectors for SVG and PDF, or the
+// surfaces as a mesh.
 FileResult encodePicture(const Program& p, const RenderOptions& o,
                          const std::array<std::string, 6>& captions, std::string& bytes) {
   const FullGraphLabels labels = LabelsAfterDraw(p.graph, captions);
   const PictureFormat format = outputFormat(o);
+  if (isMeshFormat(format)) {
+    const Mesh mesh = MeshOfPicture(p, PictureGraphNames(p));
+    if (mesh.triangleCount() == 0) std::cerr << "kelvo: the mesh holds no surface\n";
+    bytes = format == PictureFormat::Obj ? EncodeObj(mesh) : EncodeStl(mesh);
+    return {};
+  }
   if (isVectorOutput(o))
     return o.full ? EncodeVectorFullGraph(format, p, labels, bytes)
                   : EncodeVectorPicture(format, p.PictureCopy, p.pictureRecorder, bytes);
@@ -360,6 +383,14 @@ std::string writingStage(const std::string& path) {
 
 // Movie > Create, and the frames written as a looping animated GIF.
 int writeMovie(Program& p, const std::string& path, RenderProgress& progress) {
+  // Frames kept as whole pictures are painted as they are built, then written.
+  if (MovieOfPictures(p)) {
+    Canvas* const shown = p.canvas;
+    p.canvas = &p.pictureCanvas;
+    BuildMovieFrames(p);
+    p.canvas = shown;
+    return reportWrite(path, SaveMovieGif(p, path));
+  }
   // The frames are painted when they are written, each on the writer's thread while the next
   // one is built; the build need not show them.
   NullCanvas unseen;
@@ -436,6 +467,8 @@ private:
   std::optional<DeferredCanvas> m_deferred;
   std::array<std::string, 6> m_captions;
   bool m_failed = false;
+  // The kept graphs that could not be evaluated, named.
+  std::vector<std::string> m_graphFailures;
   // Set for a frame of a sweep: the parameter and its value, over what --params gave.
   std::optional<std::pair<int, double>> m_parameter;
   ParameterSweep m_sweep;
@@ -445,7 +478,7 @@ int RenderRun::prepareProgram() {
   // What the graph file sets besides the graph, before the program is laid out.
   if (m_file) {
     Session scratch;
-    ChooseGraphKind(scratch, m_o.kind);
+    ChooseGraphKind(scratch, firstGraphOptions(m_o).kind);
     ApplyGraphFile(scratch, *m_file, m_extras, m_warnings);
   }
   m_open = m_o.open;
@@ -476,7 +509,7 @@ int RenderRun::prepareProgram() {
   p.showMessage = [](const std::string& message) {
     std::cerr << "kelvo: " << OneLine(message) << '\n';
   };
-  ChooseGraphKind(p, m_o.kind);
+  ChooseGraphKind(p, firstGraphOptions(m_o).kind);
   ShowMainWindowPicture(p);
   if (m_file) {
     GraphExtras extras;
@@ -509,13 +542,27 @@ int RenderRun::saveGraph(const std::string& path) {
   GraphState g = p.graph;
   g.PlaneOn = m_o.plane || m_planeShown;
   g.LineOn = m_o.line || m_lineShown;
-  return reportWrite(path, SaveGraphFile(path, g, extras));
+  return reportWrite(path, SaveGraphFile(path, g, extras, p.KeptGraphs));
 }
 
 void RenderRun::applyOptions() {
   Program& p = m_p;
-  applyFunctions(p, m_o);
-  applyNumericDialogs(p, m_o, m_captions);
+  applyParameters(p, m_o, m_captions);
+  // Each graph before an --and is kept in the picture, as Edit > Keep Graph in Picture keeps
+  // it, and the next one starts from it; a graph of another kind starts from that kind's
+  // choice on the start-up form.
+  const std::size_t graphs = m_o.keptGraphs.size() + 1;
+  for (std::size_t k = 0; k < graphs; ++k) {
+    const RenderOptions& graph = k + 1 < graphs ? m_o.keptGraphs[k] : m_o;
+    if (graph.kind != p.graph.GraphKind) {
+      ChooseGraphKind(p, graph.kind);
+      ShowMainWindowPicture(p);
+      applyParameters(p, m_o, m_captions);
+    }
+    applyGraphOptions(p, graph);
+    if (k + 1 < graphs && !KeepCurrentGraph(p)) throw UsageError{"--and: " + PictureFullText()};
+  }
+  applyAxesAndView(p, m_o);
   applyQuality(p, m_o);
   if (m_o.title) StoreTitle(p.graph, *m_o.title);
   applyColors(p, m_o);
@@ -551,6 +598,7 @@ void RenderRun::draw() {
   p.canvas = &p.pictureRecorder;
   CapturePicture(p);
   m_failed = p.graph.EvalFailed;
+  m_graphFailures = p.GraphFailures;
   runPlaneAndLine(p, m_o);
   if (m_planeShown && !m_o.plane) PlaneDrawPicture(p);
   if (m_lineShown && !m_o.line) LineDrawPicture(p);
@@ -577,6 +625,7 @@ int RenderRun::writeSweep(const std::string& path) {
     frame.applyOptions();
     frame.draw();
     m_failed = m_failed || frame.m_failed;
+    m_graphFailures = frame.m_graphFailures;
     writer.add(frame.m_p.PictureCopy);
   }
   m_progress.stage(writingStage(path));
@@ -601,6 +650,8 @@ int RenderRun::write() {
     written = m_o.sweep ? writeSweep(*m_o.movie) : writeMovie(m_p, *m_o.movie, m_progress);
   if (written == ExitOk && m_o.saveGraph) written = saveGraph(*m_o.saveGraph);
   if (written != ExitOk) return written;
+  for (const std::string& failure : m_graphFailures)
+    std::cerr << "kelvo: " << OneLine(failure) << '\n';
   if (m_failed) {
     // The function and the place: "(Y, column 7: ')' expected)".
     const std::string why = DescribeEvalFailure(m_p);
@@ -608,7 +659,7 @@ int RenderRun::write() {
               << "\n";
     return ExitEvalFailed;
   }
-  return ExitOk;
+  return m_graphFailures.empty() ? ExitOk : ExitEvalFailed;
 }
 
 } // namespace
@@ -648,7 +699,7 @@ int RunRender(char* programName, const std::vector<std::string>& args) {
                 << OneLine(QuotedValue(*o.graph) + ": " + read.message) << '\n';
       return ExitOpen;
     }
-    if (!o.kindGiven) {
+    if (!firstGraphOptions(o).kindGiven) {
       std::vector<std::string> withKind = {"--kind=" + std::string(1, file->kind)};
       withKind.insert(withKind.end(), args.begin(), args.end());
       try {

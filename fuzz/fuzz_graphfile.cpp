@@ -28,7 +28,7 @@ bool applied(std::string_view text, std::string& written) {
   GraphExtras extras;
   std::vector<std::string> warnings;
   ApplyGraphFile(s, file, extras, warnings);
-  written = WriteGraphFile(s.graph, extras);
+  written = WriteGraphFile(s.graph, extras, s.KeptGraphs);
   return true;
 }
 

@@ -29,11 +29,19 @@ struct GridColorRef {
 };
 using Field = std::variant<NumberRef, CountRef, FlagRef, TextRef, ColorRef, GridColorRef>;
 
+// Whether a key belongs to one graph (and may stand in a kept graph's section) or to the
+// picture.
+enum class Scope { Picture, Graph };
+
 struct Key {
   std::string_view name;
   Field field;
   // The kinds whose files are written with the key; every kind reads every key.
   std::string_view kinds = "12346";
+  Scope scope = Scope::Picture;
+  // A flag that is written only while it is set, so that the files of pictures without it
+  // stay as they were before the key came.
+  bool onlyWhenSet = false;
 };
 
 #define GRAPH(field)                                                                               \
@@ -47,22 +55,22 @@ struct Key {
 
 // In the order they are written. A new setting is one more row, at the end of its group.
 const Key Keys[] = {
-    {"Function", TextRef{GRAPH(FunctionText)}, "126"},
-    {"FunctionX", TextRef{GRAPH(FunctionTextX)}, "34"},
-    {"FunctionY", TextRef{GRAPH(FunctionTextY)}, "34"},
-    {"FunctionZ", TextRef{GRAPH(FunctionTextZ)}, "34"},
-    {"XMin", NumberRef{GRAPH(XMin)}, "1"},
-    {"XMax", NumberRef{GRAPH(XMax)}, "1"},
-    {"YMin", NumberRef{GRAPH(YMin)}, "1"},
-    {"YMax", NumberRef{GRAPH(YMax)}, "1"},
-    {"RMin", NumberRef{GRAPH(RMin)}, "2"},
-    {"RMax", NumberRef{GRAPH(RMax)}, "2"},
-    {"TMin", NumberRef{GRAPH(TMin)}, "23"},
-    {"TMax", NumberRef{GRAPH(TMax)}, "23"},
-    {"UMin", NumberRef{GRAPH(UMin)}, "4"},
-    {"UMax", NumberRef{GRAPH(UMax)}, "4"},
-    {"VMin", NumberRef{GRAPH(VMin)}, "4"},
-    {"VMax", NumberRef{GRAPH(VMax)}, "4"},
+    {"Function", TextRef{GRAPH(FunctionText)}, "126", Scope::Graph},
+    {"FunctionX", TextRef{GRAPH(FunctionTextX)}, "34", Scope::Graph},
+    {"FunctionY", TextRef{GRAPH(FunctionTextY)}, "34", Scope::Graph},
+    {"FunctionZ", TextRef{GRAPH(FunctionTextZ)}, "34", Scope::Graph},
+    {"XMin", NumberRef{GRAPH(XMin)}, "1", Scope::Graph},
+    {"XMax", NumberRef{GRAPH(XMax)}, "1", Scope::Graph},
+    {"YMin", NumberRef{GRAPH(YMin)}, "1", Scope::Graph},
+    {"YMax", NumberRef{GRAPH(YMax)}, "1", Scope::Graph},
+    {"RMin", NumberRef{GRAPH(RMin)}, "2", Scope::Graph},
+    {"RMax", NumberRef{GRAPH(RMax)}, "2", Scope::Graph},
+    {"TMin", NumberRef{GRAPH(TMin)}, "23", Scope::Graph},
+    {"TMax", NumberRef{GRAPH(TMax)}, "23", Scope::Graph},
+    {"UMin", NumberRef{GRAPH(UMin)}, "4", Scope::Graph},
+    {"UMax", NumberRef{GRAPH(UMax)}, "4", Scope::Graph},
+    {"VMin", NumberRef{GRAPH(VMin)}, "4", Scope::Graph},
+    {"VMax", NumberRef{GRAPH(VMax)}, "4", Scope::Graph},
     {"AxisXMin", NumberRef{GRAPH(AxisXMin)}},
     {"AxisXMax", NumberRef{GRAPH(AxisXMax)}},
     {"AxisYMin", NumberRef{GRAPH(AxisYMin)}},
@@ -73,10 +81,10 @@ const Key Keys[] = {
     {"Theta", NumberRef{GRAPH(Theta)}},
     {"Phi", NumberRef{GRAPH(Phi)}},
     {"Zoom", NumberRef{GRAPH(Zoom)}},
-    {"XCurves", NumberRef{GRAPH(XCurves)}, "1246"},
-    {"YCurves", NumberRef{GRAPH(YCurves)}, "1246"},
-    {"ZCurves", NumberRef{GRAPH(ZCurves)}, "6"},
-    {"TStep", NumberRef{GRAPH(TStep)}, "3"},
+    {"XCurves", NumberRef{GRAPH(XCurves)}, "1246", Scope::Graph},
+    {"YCurves", NumberRef{GRAPH(YCurves)}, "1246", Scope::Graph},
+    {"ZCurves", NumberRef{GRAPH(ZCurves)}, "6", Scope::Graph},
+    {"TStep", NumberRef{GRAPH(TStep)}, "3", Scope::Graph},
     {"ParamA", NumberRef{GRAPH(ParamValues[0])}},
     {"ParamB", NumberRef{GRAPH(ParamValues[1])}},
     {"ParamC", NumberRef{GRAPH(ParamValues[2])}},
@@ -90,15 +98,15 @@ const Key Keys[] = {
     {"CaptionE", FlagRef{EXTRA(parameterCaptions[4])}},
     {"CaptionF", FlagRef{EXTRA(parameterCaptions[5])}},
     {"Title", TextRef{GRAPH(GraphTitle)}},
-    {"AboveColor", ColorRef{GRAPH(AboveColor)}},
-    {"UnderColor", ColorRef{GRAPH(UnderColor)}},
-    {"GridColor", GridColorRef{GRAPH(GridColor)}},
+    {"AboveColor", ColorRef{GRAPH(AboveColor)}, "1234", Scope::Graph},
+    {"UnderColor", ColorRef{GRAPH(UnderColor)}, "1234", Scope::Graph},
+    {"GridColor", GridColorRef{GRAPH(GridColor)}, "1234", Scope::Graph},
     {"PenColor", ColorRef{GRAPH(PenColor)}},
     {"AxesColor", ColorRef{GRAPH(AxesColor)}},
     {"TicksColor", ColorRef{GRAPH(FrameColor)}},
     {"FontColor", ColorRef{GRAPH(FontColor)}},
     {"BackgroundColor", ColorRef{GRAPH(BackgroundColor)}},
-    {"Shading", FlagRef{GRAPH(ShadingOn)}},
+    {"Shading", FlagRef{GRAPH(ShadingOn)}, "1234", Scope::Graph},
     {"DrawBox", FlagRef{GRAPH(DrawBoxChecked)}},
     {"PlaneDefined", FlagRef{GRAPH(PlaneDefined)}, "1"},
     {"PlaneShown", FlagRef{GRAPH(PlaneOn)}, "1"},
@@ -144,6 +152,7 @@ const Key Keys[] = {
     {"SliderHighE", NumberRef{EXTRA(sliderHigh[4])}},
     {"SliderLowF", NumberRef{EXTRA(sliderLow[5])}},
     {"SliderHighF", NumberRef{EXTRA(sliderHigh[5])}},
+    {"ExactHiding", FlagRef{GRAPH(ExactHiding)}, "1234", Scope::Picture, true},
 };
 
 #undef GRAPH
@@ -373,15 +382,37 @@ bool acceptable(std::string_view key, const GraphState& g, const GraphExtras& e)
 
 } // namespace
 
-std::string WriteGraphFile(const GraphState& g, const GraphExtras& extras) {
+namespace {
+
+// Every key of the kind that stands in this part of the file: all of them for the picture and
+// its current graph, a graph's own for a kept graph.
+void writeKeys(std::string& out, const GraphState& g, const GraphExtras& extras, bool keptGraph) {
   GraphState graph = g;
   GraphExtras e = extras;
   Document d{graph, e};
-  std::string out = std::string(GraphFileHeader) + " " + std::to_string(GraphFileVersion) + "\n";
-  out += "Kind = " + std::string(1, g.GraphKind) + "\n";
   for (const Key& key : Keys) {
     if (key.kinds.find(g.GraphKind) == std::string_view::npos) continue;
-    out += std::string(key.name) + " = " + valueText(key.field, d) + "\n";
+    if (keptGraph && key.scope != Scope::Graph) continue;
+    const std::string value = valueText(key.field, d);
+    if (key.onlyWhenSet && value != "true") continue;
+    out += std::string(key.name) + " = " + value + "\n";
+  }
+}
+
+} // namespace
+
+std::string WriteGraphFile(const GraphState& g, const GraphExtras& extras,
+                           const std::vector<KeptGraph>& kept) {
+  std::string out = std::string(GraphFileHeader) + " " + std::to_string(GraphFileVersion) + "\n";
+  out += "Kind = " + std::string(1, g.GraphKind) + "\n";
+  writeKeys(out, g, extras, false);
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    GraphState graph = g;
+    SetGraphFields(graph, kept[i].fields);
+    out += "\nGraph = " + std::to_string(i + 1) + "\n";
+    out += "Kind = " + std::string(1, graph.GraphKind) + "\n";
+    out += std::string("Shown = ") + (kept[i].shown ? "true" : "false") + "\n";
+    writeKeys(out, graph, extras, true);
   }
   return out;
 }
@@ -398,6 +429,17 @@ bool ParseGraphFile(std::string_view text, GraphFile& file, std::string& reason)
   }
   std::vector<bool> seen(KeyCount, false);
   bool kindSeen = false;
+  // The kept graph whose section the lines belong to: 0 before the first "Graph = 1".
+  std::size_t section = 0;
+  std::vector<bool> seenInSection;
+  bool sectionKindSeen = false, shownSeen = false;
+  const auto sectionNamesKind = [&](int at) {
+    if (section == 0 || sectionKindSeen) return true;
+    reason = lineWord(at) + "kept graph " + std::to_string(section) +
+             " names no kind (a line \"Kind = 1\" to \"Kind = 4\" after \"Graph = " +
+             std::to_string(section) + "\")";
+    return false;
+  };
   int version = 0;
   int line = 0;
   std::size_t at = 0;
@@ -442,7 +484,48 @@ bool ParseGraphFile(std::string_view text, GraphFile& file, std::string& reason)
     };
     trim(name);
     trim(value);
-    if (name == "Kind") {
+    if (name == "Graph") {
+      int number = 0;
+      if (!readCount(value, number) || number != static_cast<int>(section) + 1) {
+        reason = lineWord(line) + "the kept graphs are numbered 1, 2, ... in order: \"Graph = " +
+                 std::to_string(section + 1) + "\" expected";
+        return false;
+      }
+      if (section >= MaxKeptGraphs) {
+        reason = lineWord(line) + "a picture holds at most " + std::to_string(MaxPictureGraphs) +
+                 " graphs";
+        return false;
+      }
+      if (!sectionNamesKind(line)) return false;
+      ++section;
+      file.kept.emplace_back();
+      seenInSection.assign(KeyCount, false);
+      sectionKindSeen = shownSeen = false;
+    } else if (section > 0 && name == "Kind") {
+      if (sectionKindSeen) {
+        reason =
+            lineWord(line) + "the key 'Kind' stands twice in kept graph " + std::to_string(section);
+        return false;
+      }
+      if (value.size() != 1 || value[0] < '1' || value[0] > '4') {
+        reason = lineWord(line) + "the kind must be 1, 2, 3 or 4";
+        return false;
+      }
+      sectionKindSeen = true;
+      file.kept.back().kind = value[0];
+    } else if (section > 0 && name == "Shown") {
+      if (shownSeen) {
+        reason = lineWord(line) + "the key 'Shown' stands twice in kept graph " +
+                 std::to_string(section);
+        return false;
+      }
+      shownSeen = true;
+      if (value == "true" || value == "false")
+        file.kept.back().shown = value == "true";
+      else
+        file.warnings.push_back(lineWord(line) +
+                                "the value of 'Shown' cannot be read; the graph is shown");
+    } else if (name == "Kind") {
       if (kindSeen) {
         reason = lineWord(line) + "the key 'Kind' stands twice";
         return false;
@@ -464,6 +547,19 @@ bool ParseGraphFile(std::string_view text, GraphFile& file, std::string& reason)
           reason = lineWord(line) + "unknown key '" + shownName(name) + "'";
           return false;
         }
+      } else if (section > 0) {
+        if (Keys[key].scope != Scope::Graph) {
+          reason = lineWord(line) + "the key '" + shownName(name) +
+                   "' belongs to the picture, not to a kept graph";
+          return false;
+        }
+        if (seenInSection[key]) {
+          reason = lineWord(line) + "the key '" + shownName(name) +
+                   "' stands twice in kept graph " + std::to_string(section);
+          return false;
+        }
+        seenInSection[key] = true;
+        file.kept.back().settings.push_back({key, std::string(value), line});
       } else {
         if (seen[key]) {
           reason = lineWord(line) + "the key '" + shownName(name) + "' stands twice";
@@ -479,17 +575,19 @@ bool ParseGraphFile(std::string_view text, GraphFile& file, std::string& reason)
     reason = "the file names no kind (a line \"Kind = 1\" to \"Kind = 4\", or \"Kind = 6\")";
     return false;
   }
-  return true;
+  return sectionNamesKind(line);
 }
 
-void ApplyGraphFile(Session& s, const GraphFile& file, GraphExtras& extras,
-                    std::vector<std::string>& warnings) {
-  GraphState& g = s.graph;
-  warnings.insert(warnings.end(), file.warnings.begin(), file.warnings.end());
+namespace {
+
+// Stores each setting; a value that cannot be read, or that its dialog would not take, keeps
+// the default and adds a warning.
+void applySettings(GraphState& g, GraphExtras& extras,
+                   const std::vector<GraphFile::Setting>& settings,
+                   std::vector<std::string>& warnings) {
   Document d{g, extras};
-  for (const GraphFile::Setting& setting : file.settings) {
+  for (const GraphFile::Setting& setting : settings) {
     const Key& key = Keys[setting.key];
-    // A value that cannot be read, or that its dialog would not take, keeps the default.
     GraphState oldGraph = g;
     const GraphExtras oldExtras = extras;
     if (!storeValue(key.field, d, setting.value) || !acceptable(key.name, g, extras)) {
@@ -499,6 +597,28 @@ void ApplyGraphFile(Session& s, const GraphFile& file, GraphExtras& extras,
                          "' cannot be read; its default is kept");
     }
   }
+}
+
+// A kept graph from its kind's defaults, its own settings and the dialogs' corrections.
+KeptGraph keptGraphOf(const GraphFile::Kept& kept, std::vector<std::string>& warnings) {
+  Session graph;
+  ChooseGraphKind(graph, kept.kind);
+  ResetGraphDefaults(graph);
+  GraphExtras unused;
+  applySettings(graph.graph, unused, kept.settings, warnings);
+  CorrectDomain(graph.graph);
+  CorrectCurves(graph.graph);
+  CorrectStep(graph.graph);
+  return {GraphFieldsOf(graph.graph), kept.shown};
+}
+
+} // namespace
+
+void ApplyGraphFile(Session& s, const GraphFile& file, GraphExtras& extras,
+                    std::vector<std::string>& warnings) {
+  GraphState& g = s.graph;
+  warnings.insert(warnings.end(), file.warnings.begin(), file.warnings.end());
+  applySettings(g, extras, file.settings, warnings);
   // The dialogs' corrections, as after OK.
   StoreTitle(g, std::string(g.GraphTitle));
   CorrectDomain(g);
@@ -532,4 +652,6 @@ void ApplyGraphFile(Session& s, const GraphFile& file, GraphExtras& extras,
     }
   }
   g.FunctionReady = true;
+  s.KeptGraphs.clear();
+  for (const GraphFile::Kept& kept : file.kept) s.KeptGraphs.push_back(keptGraphOf(kept, warnings));
 }

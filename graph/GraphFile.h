@@ -11,7 +11,10 @@
 #include <string_view>
 #include <vector>
 
-// The first line of every graph file, and the version this program writes and reads.
+// The first line of every graph file, and the version this program writes and reads. After
+// the picture's settings and its current graph's, each kept graph stands in a section of its
+// own that begins with a line "Graph = N" (1, 2, ... in order) and holds that graph's kind,
+// whether it is shown, and its own settings. A file of one graph is written as before.
 inline constexpr std::string_view GraphFileHeader = "Kelvo graph";
 inline constexpr int GraphFileVersion = 1;
 // The longest line a graph file may hold, and the largest file.
@@ -42,12 +45,22 @@ struct GraphFile {
     int line = 0;
   };
   std::vector<Setting> settings;
+  // The kept graphs' sections in order: each graph's kind, whether it is shown, and its own
+  // settings.
+  struct Kept {
+    char kind = '1';
+    bool shown = true;
+    std::vector<Setting> settings;
+  };
+  std::vector<Kept> kept;
   // What was passed over: keys of a newer version, values that cannot be read.
   std::vector<std::string> warnings;
 };
 
-// The graph as a graph file's text.
-std::string WriteGraphFile(const GraphState& g, const GraphExtras& extras);
+// The picture as a graph file's text: the current graph with the picture's settings, then the
+// kept graphs.
+std::string WriteGraphFile(const GraphState& g, const GraphExtras& extras,
+                           const std::vector<KeptGraph>& kept = {});
 
 // Reads and checks the text; on failure the reason names the line ("line 3: unknown key
 // 'Colour'") and nothing is applied. Lines may end in LF or CR LF; blank lines and lines that
@@ -56,6 +69,7 @@ bool ParseGraphFile(std::string_view text, GraphFile& file, std::string& reason)
 
 // Applies a parsed file to a session whose kind is file.kind and whose defaults are those of the
 // start-up form for that kind: every setting, then the dialogs' corrections. A value that
-// cannot be read keeps the default and adds a warning.
+// cannot be read keeps the default and adds a warning. The kept graphs become the session's,
+// each from its kind's defaults with its own settings; a file without any leaves none.
 void ApplyGraphFile(Session& s, const GraphFile& file, GraphExtras& extras,
                     std::vector<std::string>& warnings);

@@ -85,6 +85,9 @@ struct GraphState : ExpressionVariables {
   // their state for the whole run, across resets.
   bool Contours3D = false;
   bool DrawBoxChecked = false;
+  // View > Exact Hiding: the cells of every graph, the plane, the box and the line are split
+  // where they cross and painted far to near. Kept across resets, as "Draw Box" is.
+  bool ExactHiding = false;
 
   PlaneData Plane;
   LineData Line;

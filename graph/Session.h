@@ -5,6 +5,7 @@
 #include "expr/Expression.h"
 #include "graph/GraphState.h"
 #include "graph/Host.h"
+#include "graph/KeptGraphs.h"
 
 #include <string>
 #include <string_view>
@@ -35,6 +36,13 @@ struct Session {
   // drawing under way is abandoned at its next cancel poll; whoever set it clears it.
   bool ViewPending = false;
   EvalFailure LastFailure;
+  // The graphs kept in the picture besides the current one, in the order they were kept.
+  std::vector<KeptGraph> KeptGraphs;
+  // Set by the cancel poll when it tells a drawing to stop; whoever draws clears it first.
+  bool DrawCancelled = false;
+  // What the last drawing of several graphs said of each kept graph that could not be
+  // evaluated and was left out: "Kept graph 2: z = 1/0 cannot be evaluated (...)".
+  std::vector<std::string> GraphFailures;
 
   // Evaluates text at the graph's current variables and parameters.
   double evaluate(std::string_view text) { return engine.EvaluateExpression(text, graph); }

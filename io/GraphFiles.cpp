@@ -16,6 +16,7 @@ FileResult LoadGraphFile(const std::string& path, GraphFile& file) {
   return {};
 }
 
-FileResult SaveGraphFile(const std::string& path, const GraphState& g, const GraphExtras& extras) {
-  return WriteFileSafely(path, WriteGraphFile(g, extras));
+FileResult SaveGraphFile(const std::string& path, const GraphState& g, const GraphExtras& extras,
+                         const std::vector<KeptGraph>& kept) {
+  return WriteFileSafely(path, WriteGraphFile(g, extras, kept));
 }

@@ -54,6 +54,8 @@ PictureFormat pictureFormatOf(const std::string& path) {
   if (extension == ".gif") return PictureFormat::Gif;
   if (extension == ".svg") return PictureFormat::Svg;
   if (extension == ".pdf") return PictureFormat::Pdf;
+  if (extension == ".obj") return PictureFormat::Obj;
+  if (extension == ".stl") return PictureFormat::Stl;
   return PictureFormat::Unknown;
 }
 

@@ -5,7 +5,9 @@
 
 #include <string>
 
-enum class PictureFormat { Unknown, Bmp, Png, Jpeg, Gif, Svg, Pdf };
+// Obj and Stl are the meshes of the picture's surfaces that the command line writes beside the
+// pictures.
+enum class PictureFormat { Unknown, Bmp, Png, Jpeg, Gif, Svg, Pdf, Obj, Stl };
 
 // The window's Open: ".bmp", ".jpg", ".jpeg", ".gif" and ".png" in any case; Unknown otherwise
 // (refused with OpenRefusal).
@@ -21,8 +23,7 @@ struct SaveTarget {
 };
 SaveTarget saveTargetOf(const std::string& chosen);
 
-// The command line: by extension in any case; .svg and .pdf are recognised so that they can
-// be refused by name.
+// The command line: by extension in any case, the meshes' .obj and .stl included.
 PictureFormat pictureFormatOf(const std::string& path);
 
 // The extension of a path's last component, from its last dot, dot included; empty when the

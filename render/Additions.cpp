@@ -4,6 +4,7 @@
 
 #include "graph/Sampling.h"
 #include "render/Axes.h"
+#include "render/PictureGraphs.h"
 #include "render/Program.h"
 #include "render/surfaces/ImplicitSurface.h"
 
@@ -125,16 +126,12 @@ void LineRoutine(Program& p) {
 }
 
 void BoxRoutine(Program& p) {
-  // The implicit surface's extent comes from its kept triangles: a turn of the eye with the
-  // box checked evaluates nothing.
-  if (p.graph.GraphKind == ImplicitKind)
-    ComputeImplicitExtents(p);
-  else
-    ComputeExtents(p);
+  // With several graphs the box encloses them all.
+  const GraphExtents e = PictureExtents(p);
   const GraphState& g = p.graph;
   if (!g.DrawBoxChecked) return;
   p.canvas->setPenColor(g.PenColor);
-  const double x0 = g.XMin, x1 = g.XMax, y0 = g.YMin, y1 = g.YMax, z0 = g.ZMin, z1 = g.ZMax;
+  const double x0 = e.XMin, x1 = e.XMax, y0 = e.YMin, y1 = e.YMax, z0 = e.ZMin, z1 = e.ZMax;
   lineThrough(p, {{x1, y1, z0},
                   {x1, y0, z0},
                   {x0, y0, z0},

@@ -4,6 +4,7 @@
 
 #include "render/Program.h"
 #include "render/Rounding.h"
+#include "render/SelectionOrder.h"
 
 #include <algorithm>
 #include <bit>
@@ -31,62 +32,12 @@ void paintCell(Canvas& c, Color grid, const CellRecord& cell) {
   c.setPenStyle(PenSolid);
 }
 
-namespace {
-
-// Replays the selection sort "for i = 1 to n - 1: best = the first j >= i whose distance
-// beats every earlier one, then exchange best and i" in n log n steps. A tournament tree over
-// the slots gives, for the slots still to be placed, the first one with the greatest
-// distance; a slot whose distance is not a number never wins, as no comparison with it holds.
-class SelectionOrder {
-public:
-  SelectionOrder(std::vector<CellRecord>& list, int n) : m_list(list), m_size(1) {
-    while (m_size < n) m_size *= 2;
-    m_tree.assign(2 * static_cast<std::size_t>(m_size), Empty);
-    for (int k = 1; k <= n; ++k)
-      if (!std::isnan(list[k].Distance)) m_tree[m_size + k - 1] = k;
-    for (int node = m_size - 1; node >= 1; --node) m_tree[node] = winner(node);
-  }
-
-  void sort(int n) {
-    for (int i = 1; i < n; ++i) {
-      // A slot whose own distance is no number is beaten by nothing and stays.
-      if (!std::isnan(m_list[i].Distance)) {
-        const int best = m_tree[1];
-        SwapCells(m_list[best], m_list[i]);
-        set(best, std::isnan(m_list[best].Distance) ? Empty : best);
-      }
-      set(i, Empty);
-    }
-  }
-
-private:
-  static constexpr int Empty = 0;
-
-  // The left child stands for the lower slots, so it keeps a tie.
-  int winner(int node) const {
-    const int a = m_tree[2 * node], b = m_tree[2 * node + 1];
-    if (a == Empty) return b;
-    if (b == Empty) return a;
-    return m_list[b].Distance > m_list[a].Distance ? b : a;
-  }
-
-  void set(int slot, int value) {
-    int node = m_size + slot - 1;
-    m_tree[node] = value;
-    for (node /= 2; node >= 1; node /= 2) m_tree[node] = winner(node);
-  }
-
-  std::vector<CellRecord>& m_list;
-  int m_size;
-  std::vector<int> m_tree;
-};
-
-} // namespace
-
 void PaintCellList(Program& p, int count) {
   auto& list = p.CellList;
   const int n = std::min<std::int64_t>(count, static_cast<std::int64_t>(list.size()) - 1);
-  if (n > 1) SelectionOrder(list, n).sort(n);
+  sortFarthestFirst(
+      1, n, [&list](std::size_t slot) { return list[slot].Distance; },
+      [&list](std::size_t a, std::size_t b) { SwapCells(list[a], list[b]); });
   if (p.graph.MovieMode && p.MovieFrameIndex >= 0 &&
       static_cast<std::size_t>(p.MovieFrameIndex) < p.FrameStore.size()) {
     p.FrameStore[p.MovieFrameIndex].assign(list.begin() + 1, list.end());

@@ -4,6 +4,7 @@
 
 #include "graph/NumberField.h"
 #include "render/CellList.h"
+#include "render/PictureGraphs.h"
 #include "render/Primitives.h"
 #include "render/Program.h"
 #include "render/Rounding.h"
@@ -43,7 +44,7 @@ void blankFrames(Program& p) {
 
 // The frames the player shows: the sweep's pictures, or the count the settings give.
 int movieFrames(const Program& p) {
-  if (!p.SweepFrames.empty()) return static_cast<int>(p.SweepFrames.size());
+  if (!p.PictureFrames.empty()) return static_cast<int>(p.PictureFrames.size());
   return std::clamp(p.graph.MovieFrameCount, 1, MaxFrames);
 }
 
@@ -69,8 +70,8 @@ double wrappedTheta(double theta) {
 // A sweep's frame is a whole picture: copied over the target where both have pixels, so that a
 // window resized since the build shows what fits.
 void copySweepFrame(const Program& p, int slot, QImage& target) {
-  const auto frames = static_cast<int>(p.SweepFrames.size());
-  const QImage& frame = p.SweepFrames[static_cast<std::size_t>(std::clamp(slot, 1, frames) - 1)];
+  const auto frames = static_cast<int>(p.PictureFrames.size());
+  const QImage& frame = p.PictureFrames[static_cast<std::size_t>(std::clamp(slot, 1, frames) - 1)];
   if (target.isNull() || frame.format() != target.format()) return;
   const int rows = std::min(frame.height(), target.height());
   const auto bytes = static_cast<std::size_t>(std::min(frame.width(), target.width())) * 4;
@@ -137,11 +138,12 @@ bool BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone) {
   if (MovieEyeRefused(g)) return false;
   g.PictureCopyValid = false;
   g.GraphShown = false;
-  p.SweepFrames.clear();
+  p.PictureFrames.clear();
   ClearGraphRect(p);
   p.host->setBusyCursor(true);
   blankFrames(p);
   g.MovieMode = true;
+  const bool pictures = MovieOfPictures(p);
   const int frames = turningFrames(g);
   const double step = turningStep(frames);
   for (int k = 1; k <= frames; ++k) {
@@ -150,7 +152,12 @@ bool BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone) {
     p.SkipListing = k < frames;
     SetViewTransform(p.view, g.PlaneDistance, g.Rho, g.Theta, g.Phi);
     ClearGraphRect(p);
-    DrawDriver(p);
+    if (pictures) {
+      DrawPictureGraphs(p);
+      p.PictureFrames.push_back(p.Picture.copy());
+    } else {
+      DrawDriver(p);
+    }
     if (frameDone) frameDone(k);
     g.Theta += step;
   }
@@ -165,11 +172,11 @@ bool BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone) {
 void ReleaseMovie(Program& p) {
   blankFrames(p);
   p.MovieFramesBuilt = 0;
-  p.SweepFrames.clear();
+  p.PictureFrames.clear();
 }
 
 void PaintMovieFrame(Program& p, int slot) {
-  if (!p.SweepFrames.empty()) return copySweepFrame(p, slot, p.Picture);
+  if (!p.PictureFrames.empty()) return copySweepFrame(p, slot, p.Picture);
   const int records = MovieRecordCount(p);
   ensureCellSlots(p, static_cast<std::size_t>(records));
   auto& list = p.CellList;
@@ -199,7 +206,7 @@ void PlayMovieFrames(Program& p, const std::function<void()>& afterPaint) {
   g.PictureCopyValid = false;
   g.GraphShown = false;
   g.DrawContinue = 1;
-  const int frames = p.SweepFrames.empty() ? std::max(1, g.MovieFrameCount) : movieFrames(p);
+  const int frames = p.PictureFrames.empty() ? std::max(1, g.MovieFrameCount) : movieFrames(p);
   for (int i = 0;;) {
     i = i % frames + 1;
     if (cancelRequested(p)) break;
@@ -218,7 +225,7 @@ void PaintMovieFrames(Program& p, const std::function<void(const QImage&, int)>&
   ImageCanvas canvas(image);
   p.canvas = &canvas;
   for (int slot = 1; slot <= frames; ++slot) {
-    if (p.SweepFrames.empty())
+    if (p.PictureFrames.empty())
       PaintMovieFrame(p, slot);
     else
       copySweepFrame(p, slot, image);
@@ -233,8 +240,12 @@ std::vector<QImage> MovieFrameImages(Program& p) {
   return images;
 }
 
+bool MovieOfPictures(const Program& p) {
+  return SeveralGraphs(p);
+}
+
 bool MovieBuilt(const Program& p) {
-  return p.MovieFramesBuilt > 0 || !p.SweepFrames.empty();
+  return p.MovieFramesBuilt > 0 || !p.PictureFrames.empty();
 }
 
 int movieGifDelay(const GraphState& g) {

@@ -46,7 +46,8 @@ std::optional<Eye> MovieEyeRefused(const GraphState& g);
 // the direct rectangular renderer expects it. MovieMode is clear again at the end.
 // frameDone, when given, is told each frame's slot as soon as the frame is recorded; the
 // frame stays as it is from then on. A movie whose eye MovieEyeRefused refuses is not built:
-// nothing changes and the result is false.
+// nothing changes and the result is false. A movie of pictures (MovieOfPictures) keeps each
+// frame's picture in PictureFrames instead, and frameDone is told the slot once it is kept.
 bool BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone = {});
 // Blanks the frames in use, as at the end of a run.
 void ReleaseMovie(Program& p);
@@ -71,5 +72,9 @@ std::vector<QImage> MovieFrameImages(Program& p);
 // A frame's display time in an animated GIF: the movie delay in hundredths of a second, at
 // least 2, since many viewers slow shorter delays down to a tenth of a second.
 int movieGifDelay(const GraphState& g);
+// Whether a turning movie keeps its frames as whole pictures rather than cell lists: the cells
+// of several graphs are outlined in grid colours of their own, which a frame's records do not
+// hold.
+bool MovieOfPictures(const Program& p);
 // True once a movie has been built since the kind was chosen.
 bool MovieBuilt(const Program& p);

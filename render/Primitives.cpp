@@ -31,8 +31,8 @@ void Pause(Host& host, std::int32_t ms) {
 
 bool cancelRequested(Session& s) {
   s.host->processEvents();
-  if (s.ViewPending) return true;
+  if (s.ViewPending) return s.DrawCancelled = true;
   if (s.graph.DrawContinue != 0) return false;
   s.graph.DrawContinue = 1;
-  return true;
+  return s.DrawCancelled = true;
 }

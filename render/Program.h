@@ -6,6 +6,7 @@
 #include "graph/ImplicitMesh.h"
 #include "graph/Session.h"
 #include "render/CellList.h"
+#include "render/SceneCells.h"
 #include "render/View.h"
 #include "render/canvas/ImageCanvas.h"
 #include "render/canvas/PictureRecorder.h"
@@ -50,6 +51,17 @@ struct Program : Session {
   // The triangles of the implicit surface drawn last, kept so that another view of it (a turn,
   // a drag, a zoom, a new size, a movie frame) only projects them again.
   ImplicitMesh ImplicitSurface;
+  // Every cell and curve of the last drawing in the order they were made, in graph space as
+  // well as in pixels: the cells of several graphs are sorted and painted from here, exact
+  // hiding splits them and the meshes are written from them. A gathered surface whose drawing
+  // stopped (cancelled, or an evaluation failed) leaves none of its cells here.
+  std::vector<SpaceCell> SceneCells;
+  std::vector<SpaceCurve> SceneCurves;
+  // The place in the picture of the graph being drawn, and whether the renderers only collect
+  // its cells and curves into the lists above (several graphs, exact hiding) instead of
+  // painting them and filling CellList.
+  int SceneGraph = 0;
+  bool CollectCells = false;
   // The recorded movie frames, one cell list (slots 1..) each; the movie builder sizes it and
   // sets MovieFrameIndex before each frame.
   std::vector<std::vector<CellRecord>> FrameStore;
@@ -59,9 +71,10 @@ struct Program : Session {
   bool SkipListing = false;
   // Frames recorded by the last movie build; 0 before any and after the movie is released.
   int MovieFramesBuilt = 0;
-  // The pictures of the last parameter sweep, when the movie built is one; the player and the
+  // The frames of the last movie as whole pictures, when it was built as pictures: a parameter
+  // sweep, or a turn of a picture of several graphs or hidden exactly. The player and the
   // animated GIF show them instead of the cell lists.
-  std::vector<QImage> SweepFrames;
+  std::vector<QImage> PictureFrames;
   // The cache key of the picture Contours > Draw captured last: while the copy is still that
   // picture, the contours are part of what is shown.
   qint64 ContoursPictureKey = 0;

@@ -8,7 +8,7 @@
 #include "render/Axes.h"
 #include "render/Contours.h"
 #include "render/Primitives.h"
-#include "render/surfaces/DrawDriver.h"
+#include "render/PictureGraphs.h"
 
 #include <algorithm>
 
@@ -86,7 +86,7 @@ void DrawSequencePicture(Program& p) {
   g.DrawContinue = 1;
   if (!IsGraphKind(g.GraphKind)) return;
   setViewAndFit(p);
-  DrawDriver(p);
+  DrawPictureGraphs(p);
   if (g.PlaneOn) PlaneRoutine(p);
   if (g.LineOn) LineRoutine(p);
   if (g.DrawBoxChecked) BoxRoutine(p);
@@ -114,7 +114,7 @@ void RedrawViewPicture(Program& p) {
   setViewAndFit(p);
   ScreenSetUpPicture(p);
   g.DrawContinue = 1;
-  if (g.FunctionReady) DrawDriver(p);
+  if (g.FunctionReady) DrawPictureGraphs(p);
   if (g.PlaneOn) PlaneRoutine(p);
   if (g.LineOn) LineRoutine(p);
   if (g.DrawBoxChecked) BoxRoutine(p);

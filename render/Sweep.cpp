@@ -32,7 +32,7 @@ void BuildParameterSweep(Program& p, const ParameterSweep& sweep,
   const bool contours = g.PictureCopyValid && p.PictureCopy.cacheKey() == p.ContoursPictureKey;
   // The listing stays the one of the picture before: the frames are views of other values.
   const std::vector<std::string> listing = p.Values;
-  p.SweepFrames.clear();
+  p.PictureFrames.clear();
   p.MovieFramesBuilt = 0;
   for (int k = 1; k <= frames; ++k) {
     g.ParamValues[index] = SweepValue({index, sweep.from, sweep.to, frames}, k);
@@ -42,8 +42,8 @@ void BuildParameterSweep(Program& p, const ParameterSweep& sweep,
     ClearGraphRect(p);
     DrawSequencePicture(p);
     if (contours) DrawContours(p);
-    p.SweepFrames.push_back(p.Picture.copy());
-    if (frameDone) frameDone(p.SweepFrames.back(), k);
+    p.PictureFrames.push_back(p.Picture.copy());
+    if (frameDone) frameDone(p.PictureFrames.back(), k);
   }
   p.SkipListing = false;
   p.Values = listing;

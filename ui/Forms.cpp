@@ -11,6 +11,7 @@
 #include "ui/ColorFm.h"
 #include "ui/ColorFm2.h"
 #include "ui/FuncVals.h"
+#include "ui/GraphsFm.h"
 #include "ui/JPG1.h"
 #include "ui/mainwindow/KelvoScrn1.h"
 #include "ui/MainMenu.h"
@@ -48,6 +49,7 @@ Forms::Forms(Program& p) : program(p) {
   zlevelsFm = std::make_unique<TZlevelsFm>(p);
   helpDlg = std::make_unique<THelpDlg>();
   sampleFm = std::make_unique<TSampleFm>(p);
+  graphsFm = std::make_unique<TGraphsFm>(p);
   colorForm2 = std::make_unique<TColorForm2>(*this);
   funcList = std::make_unique<TFuncList>(*this);
   jpgDlg = std::make_unique<TJPGDlg>(p);

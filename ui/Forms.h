@@ -23,6 +23,7 @@ class TContourDlg;
 class TZlevelsFm;
 class THelpDlg;
 class TSampleFm;
+class TGraphsFm;
 class TColorForm;
 class TColorForm2;
 class TFuncList;
@@ -62,6 +63,7 @@ public:
   std::unique_ptr<TZlevelsFm> zlevelsFm;
   std::unique_ptr<THelpDlg> helpDlg;
   std::unique_ptr<TSampleFm> sampleFm;
+  std::unique_ptr<TGraphsFm> graphsFm;
   std::unique_ptr<TColorForm> colorForm;
   std::unique_ptr<TColorForm2> colorForm2;
   std::unique_ptr<TFuncList> funcList;

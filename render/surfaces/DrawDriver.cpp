@@ -12,6 +12,13 @@
 void DrawDriver(Program& p) {
   p.Values.clear();
   p.LastFailure = {};
+  p.SceneCells.clear();
+  p.SceneCurves.clear();
+  p.SceneGraph = 0;
+  DrawKindRenderer(p);
+}
+
+void DrawKindRenderer(Program& p) {
   switch (p.graph.GraphKind) {
   case '1':
     if (p.graph.MovieMode) {

@@ -46,6 +46,8 @@ Traversal traversalFor(double theta) {
 } // namespace
 
 void DrawRectSurface(Program& p) {
+  // Cells that are sorted with others are gathered in the one order the listed form has.
+  if (p.CollectCells) return drawGatheredSurface(p, Rect);
   const CellGrid grid = startSurface(p, Rect);
   if (drawIfDegenerate(p, Rect, grid)) return;
   const GridDomain& d = grid.domain;
@@ -53,12 +55,17 @@ void DrawRectSurface(Program& p) {
   const auto xs = cellStarts(d.aMin, d.aMax, grid.da, Rect.cellTolerance, t.xUp);
   const auto ys = cellStarts(d.bMin, d.bMax, grid.db, Rect.cellTolerance, t.yUp);
   const double dx = (t.xUp ? 1 : -1) * grid.da, dy = (t.yUp ? 1 : -1) * grid.db;
-  const auto make = [&](double x, double y, CellRecord& cell) {
-    return makeSurfaceCell(p, Rect, grid.eye, x, y, dx, dy, cell);
+  const auto make = [&](double x, double y, CellRecord& cell, CellSpace& space) {
+    return makeSurfaceCell(p, Rect, grid.eye, x, y, dx, dy, cell, space);
   };
-  const auto paint = [&p](const CellRecord& cell) { paintCell(p, cell); };
+  // What is painted stays when the drawing stops, so its cells stay in space too.
+  const auto paint = [&p](const CellRecord& cell, const CellSpace& space) {
+    paintCell(p, cell);
+    keepSpaceCell(p, cell, space);
+  };
   CellRecord cell;
-  if (forEachCell(p, xs, ys, cell, Rect.resetsPen, make, paint)) listSurface(p, Rect, grid);
+  CellSpace space;
+  if (forEachCell(p, xs, ys, cell, space, Rect.resetsPen, make, paint)) listSurface(p, Rect, grid);
 }
 
 void DrawRectSurfaceListed(Program& p) {

@@ -68,20 +68,33 @@ std::int64_t CurveSegmentsPerPause(const GraphState& g) {
 
 void DrawSpaceCurve(Program& p) {
   GraphState& g = p.graph;
-  p.canvas->setPenColor(g.PenColor);
+  // A curve drawn with other graphs, or hidden exactly, is only collected: its points go to
+  // the picture's curves in space, at once and without pauses.
+  const bool collect = p.CollectCells;
+  std::vector<Point3>* points = nullptr;
+  if (collect) points = &p.SceneCurves.emplace_back(SpaceCurve{p.SceneGraph, {}}).points;
+  const auto reach = [&](const CurvePoint& at, bool first) {
+    if (points) {
+      points->push_back({at.x, at.y, at.z});
+    } else if (first) {
+      StartCurveAt(p, at.x, at.y, at.z);
+    } else {
+      ContinueCurveTo(p, at.x, at.y, at.z);
+    }
+  };
+  if (!collect) p.canvas->setPenColor(g.PenColor);
   g.VarT = g.TMin;
-  const CurvePoint start = pointAtT(p);
-  StartCurveAt(p, start.x, start.y, start.z);
+  reach(pointAtT(p), true);
   if (g.EvalFailed) return;
 
   std::int64_t pausedMs = 0, sincePause = 0;
   const std::int64_t perPause = CurveSegmentsPerPause(g);
   const bool drawn = forEachT(p, [&] {
     if (cancelRequested(p)) return false;
-    const CurvePoint at = pointAtT(p);
-    ContinueCurveTo(p, at.x, at.y, at.z);
+    reach(pointAtT(p), false);
     if (g.EvalFailed) return false;
-    if (!g.Rotating && p.CurvePauses && pausedMs < CurvePauseBudgetMs && ++sincePause == perPause) {
+    if (!collect && !g.Rotating && p.CurvePauses && pausedMs < CurvePauseBudgetMs &&
+        ++sincePause == perPause) {
       sincePause = 0;
       Pause(*p.host, CurveSegmentPauseMs);
       pausedMs += CurveSegmentPauseMs;

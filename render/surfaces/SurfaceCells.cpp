@@ -30,9 +30,11 @@ void placeVariables(GraphState& g, GridSurface::Place at) {
 }
 
 // The point (a, b) of the surface, projected; f is evaluated there once more.
-Pixel projectOnSurface(Program& p, const GridSurface& s, double a, double b) {
+Pixel projectOnSurface(Program& p, const GridSurface& s, double a, double b,
+                       Point3* where = nullptr) {
   const double z = s.value(p, a, b);
   const GridSurface::Place at = s.place(a, b);
+  if (where) *where = {at.x, at.y, z};
   return ProjectPoint(p.view, at.x, at.y, z);
 }
 
@@ -92,6 +94,30 @@ Color slopeColor(const GraphState& g, const EyePoint& e, Slopes slopes) {
   return out;
 }
 
+Color normalColor(const GraphState& g, const EyePoint& eye, double nx, double ny, double nz) {
+  const double side = nx * eye.x + ny * eye.y + nz * eye.z;
+  const double d = eye.length * std::sqrt(nx * nx + ny * ny + nz * nz);
+  if (!g.ShadingOn || d == 0) return side >= 0 ? g.UnderColor : g.AboveColor;
+  // |side/d| is -side/d on the above side; a normal too large for a double gives no number,
+  // which shades as 0 rather than reach the colour conversion.
+  const double ratio = std::fabs(side / d);
+  Color out = 0;
+  ShadeColor(side >= 0 ? g.UnderColor : g.AboveColor, out, std::isnan(ratio) ? 0 : ratio);
+  return out;
+}
+
+Color lookColor(const GraphState& g, const EyePoint& eye, const CellLook& look, Color recorded) {
+  switch (look.from) {
+  case CellLook::From::Slopes:
+    return slopeColor(g, eye, {look.a, look.b});
+  case CellLook::From::Normal:
+    return normalColor(g, eye, look.a, look.b, look.c);
+  case CellLook::From::Record:
+    break;
+  }
+  return recorded;
+}
+
 std::uint8_t gridPenStyle(const GraphState& g) {
   return g.GridColor == clNone ? PenClear : PenSolid;
 }
@@ -129,6 +155,7 @@ std::int64_t blankSlotCount(const GraphState& g) {
 }
 
 void prepareCellSlots(Program& p, std::size_t cells, BlankSlots blank) {
+  if (p.CollectCells) return;
   const std::int64_t count = blankSlotCount(p.graph);
   ensureCellSlots(p, std::max(static_cast<std::size_t>(count), cells));
   auto& list = p.CellList;
@@ -141,6 +168,10 @@ void prepareCellSlots(Program& p, std::size_t cells, BlankSlots blank) {
       list[0].Distance = 0;
     }
   }
+}
+
+void keepSpaceCell(Program& p, const CellRecord& cell, const CellSpace& space) {
+  p.SceneCells.push_back({cell, space, p.SceneGraph});
 }
 
 void finishCell(Program& p, bool resetPen) {
@@ -157,7 +188,7 @@ CellGrid startSurface(Program& p, const GridSurface& s) {
 }
 
 CellResult makeSurfaceCell(Program& p, const GridSurface& s, const EyePoint& eye, double a,
-                           double b, double da, double db, CellRecord& cell) {
+                           double b, double da, double db, CellRecord& cell, CellSpace& space) {
   GraphState& g = p.graph;
   if (!startCell(p)) return CellResult::Stop;
   placeVariables(g, s.place(a, b));
@@ -165,7 +196,7 @@ CellResult makeSurfaceCell(Program& p, const GridSurface& s, const EyePoint& eye
   const GridCell c = gridCell(a, b, da, db);
   if (const CellResult r = testCorners(p, s, c); r != CellResult::Ready) return r;
   for (int i = 0; i < 4; ++i) {
-    cell.Corners[i] = projectOnSurface(p, s, c.a[i], c.b[i]);
+    cell.Corners[i] = projectOnSurface(p, s, c.a[i], c.b[i], &space.corners[i]);
     if (g.EvalFailed) return CellResult::Stop;
   }
 
@@ -182,7 +213,9 @@ CellResult makeSurfaceCell(Program& p, const GridSurface& s, const EyePoint& eye
 
   const GridSurface::Place centre = s.place(ac, bc);
   cell.PenStyle = gridPenStyle(g);
-  cell.FillColor = slopeColor(g, eye, s.slopes(ac, bc, {fa, fb}));
+  const Slopes slopes = s.slopes(ac, bc, {fa, fb});
+  cell.FillColor = slopeColor(g, eye, slopes);
+  space.look = {CellLook::From::Slopes, slopes.a, slopes.b, 0};
   cell.Distance = distanceFromEye(eye, centre.x, centre.y, zc);
   return cutResult(p);
 }
@@ -228,8 +261,8 @@ void drawGatheredSurface(Program& p, const GridSurface& s) {
   const auto as = cellStarts(d.aMin, d.aMax, grid.da, s.cellTolerance);
   const auto bs = cellStarts(d.bMin, d.bMax, grid.db, s.cellTolerance);
   prepareCellSlots(p, as.size() * bs.size(), BlankSlots::AboveColor);
-  const auto make = [&](double a, double b, CellRecord& cell) {
-    return makeSurfaceCell(p, s, grid.eye, a, b, grid.da, grid.db, cell);
+  const auto make = [&](double a, double b, CellRecord& cell, CellSpace& space) {
+    return makeSurfaceCell(p, s, grid.eye, a, b, grid.da, grid.db, cell, space);
   };
   if (gatherCells(p, as, bs, s.resetsPen, make)) listSurface(p, s, grid);
 }

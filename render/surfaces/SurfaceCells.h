@@ -8,6 +8,7 @@
 #include "graph/GraphState.h"
 #include "render/CellList.h"
 #include "render/Program.h"
+#include "render/SceneCells.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,6 +39,13 @@ struct Slopes {
 // Upper side when the eye sees the graph z = f(x, y) from above at the given slopes, else the
 // under side; shaded by the angle to the line of sight when shading is on.
 Color slopeColor(const GraphState& g, const EyePoint& eye, Slopes slopes);
+// A patch's colour from its normal at the centre: the side the normal shows towards the eye
+// position seen from the origin, shaded by the angle when shading is on. Where the normal
+// vanishes there is no angle, and the colour is that of the side without shading.
+Color normalColor(const GraphState& g, const EyePoint& eye, double nx, double ny, double nz);
+// The colour of a cell made for another eye, from what its colour was made of; a look the
+// renderer gave no colour of its own keeps `recorded`.
+Color lookColor(const GraphState& g, const EyePoint& eye, const CellLook& look, Color recorded);
 // Clear when the grid colour is "none", else solid.
 std::uint8_t gridPenStyle(const GraphState& g);
 
@@ -90,40 +98,55 @@ enum class BlankSlots {
   FromSlotZero,
 };
 // Makes the cell list hold `cells` gathered cells and the blanked slots, whichever is more, and
-// blanks slots 1..blankSlotCount.
+// blanks slots 1..blankSlotCount; nothing while the cells are only collected.
 void prepareCellSlots(Program& p, std::size_t cells, BlankSlots blank);
 
 // After each cell the cut mark is cleared for the next one; with resetPen the pen goes back to
 // the grid colour, solid, as well.
 void finishCell(Program& p, bool resetPen);
 
-// Makes the cell of every pair of starts (a outer, b inner) in `cell` and passes those that
-// are Ready to `keep`; false when `make` stopped.
+// Makes the cell of every pair of starts (a outer, b inner) in `cell` and `space` and passes
+// those that are Ready to `keep`; false when `make` stopped.
 template <typename Make, typename Keep>
 bool forEachCell(Program& p, const std::vector<double>& as, const std::vector<double>& bs,
-                 CellRecord& cell, bool resetPen, Make make, Keep keep) {
+                 CellRecord& cell, CellSpace& space, bool resetPen, Make make, Keep keep) {
   // A cut met before this draw (by a listing, say) must not cost the first cell.
   p.engine.CutFlag = false;
   for (const double a : as) {
     for (const double b : bs) {
-      const CellResult r = make(a, b, cell);
+      const CellResult r = make(a, b, cell, space);
       if (r == CellResult::Stop) return false;
-      if (r == CellResult::Ready) keep(cell);
+      if (r == CellResult::Ready) keep(cell, space);
       finishCell(p, resetPen);
     }
   }
   return true;
 }
 
+// Adds a cell of the graph being drawn to the picture's cells in space.
+void keepSpaceCell(Program& p, const CellRecord& cell, const CellSpace& space);
+
 // Gathers the cells, each made in slot 0, from slot 1 on and paints them far to near; false,
-// with nothing painted, when `make` stopped (cancelled or an evaluation failed).
+// with nothing painted and none of the cells kept in space, when `make` stopped (cancelled or
+// an evaluation failed). While the cells are only collected, the cell list is left alone: the
+// cells are made in a copy of slot 0 and go to the picture's cells in space alone.
 template <typename Make>
 bool gatherCells(Program& p, const std::vector<double>& as, const std::vector<double>& bs,
                  bool resetPen, Make make) {
   int stored = 0;
-  const auto keep = [&p, &stored](const CellRecord& cell) { p.CellList[++stored] = cell; };
-  if (!forEachCell(p, as, bs, p.CellList[0], resetPen, make, keep)) return false;
-  PaintCellList(p, stored);
+  const std::size_t kept = p.SceneCells.size();
+  CellRecord scratch = p.CellList[0];
+  CellRecord& cell = p.CollectCells ? scratch : p.CellList[0];
+  CellSpace space;
+  const auto keep = [&p, &stored](const CellRecord& made, const CellSpace& where) {
+    if (!p.CollectCells) p.CellList[++stored] = made;
+    keepSpaceCell(p, made, where);
+  };
+  if (!forEachCell(p, as, bs, cell, space, resetPen, make, keep)) {
+    p.SceneCells.resize(kept);
+    return false;
+  }
+  if (!p.CollectCells) PaintCellList(p, stored);
   return true;
 }
 
@@ -171,7 +194,7 @@ struct GridSurface {
 CellGrid startSurface(Program& p, const GridSurface& s);
 // The cell at (a, b) spanning towards (a + da, b + db); the steps may be negative.
 CellResult makeSurfaceCell(Program& p, const GridSurface& s, const EyePoint& eye, double a,
-                           double b, double da, double db, CellRecord& cell);
+                           double b, double da, double db, CellRecord& cell, CellSpace& space);
 // On a degenerate domain, the one curve along the direction of non-zero width in the grid
 // colour, then the listing unless an evaluation failed; false (nothing drawn) when the domain
 // has cells.

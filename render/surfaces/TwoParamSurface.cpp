@@ -67,32 +67,25 @@ bool tangents(Program& p, const Vec& centre, double uc, double vc, Vec& tu, Vec&
 // in one place) there is no angle to shade by: the cell is coloured as without shading, and the
 // draw goes on instead of ending with nothing painted.
 void colourCell(const Program& p, const EyePoint& eye, const Vec& tu, const Vec& tv,
-                CellRecord& cell) {
+                CellRecord& cell, CellSpace& space) {
   const GraphState& g = p.graph;
   const Vec n{tu.y * tv.z - tv.y * tu.z, tv.x * tu.z - tu.x * tv.z, tu.x * tv.y - tv.x * tu.y};
-  const double side = n.x * eye.x + n.y * eye.y + n.z * eye.z;
   cell.PenStyle = gridPenStyle(g);
-  const double d = eye.length * std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
-  if (g.ShadingOn && d != 0) {
-    // |side/d| is -side/d on the above side; a normal too large for a double gives no
-    // number, which shades as 0 rather than reach the colour conversion.
-    const double ratio = std::fabs(side / d);
-    ShadeColor(side >= 0 ? g.UnderColor : g.AboveColor, cell.FillColor,
-               std::isnan(ratio) ? 0 : ratio);
-  } else {
-    cell.FillColor = side >= 0 ? g.UnderColor : g.AboveColor;
-  }
+  cell.FillColor = normalColor(g, eye, n.x, n.y, n.z);
+  space.look = {CellLook::From::Normal, n.x, n.y, n.z};
   if (p.engine.CutFlag) cell.FillColor = g.BackgroundColor;
 }
 
 // A cell that met a cut is made all the same (slot 0 keeps it) but not gathered.
-CellResult makeCell(Program& p, const CellGrid& grid, double u, double v, CellRecord& cell) {
+CellResult makeCell(Program& p, const CellGrid& grid, double u, double v, CellRecord& cell,
+                    CellSpace& space) {
   const GraphState& g = p.graph;
   if (!startCell(p)) return CellResult::Stop;
   const GridCell c = gridCell(u, v, grid.da, grid.db);
   for (int i = 0; i < 4; ++i) {
     const Vec at = pointAt(p, c.a[i], c.b[i]);
     cell.Corners[i] = ProjectPoint(p.view, at.x, at.y, at.z);
+    space.corners[i] = {at.x, at.y, at.z};
     if (g.EvalFailed) return CellResult::Stop;
   }
   const Vec centre = pointAt(p, c.aCentre, c.bCentre);
@@ -102,7 +95,7 @@ CellResult makeCell(Program& p, const CellGrid& grid, double u, double v, CellRe
   if (!grid.degenerate()) {
     Vec tu, tv;
     if (!tangents(p, centre, c.aCentre, c.bCentre, tu, tv)) return CellResult::Stop;
-    colourCell(p, grid.eye, tu, tv, cell);
+    colourCell(p, grid.eye, tu, tv, cell, space);
   }
   return cutResult(p);
 }
@@ -115,8 +108,8 @@ void DrawTwoParamSurface(Program& p) {
   const auto us = cellStarts(g.UMin, g.UMax, grid.da, LoopTolerance);
   const auto vs = cellStarts(g.VMin, g.VMax, grid.db, LoopTolerance);
   prepareCellSlots(p, us.size() * vs.size(), BlankSlots::FromSlotZero);
-  const auto make = [&](double u, double v, CellRecord& cell) {
-    return makeCell(p, grid, u, v, cell);
+  const auto make = [&](double u, double v, CellRecord& cell, CellSpace& space) {
+    return makeCell(p, grid, u, v, cell, space);
   };
   if (!gatherCells(p, us, vs, false, make)) return;
   listGrid(p, grid, [&p](double u, double v) {

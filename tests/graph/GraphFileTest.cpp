@@ -68,7 +68,7 @@ void expectSameSettings(const GraphState& a, const GraphState& b) {
   EXPECT_EQ(a.JpegQuality, b.JpegQuality);
   // The settings of the kind's own menus: the same text means the same values, since every
   // number is written in the one shortest form that reads back to it.
-  EXPECT_EQ(WriteGraphFile(a, {}), WriteGraphFile(b, {}));
+  EXPECT_EQ(WriteGraphFile(a, {}, {}), WriteGraphFile(b, {}, {}));
 }
 
 TEST(GraphFile, EveryKindAndSampleReadsBackTheSame) {
@@ -78,14 +78,14 @@ TEST(GraphFile, EveryKindAndSampleReadsBackTheSame) {
       Session s;
       startKind(s, kind);
       if (n > 0 && !ChooseSample(s, kind, n)) continue;
-      const std::string text = WriteGraphFile(s.graph, GraphExtras{});
+      const std::string text = WriteGraphFile(s.graph, GraphExtras{}, {});
       ReadBack r;
       readInto(r, text);
       ASSERT_TRUE(r.ok) << r.reason;
       EXPECT_TRUE(r.warnings.empty());
       expectSameSettings(s.graph, r.s.graph);
       // Writing what was read gives the same text.
-      EXPECT_EQ(WriteGraphFile(r.s.graph, r.extras), text);
+      EXPECT_EQ(WriteGraphFile(r.s.graph, r.extras, r.s.KeptGraphs), text);
     }
   }
 }
@@ -200,7 +200,7 @@ TEST(GraphFile, RandomSettingsReadBackTheSame) {
     extras.contoursShown = (kind == '1' || kind == '2') && random() % 2; // contours of 1 and 2
     extras.parameterCaptions[random() % 6] = true;
     extras.picture = "/tmp/some \"picture\".bmp";
-    const std::string text = WriteGraphFile(g, extras);
+    const std::string text = WriteGraphFile(g, extras, {});
     ReadBack r;
     readInto(r, text);
     ASSERT_TRUE(r.ok) << r.reason;
@@ -314,6 +314,114 @@ TEST(GraphFile, AnEyeInsideTheBoxGivesWayToTheDefault) {
   ASSERT_EQ(r.warnings.size(), 1u);
   EXPECT_NE(r.warnings[0].find("Rho = 2 the eye would stand inside the axes box"),
             std::string::npos);
+}
+
+// The kept graphs stand after the picture, a section each, and read back to the same graphs:
+// their kinds, texts, domains, curves, step, colours, shading and whether they are shown. The
+// file's picture settings stay the current graph's.
+TEST(GraphFileKept, KeptGraphsReadBackAndWriteTheSameText) {
+  Session s;
+  startKind(s, '1');
+  s.graph.FunctionText = "x*y";
+  s.graph.ExactHiding = true;
+  GraphFields cone = GraphFieldsOf(s.graph);
+  cone.GraphKind = '2', cone.FunctionText = "r - 1", cone.RMax = 2.5, cone.AboveColor = clLime;
+  GraphFields curve = GraphFieldsOf(s.graph);
+  curve.GraphKind = '3', curve.FunctionTextX = "Cos(t)", curve.TStep = 0.05;
+  curve.ShadingOn = false, curve.GridColor = clNone;
+  s.KeptGraphs = {{cone, true}, {curve, false}};
+  const std::string text = WriteGraphFile(s.graph, {}, s.KeptGraphs);
+  EXPECT_NE(text.find("\nExactHiding = true\n"), std::string::npos);
+  EXPECT_NE(text.find("\nGraph = 1\nKind = 2\nShown = true\nFunction = \"r - 1\"\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\nGraph = 2\nKind = 3\nShown = false\n"), std::string::npos);
+  ReadBack r;
+  readInto(r, text);
+  ASSERT_TRUE(r.ok) << r.reason;
+  EXPECT_TRUE(r.warnings.empty());
+  ASSERT_EQ(r.s.KeptGraphs.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    const GraphFields& want = s.KeptGraphs[i].fields;
+    const GraphFields& got = r.s.KeptGraphs[i].fields;
+    EXPECT_EQ(got.GraphKind, want.GraphKind);
+    // Each kind's file holds the texts of its own functions only.
+    if (want.GraphKind == '2') {
+      EXPECT_EQ(got.FunctionText, want.FunctionText);
+    } else {
+      EXPECT_EQ(got.FunctionTextX, want.FunctionTextX);
+    }
+    EXPECT_EQ(got.RMax, want.RMax);
+    EXPECT_EQ(got.TStep, want.TStep);
+    EXPECT_EQ(got.AboveColor, want.AboveColor);
+    EXPECT_EQ(got.GridColor, want.GridColor);
+    EXPECT_EQ(got.ShadingOn, want.ShadingOn);
+    EXPECT_EQ(r.s.KeptGraphs[i].shown, s.KeptGraphs[i].shown);
+  }
+  EXPECT_EQ(r.s.graph.FunctionText, "x*y");
+  EXPECT_TRUE(r.s.graph.ExactHiding);
+  EXPECT_EQ(WriteGraphFile(r.s.graph, r.extras, r.s.KeptGraphs), text);
+}
+
+// Without kept graphs and exact hiding the file is what it always was: no section and no new
+// key; a file without sections leaves no kept graph behind.
+TEST(GraphFileKept, OneGraphWritesNoSection) {
+  Session s;
+  startKind(s, '4');
+  const std::string text = WriteGraphFile(s.graph, {}, {});
+  EXPECT_EQ(text.rfind("Kelvo graph 1\n", 0), 0u);
+  EXPECT_EQ(text.find("Graph ="), std::string::npos);
+  EXPECT_EQ(text.find("ExactHiding"), std::string::npos);
+  ReadBack r;
+  r.s.KeptGraphs.push_back({});
+  GraphFile file;
+  ASSERT_TRUE(ParseGraphFile(text, file, r.reason));
+  ApplyGraphFile(r.s, file, r.extras, r.warnings);
+  EXPECT_TRUE(r.s.KeptGraphs.empty());
+}
+
+TEST(GraphFileKept, BadSectionsAreRefusedNamingTheLine) {
+  const std::string header = "Kelvo graph 1\nKind = 1\n";
+  std::string seventeen = header;
+  for (int n = 1; n <= 16; ++n) seventeen += "Graph = " + std::to_string(n) + "\nKind = 1\n";
+  const BadFile cases[] = {
+      {header + "Graph = 2\nKind = 1\n", "line 3: the kept graphs are numbered 1, 2, ... in order"},
+      {header + "Graph = first\n", "line 3: the kept graphs are numbered"},
+      {header + "Graph = 1\nFunction = \"x\"\n", "line 4: kept graph 1 names no kind"},
+      {header + "Graph = 1\nGraph = 2\n", "line 4: kept graph 1 names no kind"},
+      {header + "Graph = 1\nKind = 2\nKind = 3\n",
+       "line 5: the key 'Kind' stands twice in kept graph 1"},
+      {header + "Graph = 1\nKind = 9\n", "line 4: the kind must be 1, 2, 3 or 4"},
+      {header + "Graph = 1\nKind = 1\nRho = 20\n",
+       "line 5: the key 'Rho' belongs to the picture, not to a kept graph"},
+      {header + "Graph = 1\nKind = 1\nXCurves = 3\nXCurves = 4\n",
+       "line 6: the key 'XCurves' stands twice in kept graph 1"},
+      {header + "Graph = 1\nKind = 1\nShown = true\nShown = false\n",
+       "line 6: the key 'Shown' stands twice in kept graph 1"},
+      {header + "Shown = true\n", "line 3: unknown key 'Shown'"},
+      {seventeen, "line 33: a picture holds at most 16 graphs"},
+  };
+  for (const BadFile& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 80));
+    ReadBack r;
+    readInto(r, c.text);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reason.substr(0, std::string_view(c.reason).size()), c.reason) << r.reason;
+  }
+}
+
+// A kept graph's value that cannot be read keeps its kind's default, as the picture's do.
+TEST(GraphFileKept, WhatCannotBeTakenInASectionIsPassedOver) {
+  ReadBack r;
+  readInto(r, "Kelvo graph 1\nKind = 1\nGraph = 1\nKind = 2\nShown = maybe\nRMax = far\n");
+  ASSERT_TRUE(r.ok) << r.reason;
+  ASSERT_EQ(r.warnings.size(), 2u);
+  EXPECT_EQ(r.warnings[0], "line 5: the value of 'Shown' cannot be read; the graph is shown");
+  EXPECT_EQ(r.warnings[1], "line 6: the value of 'RMax' cannot be read; its default is kept");
+  ASSERT_EQ(r.s.KeptGraphs.size(), 1u);
+  EXPECT_TRUE(r.s.KeptGraphs[0].shown);
+  EXPECT_EQ(r.s.KeptGraphs[0].fields.RMax, 5);
 }
 
 } // namespace

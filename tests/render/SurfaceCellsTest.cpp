@@ -186,3 +186,67 @@ TEST(SurfaceDegenerate, AnOldFailureDoesNotEndAGoodCurve) {
 }
 
 } // namespace
+
+namespace {
+
+// The cells a Draw leaves in space: per kind the number of cells the grid makes, each corner
+// on the surface and projecting to the record's own pixel, and a colour for the eye that drew
+// them that is the record's.
+struct SpaceCase {
+  char kind;
+  const char* texts[3];
+  std::size_t cells;
+  // The surface's z at a corner, from its x and y (or nothing to check for a patch).
+  double (*z)(double x, double y);
+};
+
+TEST(SceneCells, EveryKindLeavesItsCellsInSpace) {
+  const SpaceCase cases[] = {
+      {'1', {"x+2*y"}, 225, [](double x, double y) { return x + 2 * y; }},
+      {'2', {"r"}, 225, [](double x, double y) { return std::sqrt(x * x + y * y); }},
+      {'4', {"Cos(u)*Cos(v)", "Sin(u)*Cos(v)", "Sin(v)"}, 225, nullptr},
+  };
+  for (const SpaceCase& c : cases) {
+    SCOPED_TRACE(c.kind);
+    Program p;
+    setUpProgram(p, c.kind);
+    if (c.kind == '4') {
+      p.graph.FunctionTextX = c.texts[0];
+      p.graph.FunctionTextY = c.texts[1];
+      p.graph.FunctionTextZ = c.texts[2];
+    } else {
+      p.graph.FunctionText = c.texts[0];
+    }
+    DrawSequencePicture(p);
+    ASSERT_EQ(p.SceneCells.size(), c.cells);
+    const EyePoint eye = eyePointOf(p.graph);
+    for (const SpaceCell& cell : p.SceneCells) {
+      for (int i = 0; i < 4; ++i) {
+        const Point3& at = cell.space.corners[i];
+        EXPECT_EQ(ProjectPoint(p.view, at.x, at.y, at.z), cell.record.Corners[i]);
+        if (c.z) {
+          EXPECT_NEAR(at.z, c.z(at.x, at.y), 1e-9);
+        }
+      }
+      EXPECT_EQ(lookColor(p.graph, eye, cell.space.look, 0), cell.record.FillColor);
+    }
+  }
+}
+
+// A gathered surface that stops draws nothing, and keeps nothing in space either; the direct
+// rectangular surface keeps what it painted.
+TEST(SceneCells, AStoppedDrawingKeepsWhatItPainted) {
+  for (const char kind : {'1', '2'}) {
+    SCOPED_TRACE(kind);
+    Program p;
+    setUpProgram(p, kind);
+    TestHost host(&p.graph);
+    p.host = &host;
+    host.cancelAt = 11;
+    p.graph.FunctionText = "x";
+    DrawSequencePicture(p);
+    EXPECT_EQ(p.SceneCells.size(), kind == '1' ? 10u : 0u);
+  }
+}
+
+} // namespace

@@ -43,13 +43,13 @@ TEST_F(WindowTest, ASweepStepsTheParameterAndRestoresIt) {
     return int(QDialog::Accepted);
   };
   item("AnimateParameter1").trigger();
-  ASSERT_EQ(p.SweepFrames.size(), 2u);
+  ASSERT_EQ(p.PictureFrames.size(), 2u);
   EXPECT_EQ(g().ParamValues[1], 0.25);
   EXPECT_EQ(g().ParamB, 0.25);
   EXPECT_EQ(p.Values, listing);
   EXPECT_TRUE(MovieBuilt(p));
   EXPECT_TRUE(item("Play1").isEnabled());
-  const std::vector<QImage> frames = p.SweepFrames;
+  const std::vector<QImage> frames = p.PictureFrames;
   for (const double value : {-1.0, 2 * GraphState::Pi}) {
     SCOPED_TRACE(value);
     g().ParamValues[1] = value;
@@ -65,10 +65,10 @@ TEST_F(WindowTest, ASweepStepsTheParameterAndRestoresIt) {
     return int(QDialog::Accepted);
   };
   item("AnimateParameter1").trigger();
-  ASSERT_EQ(p.SweepFrames.size(), 1u);
-  EXPECT_EQ(p.SweepFrames[0], frames[0]);
+  ASSERT_EQ(p.PictureFrames.size(), 1u);
+  EXPECT_EQ(p.PictureFrames[0], frames[0]);
   item("Create1").trigger();
-  EXPECT_TRUE(p.SweepFrames.empty());
+  EXPECT_TRUE(p.PictureFrames.empty());
   EXPECT_TRUE(MovieBuilt(p));
 }
 

@@ -9,6 +9,7 @@
 #include "render/Sequences.h"
 #include "ui/ColorFm.h"
 #include "ui/Forms.h"
+#include "ui/GraphsFm.h"
 #include "ui/ParameterSliders.h"
 #include "ui/mainwindow/PictureBox.h"
 #include "ui/mainwindow/RotationPanel.h"
@@ -356,13 +357,22 @@ void TKelvoScrn1::Draw1Click() {
 
 bool TKelvoScrn1::drawGraph() {
   logCommand("draw");
-  DrawingScope scope(*this);
-  DrawBtn->show();
-  DrawSequencePicture(p);
-  DrawBtn->hide();
-  setFunctionCaptions();
-  captureAndShow();
-  refreshValueListing();
+  {
+    DrawingScope scope(*this);
+    DrawBtn->show();
+    DrawSequencePicture(p);
+    DrawBtn->hide();
+    setFunctionCaptions();
+    captureAndShow();
+    refreshValueListing();
+    if (m_forms.graphsFm->isVisible()) m_forms.graphsFm->refresh();
+  }
+  // The kept graphs that could not be drawn are named; the current one reopens the editor.
+  if (!p.GraphFailures.empty()) {
+    QStringList failures;
+    for (const std::string& failure : p.GraphFailures) failures << QString::fromStdString(failure);
+    showWarning(failures.join('\n'));
+  }
   return p.graph.EvalFailed;
 }
 

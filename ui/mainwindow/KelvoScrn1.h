@@ -103,6 +103,8 @@ public:
   bool saveVectorGraph(const QString& path);
   // Writes the built movie as a looping animated GIF.
   bool saveMovieGif(const QString& path);
+  // Writes the shown surfaces as a mesh, OBJ or STL by the name's extension.
+  bool saveMeshFile(const QString& path);
 
   // Graph files (KelvoScrn1GraphFiles.cpp). Opens the graph file at path: it is read and
   // checked first, so that one that cannot be taken changes nothing; a changed graph is asked
@@ -231,6 +233,12 @@ private:
   void N60Normal1Click();
   void Graph1Click();
   void ClearScreen1Click();
+  void ExportMesh1Click();
+  // Several graphs in one picture: keeping the current graph, the Graphs window, and a change
+  // made there.
+  void KeepGraph1Click();
+  void Graphs1Click();
+  void keptGraphsChanged();
   // KelvoScrn1Function.cpp: the function editor.
   QAction* createFunctionMenu();
   void Function1Click();

@@ -6,6 +6,10 @@
 
 #include "io/Clipboard.h"
 #include "io/GraphImage.h"
+#include "graph/KeptGraphs.h"
+#include "io/Mesh.h"
+#include "io/PictureNames.h"
+#include "render/PictureGraphs.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
 #include "ui/Changer1.h"
@@ -13,14 +17,19 @@
 #include "ui/ColorFm2.h"
 #include "ui/Domain1.h"
 #include "ui/Forms.h"
+#include "ui/GraphsFm.h"
 #include "ui/Looks.h"
 #include "ui/Param1.h"
 #include "ui/ParameterSliders.h"
 #include "ui/mainwindow/PictureBox.h"
 
+#include <algorithm>
+
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QStringList>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -29,36 +38,51 @@ namespace {
 // The image editors tried by Edit > Graph, in this order, on the PATH.
 const char* const ImageEditors[] = {"kolourpaint", "pinta", "gimp", "mtpaint", "krita", "drawing"};
 
+const char* const ObjFilter = "OBJ Mesh (*.obj)";
+const char* const StlFilter = "STL Mesh, binary (*.stl)";
+
+// The name as chosen when it ends in .obj or .stl (any case), else with the chosen type's.
+QString meshPath(const QString& chosen, const QString& filter) {
+  const PictureFormat format = pictureFormatOf(chosen.toStdString());
+  if (format == PictureFormat::Obj || format == PictureFormat::Stl) return chosen;
+  return chosen + (filter == QLatin1String(StlFilter) ? ".stl" : ".obj");
+}
+
 } // namespace
 
 QAction* TKelvoScrn1::createEditMenu() {
   using W = TKelvoScrn1;
-  QAction* entry =
-      buildMenu("editMenu", tr("&Edit"),
-                {
-                    {"CopyGraph1", tr("C&opy Graph"), &W::CopyGraph1Click,
-                     standardKey(QKeySequence::Copy, Qt::CTRL | Qt::Key_C)},
-                    {"PasteGraph1", tr("&Paste Graph"), &W::PasteGraph1Click,
-                     standardKey(QKeySequence::Paste, Qt::CTRL | Qt::Key_V)},
-                    separator(),
-                    {"Parameters1", tr("&Parameters"), &W::Parameters1Click},
-                    {"ParameterSliders1", tr("Parameter Sl&iders"), &W::ParameterSliders1Click},
-                    {"Domain1", tr("&Domain"), &W::Domain1Click},
-                    {"Curves1", tr("&Curves"), &W::Curves1Click},
-                    {"Step1", tr("S&tep"), &W::Step1Click},
-                    {"Colors2", tr("Co&lors"), &W::Colors2Click},
-                    {"Colors1", tr("&Surface Colors"), &W::Colors1Click},
-                    {"GraphTitle1", tr("&Graph Title"), &W::GraphTitle1Click},
-                    submenu("graphSizeMenu", tr("G&raph Size"),
-                            {
-                                {"Normal1", tr("Normal"), &W::Normal1Click},
-                                {"N80Normal1", tr("80% of Normal"), &W::N80Normal1Click},
-                                {"N60Normal1", tr("60% of Normal"), &W::N60Normal1Click},
-                            }),
-                    {"Graph1", tr("Gr&aph"), &W::Graph1Click},
-                    separator(),
-                    {"ClearScreen1", tr("&Clear Screen"), &W::ClearScreen1Click},
-                });
+  QAction* entry = buildMenu(
+      "editMenu", tr("&Edit"),
+      {
+          {"CopyGraph1", tr("C&opy Graph"), &W::CopyGraph1Click,
+           standardKey(QKeySequence::Copy, Qt::CTRL | Qt::Key_C)},
+          {"PasteGraph1", tr("&Paste Graph"), &W::PasteGraph1Click,
+           standardKey(QKeySequence::Paste, Qt::CTRL | Qt::Key_V)},
+          separator(),
+          {"Parameters1", tr("&Parameters"), &W::Parameters1Click},
+          {"ParameterSliders1", tr("Parameter Sl&iders"), &W::ParameterSliders1Click},
+          {"Domain1", tr("&Domain"), &W::Domain1Click},
+          {"Curves1", tr("&Curves"), &W::Curves1Click},
+          {"Step1", tr("S&tep"), &W::Step1Click},
+          {"Colors2", tr("Co&lors"), &W::Colors2Click},
+          {"Colors1", tr("&Surface Colors"), &W::Colors1Click},
+          {"GraphTitle1", tr("&Graph Title"), &W::GraphTitle1Click},
+          separator(),
+          {"KeepGraph1", tr("&Keep Graph in Picture"), &W::KeepGraph1Click, Qt::CTRL | Qt::Key_K},
+          {"Graphs1", tr("Graphs &Window..."), &W::Graphs1Click},
+          separator(),
+          submenu("graphSizeMenu", tr("G&raph Size"),
+                  {
+                      {"Normal1", tr("Normal"), &W::Normal1Click},
+                      {"N80Normal1", tr("80% of Normal"), &W::N80Normal1Click},
+                      {"N60Normal1", tr("60% of Normal"), &W::N60Normal1Click},
+                  }),
+          {"Graph1", tr("Gr&aph"), &W::Graph1Click},
+          {"ExportMesh1", tr("Export &Mesh..."), &W::ExportMesh1Click},
+          separator(),
+          {"ClearScreen1", tr("&Clear Screen"), &W::ClearScreen1Click},
+      });
   connect(menu("editMenu"), &QMenu::aboutToShow, this, &TKelvoScrn1::Edit1Click);
   // One size is checked at a time.
   auto* sizes = new QActionGroup(this);
@@ -186,4 +210,72 @@ void TKelvoScrn1::showRecoloredPicture() {
 void TKelvoScrn1::showTitleInFontColor() {
   setColors(Panel2, QColor(), toQColor(p.graph.FontColor));
   Panel2->setText(QString::fromStdString(p.graph.GraphTitle));
+}
+
+void TKelvoScrn1::ExportMesh1Click() {
+  if (drawing()) return;
+  if (!p.graph.GraphShown || p.SceneCells.empty()) {
+    showInformation(tr("The picture shows no surface: a mesh holds the surfaces of the picture, "
+                       "so Draw one first."));
+    return;
+  }
+  const SaveChoice chosen =
+      askSaveFile(tr("Export Mesh"), QStringLiteral("%1;;%2").arg(ObjFilter, StlFilter));
+  if (!chosen.path.isEmpty()) saveMeshFile(meshPath(chosen.path, chosen.filter));
+}
+
+bool TKelvoScrn1::saveMeshFile(const QString& path) {
+  const std::string name = path.toStdString();
+  const PictureFormat format = pictureFormatOf(name);
+  if (format != PictureFormat::Obj && format != PictureFormat::Stl)
+    return showFileResult(Failed("the name must end in .obj or .stl"), path);
+  const Mesh mesh = MeshOfPicture(p, PictureGraphNames(p));
+  return showFileResult(
+      SaveMesh(name, format == PictureFormat::Obj ? MeshFormat::Obj : MeshFormat::Stl, mesh), path);
+}
+
+void TKelvoScrn1::KeepGraph1Click() {
+  if (drawing()) return;
+  // An implicit surface's triangles are not yet sorted with other graphs' cells.
+  if (p.graph.GraphKind == ImplicitKind ||
+      std::any_of(p.KeptGraphs.begin(), p.KeptGraphs.end(),
+                  [](const KeptGraph& kept) { return kept.fields.GraphKind == ImplicitKind; })) {
+    showWarning(tr("An implicit surface cannot yet share a picture with other graphs."));
+    return;
+  }
+  if (!KeepCurrentGraph(p)) {
+    showWarning(QString::fromStdString(PictureFullText()));
+    return;
+  }
+  // The list shows the graph kept; the picture is the same until the current graph changes.
+  Graphs1Click();
+}
+
+void TKelvoScrn1::Graphs1Click() {
+  if (drawing()) return;
+  TGraphsFm& graphs = *m_forms.graphsFm;
+  connect(&graphs, &TGraphsFm::graphsChanged, this, &TKelvoScrn1::keptGraphsChanged,
+          Qt::UniqueConnection);
+  graphs.ShowGraphs(toolWindowCorner());
+}
+
+void TKelvoScrn1::keptGraphsChanged() {
+  // Make Current may bring a graph of another kind.
+  updateMenusForKind();
+  setFunctionCaptions();
+  if (!p.graph.GraphShown || p.graph.MovieMode || drawing()) return;
+  // The picture is drawn anew, as a rotation draws it, so that a graph left out goes.
+  {
+    DrawingScope scope(*this);
+    DrawBtn->show();
+    RedrawViewPicture(p);
+    DrawBtn->hide();
+    captureAndShow();
+    refreshValueListing();
+  }
+  if (!p.GraphFailures.empty()) {
+    QStringList failures;
+    for (const std::string& failure : p.GraphFailures) failures << QString::fromStdString(failure);
+    showWarning(failures.join('\n'));
+  }
 }

@@ -105,12 +105,12 @@ std::string TKelvoScrn1::graphText() const {
   GraphExtras extras = currentExtras();
   // Resizing the window is not a change of the graph.
   extras.windowWidth = extras.windowHeight = 0;
-  return WriteGraphFile(p.graph, extras);
+  return WriteGraphFile(p.graph, extras, p.KeptGraphs);
 }
 
 bool TKelvoScrn1::graphChanged() const {
   const char kind = p.graph.GraphKind;
-  return kind >= '1' && kind <= '4' && graphText() != m_savedText;
+  return IsGraphKind(kind) && graphText() != m_savedText;
 }
 
 bool TKelvoScrn1::maySetGraphAside() {
@@ -307,7 +307,8 @@ bool TKelvoScrn1::saveGraphAsked() {
 }
 
 bool TKelvoScrn1::saveGraphFileAs(const QString& path) {
-  if (!showFileResult(SaveGraphFile(path.toStdString(), p.graph, currentExtras()), path))
+  if (!showFileResult(SaveGraphFile(path.toStdString(), p.graph, currentExtras(), p.KeptGraphs),
+                      path))
     return false;
   m_graphPath = QFileInfo(path).absoluteFilePath();
   m_savedText = graphText();

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+// The cells and curves of every graph of the picture in graph space as well as on the picture:
+// the one list several graphs are sorted together in, and what exact hiding and the meshes read.
+#pragma once
+
+#include "render/CellList.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+struct Point3 {
+  double x = 0, y = 0, z = 0;
+  friend bool operator==(const Point3&, const Point3&) = default;
+};
+
+// What a cell's colour was made from, so that the cell can be coloured for another eye without
+// evaluating anything again: the slopes of a surface z = f(x, y) at the cell's centre, or the
+// normal of a patch there; a cell the renderer gave no colour of its own keeps its record's.
+struct CellLook {
+  enum class From : std::uint8_t { Record, Slopes, Normal };
+  From from = From::Record;
+  double a = 0, b = 0, c = 0;
+};
+
+// A cell in graph space: its corners, in the order of the record's pixels, and its look.
+struct CellSpace {
+  std::array<Point3, 4> corners;
+  CellLook look;
+};
+
+struct SpaceCell {
+  CellRecord record;
+  CellSpace space;
+  // The graph's place in the picture, 0 for the first.
+  int graph = 0;
+};
+
+// A space curve's points in the order the curve runs through them.
+struct SpaceCurve {
+  int graph = 0;
+  std::vector<Point3> points;
+};

@@ -167,3 +167,18 @@ TEST(CliImplicit, VectorPictures) {
 }
 
 } // namespace
+
+namespace {
+
+// --and cannot yet put an implicit surface beside other graphs: a usage error, nothing drawn.
+TEST(CliImplicit, AndRefusesAnImplicitSurfaceAmongOtherGraphs) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"render", "--kind", "6", "--and", "--kind", "1"},
+        std::vector<std::string>{"render", "--kind", "1", "--and", "--kind", "implicit"}}) {
+    const KelvoRun run = RunKelvo(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("cannot yet share a picture"), std::string::npos) << run.err;
+  }
+}
+
+} // namespace

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -192,6 +193,26 @@ TEST_F(WindowTest, SamplesWindowOffersTenImplicitSurfaces) {
   item("Draw1").trigger();
   EXPECT_FALSE(g().EvalFailed);
   EXPECT_GT(p.ImplicitSurface.surface.triangles.size(), 1000u);
+}
+
+} // namespace
+
+namespace {
+
+// An implicit surface's triangles are not yet sorted together with other graphs' cells, so it
+// is not kept in a picture of several graphs: Keep says so and keeps nothing.
+TEST_F(WindowTest, AnImplicitSurfaceIsNotKeptWithOtherGraphs) {
+  std::vector<std::string> said;
+  answer = [&said](QDialog& dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) said.push_back(box->text().toStdString());
+    return int(QDialog::Accepted);
+  };
+  choose(6);
+  item("Draw1").trigger();
+  item("KeepGraph1").trigger();
+  EXPECT_TRUE(p.KeptGraphs.empty());
+  ASSERT_EQ(said.size(), 1u);
+  EXPECT_NE(said[0].find("cannot yet share a picture"), std::string::npos);
 }
 
 } // namespace

@@ -223,3 +223,31 @@ TEST(Mesh, SavedWholeOrNotAtAll) {
 }
 
 } // namespace
+
+namespace {
+
+// An implicit surface's mesh is its kept triangles: the default sphere of radius 2, every
+// corner within a cell of the radius, each normal towards the eye's side, read back alike from
+// OBJ and STL.
+TEST(Mesh, TheImplicitSphereIsItsTriangles) {
+  Program p;
+  ChooseGraphKind(p, ImplicitKind);
+  ShowMainWindowPicture(p);
+  p.graph.XCurves = p.graph.YCurves = p.graph.ZCurves = 12;
+  DrawSequencePicture(p);
+  const Mesh mesh = MeshOfPicture(p, PictureGraphNames(p));
+  ASSERT_EQ(mesh.groups.size(), 1u);
+  ASSERT_GT(mesh.triangleCount(), 500u);
+  const EyePoint e = eyePointOf(p.graph);
+  const Point3 eye{e.x, e.y, e.z};
+  const double cell = 6.0 / 12;
+  for (const ReadMesh& read : {readObj(EncodeObj(mesh)), readStl(EncodeStl(mesh))}) {
+    ASSERT_EQ(read.triangles.size(), mesh.triangleCount());
+    for (const ReadTriangle& t : read.triangles)
+      for (const Point3& q : t.corners)
+        EXPECT_NEAR(std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z), 2, cell);
+    expectFacingTheEye(read, eye, 1e-5);
+  }
+}
+
+} // namespace

@@ -3,6 +3,7 @@
 #include "ui/Looks.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 QFont pixelFont(const char* family, int pixels, bool bold) {
@@ -86,19 +88,60 @@ QColor TextColorOf(const QWidget* w) {
   return w->palette().color(textRole(w));
 }
 
-QColor BackgroundBehind(const QWidget* w) {
-  if (paintsOwnBackground(w)) return w->palette().color(backgroundRole(w));
+namespace {
+
+// The widget whose background the text stands on, and the role it paints it in.
+std::pair<const QWidget*, QPalette::ColorRole> backgroundSource(const QWidget* w) {
+  if (paintsOwnBackground(w)) return {w, backgroundRole(w)};
   for (const QWidget* at = w; at; at = at->parentWidget())
-    if (at->autoFillBackground() || at->isWindow())
-      return at->palette().color(at->backgroundRole());
-  return w->palette().color(QPalette::Window);
+    if (at->autoFillBackground() || at->isWindow()) return {at, at->backgroundRole()};
+  return {w, QPalette::Window};
+}
+
+} // namespace
+
+QColor BackgroundBehind(const QWidget* w) {
+  const auto [source, role] = backgroundSource(w);
+  return source->palette().color(role);
+}
+
+namespace {
+
+// Whether the desktop's theme is dark: its window background darker than its window text.
+bool darkTheme() {
+  const QPalette theme = QApplication::palette();
+  return luminance(theme.color(QPalette::Window)) < luminance(theme.color(QPalette::WindowText));
+}
+
+// Whether the forms chose this background themselves: set on the widget, and none of the
+// theme's own backgrounds (a panel in the theme's tooltip colour follows the theme).
+bool fixedByTheForms(const QWidget* source, QPalette::ColorRole role) {
+  if (!source->testAttribute(Qt::WA_SetPalette)) return false;
+  const QColor colour = source->palette().color(role);
+  const QPalette theme = QApplication::palette();
+  for (const QPalette::ColorRole themed : {QPalette::Window, QPalette::Base, QPalette::Button,
+                                           QPalette::AlternateBase, QPalette::ToolTipBase})
+    if (theme.color(themed) == colour) return false;
+  return true;
+}
+
+} // namespace
+
+bool BackgroundFixedByTheForms(const QWidget* w) {
+  const auto [source, role] = backgroundSource(w);
+  return fixedByTheForms(source, role);
 }
 
 void KeepTextReadable(QWidget* root) {
+  // Under a light theme the forms stand as the design draws them.
+  if (!darkTheme()) return;
   QList<QWidget*> widgets = root->findChildren<QWidget*>();
   widgets.prepend(root);
   for (QWidget* w : widgets) {
     if (!showsText(w)) continue;
+    // A background the forms fix (a colour of their own on the widget or on the parent it
+    // shows through) keeps its colour: the design chose the pair.
+    if (BackgroundFixedByTheForms(w)) continue;
     const QColor text = TextColorOf(w);
     if (ContrastRatio(text, BackgroundBehind(w)) >= MinimumContrast) continue;
     const QColor own =

@@ -28,4 +28,7 @@ QColor TextColorOf(const QWidget* w);
 // dark one, say), gets a background of its own, white or black, whichever stands out more.
 // Under a light theme nothing changes.
 inline constexpr double MinimumContrast = 4.5;
+// Whether what the widget's text stands on is a colour the forms chose themselves (not the
+// theme's): such a pair is the design's and is left as it is.
+bool BackgroundFixedByTheForms(const QWidget* w);
 void KeepTextReadable(QWidget* root);

@@ -4,6 +4,7 @@
 #include "render/Program.h"
 #include "ui/Forms.h"
 #include "ui/Looks.h"
+#include "ui/MainMenu.h"
 #include "ui/mainwindow/KelvoScrn1.h"
 
 #include <QApplication>
@@ -61,22 +62,40 @@ TEST(DarkTheme, EveryTextOfEveryFormKeepsItsContrast) {
           qobject_cast<const QLabel*>(w) && !qobject_cast<const QLabel*>(w)->text().isEmpty();
       if (!hasText) continue;
       ++texts;
+      // A pair the forms fix themselves, text and background, is the design's (the start-up
+      // form's teal motto, the red "Building Frames" on the white picture area).
+      if (BackgroundFixedByTheForms(w)) continue;
       EXPECT_GE(ContrastRatio(TextColorOf(w), BackgroundBehind(w)), MinimumContrast) << nameOf(w);
     }
   }
   EXPECT_GT(texts, 50);
 }
 
-// A light theme leaves every form as the design draws it: the main window's blue captions
-// stand on the window itself, with no background of their own.
-TEST(DarkTheme, ALightThemeChangesNothing) {
-  Program p;
-  Forms forms{p};
-  int ownBackgrounds = 0;
-  for (const QLabel* label : forms.kelvoScrn1->findChildren<QLabel*>())
-    ownBackgrounds += label->autoFillBackground() &&
-                      label->palette().color(label->backgroundRole()) == QColor(Qt::white);
-  EXPECT_EQ(ownBackgrounds, 0);
+// A light theme leaves every form as the design draws it: no text gets a background of its
+// own, and the start-up form's lime words keep their teal panel (a pair the design fixes,
+// which stands below 4.5:1 but is not the theme's to change).
+TEST(DarkTheme, ALightThemeAndTheDesignsOwnColoursStayAsTheyAre) {
+  for (const bool dark : {false, true}) {
+    SCOPED_TRACE(dark);
+    ThemeScope theme(dark ? darkPalette() : QApplication::palette());
+    Program p;
+    Forms forms{p};
+    if (!dark) {
+      int ownBackgrounds = 0;
+      for (QWidget* form : QApplication::topLevelWidgets())
+        for (const QLabel* label : form->findChildren<QLabel*>())
+          ownBackgrounds += label->autoFillBackground() &&
+                            (label->palette().color(label->backgroundRole()) == Qt::white ||
+                             label->palette().color(label->backgroundRole()) == Qt::black);
+      EXPECT_EQ(ownBackgrounds, 0);
+    }
+    const QLabel* motto = nullptr;
+    for (const QLabel* label : forms.mainMenu->findChildren<QLabel*>())
+      if (label->text() == "Kelvo is used to draw surfaces in 3-Space") motto = label;
+    ASSERT_NE(motto, nullptr);
+    EXPECT_EQ(BackgroundBehind(motto), QColor(0, 128, 128));
+    EXPECT_EQ(TextColorOf(motto), QColor(0, 255, 0));
+  }
 }
 
 TEST(DarkTheme, ContrastIsMeasuredAsTheGuidelinesDo) {

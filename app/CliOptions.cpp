@@ -584,6 +584,9 @@ std::string RenderHelpText() {
          "ANIMATION.gif]\n"
          "Draws one graph as the window would and writes the picture, the listing or the "
          "movie.\n"
+         "With --and the picture holds several graphs: the kind, sample, function texts, domain,\n"
+         "curves, step, surface colours and shading belong to the graph they follow, and each\n"
+         "graph starts from the one before; every other option belongs to the picture.\n"
          "\n"
          "Options, with their defaults in parentheses (a value may also follow '=', as in\n"
          "--out=x.png):\n" +

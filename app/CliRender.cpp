@@ -563,6 +563,7 @@ void RenderRun::applyOptions() {
     if (k + 1 < graphs && !KeepCurrentGraph(p)) throw UsageError{"--and: " + PictureFullText()};
   }
   applyAxesAndView(p, m_o);
+  if (m_o.exactHiding) p.graph.ExactHiding = true;
   applyQuality(p, m_o);
   if (m_o.title) StoreTitle(p.graph, *m_o.title);
   applyColors(p, m_o);

@@ -4,20 +4,18 @@
 
 #include "graph/Sampling.h"
 #include "render/Axes.h"
+#include "render/HiddenScene.h"
 #include "render/PictureGraphs.h"
 #include "render/Program.h"
 #include "render/surfaces/ImplicitSurface.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cmath>
 #include <string>
 
 namespace {
-
-struct Point3 {
-  double x, y, z;
-};
 
 void say(Program& p, std::string_view message) {
   if (p.showMessage) p.showMessage(std::string(message));
@@ -145,4 +143,42 @@ void BoxRoutine(Program& p) {
   lineThrough(p, {{x1, y0, z0}, {x1, y0, z1}});
   lineThrough(p, {{x0, y0, z0}, {x0, y0, z1}});
   lineThrough(p, {{x0, y1, z0}, {x0, y1, z1}});
+}
+
+void TellMissingAdditions(Program& p) {
+  GraphState& g = p.graph;
+  PreparePlaneData(g);
+  if (g.PlaneOn && !g.PlaneDefined) say(p, PlaneDataMissing);
+  PrepareLineData(g);
+  if (g.LineOn && !g.LineDefined) say(p, LineDataMissing);
+}
+
+SceneAdditions AdditionsInSpace(Program& p) {
+  GraphState& g = p.graph;
+  SceneAdditions a;
+  TellMissingAdditions(p);
+  if (g.PlaneOn && g.PlaneDefined) {
+    a.planeCorners = planeCorners(g.Plane);
+    a.plane = std::all_of(a.planeCorners.begin(), a.planeCorners.end(),
+                          [](const Point3& q) { return finite(q); });
+    a.planeMarked = true;
+    a.planePoint = {g.Plane.X0, g.Plane.Y0, g.Plane.Z0};
+  }
+  if (g.LineOn && g.LineDefined) {
+    a.line = true;
+    a.lineFrom = {g.Line.X1, g.Line.Y1, g.Line.Z1};
+    a.lineTo = {g.Line.X2, g.Line.Y2, g.Line.Z2};
+  }
+  const GraphExtents e = PictureExtents(p);
+  if (g.DrawBoxChecked) {
+    const double x0 = e.XMin, x1 = e.XMax, y0 = e.YMin, y1 = e.YMax, z0 = e.ZMin, z1 = e.ZMax;
+    const Point3 corners[8] = {{x0, y0, z0}, {x1, y0, z0}, {x1, y1, z0}, {x0, y1, z0},
+                               {x0, y0, z1}, {x1, y0, z1}, {x1, y1, z1}, {x0, y1, z1}};
+    for (int k = 0; k < 4; ++k) {
+      a.boxEdges.push_back({corners[k], corners[(k + 1) % 4]});
+      a.boxEdges.push_back({corners[4 + k], corners[4 + (k + 1) % 4]});
+      a.boxEdges.push_back({corners[k], corners[4 + k]});
+    }
+  }
+  return a;
 }

@@ -6,6 +6,7 @@
 
 struct GraphState;
 struct Program;
+struct SceneAdditions;
 
 inline constexpr std::string_view PlaneDataMissing = "Enter data for the plane first";
 inline constexpr std::string_view LineDataMissing = "Enter points for the line first";
@@ -24,3 +25,11 @@ void LineRoutine(Program& p);
 // The box routine: the extents of the current kind, and the twelve edges of the box they
 // make while "Draw Box" is checked.
 void BoxRoutine(Program& p);
+
+// The additions switched on, in graph space, for exact hiding to split with the graphs: the
+// plane patch and its point, the line, and the box's edges while "Draw Box" is checked. As
+// the routines do, it prepares the data, says what is missing and computes the extents, but
+// draws nothing.
+SceneAdditions AdditionsInSpace(Program& p);
+// Only what the plane and line routines say when their data are missing.
+void TellMissingAdditions(Program& p);

@@ -7,6 +7,7 @@
 #include "render/PictureGraphs.h"
 #include "render/Primitives.h"
 #include "render/Program.h"
+#include "render/Sequences.h"
 #include "render/Rounding.h"
 #include "render/canvas/ImageCanvas.h"
 #include "render/surfaces/DrawDriver.h"
@@ -153,7 +154,11 @@ bool BuildMovieFrames(Program& p, const std::function<void(int)>& frameDone) {
     SetViewTransform(p.view, g.PlaneDistance, g.Rho, g.Theta, g.Phi);
     ClearGraphRect(p);
     if (pictures) {
-      DrawPictureGraphs(p);
+      if (g.ExactHiding) {
+        DrawHiddenPicture(p, g.FunctionReady, false);
+      } else {
+        DrawPictureGraphs(p);
+      }
       p.PictureFrames.push_back(p.Picture.copy());
     } else {
       DrawDriver(p);
@@ -241,7 +246,7 @@ std::vector<QImage> MovieFrameImages(Program& p) {
 }
 
 bool MovieOfPictures(const Program& p) {
-  return SeveralGraphs(p);
+  return SeveralGraphs(p) || p.graph.ExactHiding;
 }
 
 bool MovieBuilt(const Program& p) {

@@ -73,8 +73,9 @@ std::vector<QImage> MovieFrameImages(Program& p);
 // least 2, since many viewers slow shorter delays down to a tenth of a second.
 int movieGifDelay(const GraphState& g);
 // Whether a turning movie keeps its frames as whole pictures rather than cell lists: the cells
-// of several graphs are outlined in grid colours of their own, which a frame's records do not
-// hold.
+// of several graphs are outlined in grid colours of their own, and exactly hidden pictures are
+// made of pieces, which a frame's records do not hold. Such a frame shows the additions that
+// are split with the graphs as well.
 bool MovieOfPictures(const Program& p);
 // True once a movie has been built since the kind was chosen.
 bool MovieBuilt(const Program& p);

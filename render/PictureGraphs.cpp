@@ -138,11 +138,18 @@ void PaintCollectedGraphs(Program& p) {
   }
   for (const SpaceCurve& curve : p.SceneCurves) {
     if (curve.points.empty()) continue;
-    const Point3& first = curve.points.front();
-    StartCurveAt(p, first.x, first.y, first.z);
+    Canvas& c = *p.canvas;
+    c.setPenColor(curve.inGridColor ? grids[static_cast<std::size_t>(curve.graph)]
+                                    : p.graph.PenColor);
+    const Pixel first =
+        ProjectPoint(p.view, curve.points[0].x, curve.points[0].y, curve.points[0].z);
+    c.moveTo(first.x, first.y);
+    // A space curve starts with a point; the curve of a surface of no width with its first step.
+    if (!curve.inGridColor) c.lineTo(first.x, first.y);
     for (std::size_t k = 1; k < curve.points.size(); ++k) {
-      const Point3& q = curve.points[k];
-      ContinueCurveTo(p, q.x, q.y, q.z);
+      const Pixel at =
+          ProjectPoint(p.view, curve.points[k].x, curve.points[k].y, curve.points[k].z);
+      c.lineTo(at.x, at.y);
     }
   }
 }

@@ -14,8 +14,11 @@
 #include <QImage>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+class HiddenScene;
 
 struct Program : Session {
   Program();
@@ -62,6 +65,10 @@ struct Program : Session {
   // painting them and filling CellList.
   int SceneGraph = 0;
   bool CollectCells = false;
+  // With exact hiding, the scene split from the last drawing and the key of the geometry it was
+  // split from: while the key stays the same, a new view paints the same scene again.
+  std::shared_ptr<const HiddenScene> HiddenPicture;
+  std::string HiddenPictureKey;
   // The recorded movie frames, one cell list (slots 1..) each; the movie builder sizes it and
   // sets MovieFrameIndex before each frame.
   std::vector<std::vector<CellRecord>> FrameStore;

@@ -36,8 +36,10 @@ struct SpaceCell {
   int graph = 0;
 };
 
-// A space curve's points in the order the curve runs through them.
+// A space curve's points in the order the curve runs through them; the one curve of a surface
+// over a domain of no width is drawn in its graph's grid colour, a space curve in the pen colour.
 struct SpaceCurve {
   int graph = 0;
   std::vector<Point3> points;
+  bool inGridColor = false;
 };

@@ -7,6 +7,7 @@
 #include "render/Additions.h"
 #include "render/Axes.h"
 #include "render/Contours.h"
+#include "render/HiddenScene.h"
 #include "render/Primitives.h"
 #include "render/PictureGraphs.h"
 
@@ -86,6 +87,11 @@ void DrawSequencePicture(Program& p) {
   g.DrawContinue = 1;
   if (!IsGraphKind(g.GraphKind)) return;
   setViewAndFit(p);
+  if (g.ExactHiding) {
+    DrawHiddenPicture(p, true, true);
+    DrawAxes(p);
+    return;
+  }
   DrawPictureGraphs(p);
   if (g.PlaneOn) PlaneRoutine(p);
   if (g.LineOn) LineRoutine(p);
@@ -114,6 +120,12 @@ void RedrawViewPicture(Program& p) {
   setViewAndFit(p);
   ScreenSetUpPicture(p);
   g.DrawContinue = 1;
+  if (g.ExactHiding) {
+    DrawHiddenPicture(p, g.FunctionReady, false);
+    DrawAxes(p);
+    g.Rotating = false;
+    return;
+  }
   if (g.FunctionReady) DrawPictureGraphs(p);
   if (g.PlaneOn) PlaneRoutine(p);
   if (g.LineOn) LineRoutine(p);
@@ -153,6 +165,43 @@ void ClearScreenPicture(Program& p) {
   ScreenSetUpPicture(p);
 }
 
+void DrawHiddenPicture(Program& p, bool graphs, bool rebuild) {
+  const std::string key = HiddenSceneKey(p, graphs);
+  if (rebuild || !p.HiddenPicture || p.HiddenPictureKey != key) {
+    p.HiddenPicture.reset();
+    p.HiddenPictureKey.clear();
+    if (graphs) {
+      // The listing does not depend on the view: the scene lists its graphs once, whichever
+      // view it is split for.
+      const bool skip = p.SkipListing;
+      p.SkipListing = false;
+      const bool collected = CollectPictureGraphs(p);
+      p.SkipListing = skip;
+      if (!collected) return;
+    } else {
+      p.SceneCells.clear();
+      p.SceneCurves.clear();
+    }
+    p.HiddenPicture = std::make_shared<const HiddenScene>(p, AdditionsInSpace(p));
+    p.HiddenPictureKey = key;
+  } else {
+    TellMissingAdditions(p);
+  }
+  p.HiddenPicture->paint(p);
+}
+
+namespace {
+
+// A command that adds to an exactly hidden picture draws it whole again, the addition split
+// with the rest.
+void redrawHidden(Program& p) {
+  ClearGraphRect(p);
+  DrawHiddenPicture(p, p.graph.GraphShown && p.graph.FunctionReady, false);
+  DrawAxes(p);
+}
+
+} // namespace
+
 void CapturePicture(Program& p) {
   p.PictureCopy = p.Picture.copy();
   p.graph.PictureCopyValid = true;
@@ -162,7 +211,11 @@ void PlaneDrawPicture(Program& p) {
   CapturePicture(p);
   p.graph.PlaneEditMode = false;
   p.graph.PlaneOn = true;
-  PlaneRoutine(p);
+  if (p.graph.ExactHiding) {
+    redrawHidden(p);
+  } else {
+    PlaneRoutine(p);
+  }
   CapturePicture(p);
 }
 
@@ -177,7 +230,11 @@ void LineDrawPicture(Program& p) {
   CapturePicture(p);
   p.graph.LineEditMode = false;
   p.graph.LineOn = true;
-  LineRoutine(p);
+  if (p.graph.ExactHiding) {
+    redrawHidden(p);
+  } else {
+    LineRoutine(p);
+  }
   CapturePicture(p);
 }
 
@@ -189,7 +246,11 @@ void BeginLineEdit(Program& p) {
 }
 
 void BoxMenuPicture(Program& p) {
-  BoxRoutine(p);
+  if (p.graph.ExactHiding && p.graph.DrawBoxChecked) {
+    redrawHidden(p);
+  } else {
+    BoxRoutine(p);
+  }
   CapturePicture(p);
 }
 

@@ -43,5 +43,10 @@ void BoxMenuPicture(Program& p);
 // Contours > Draw: the contour command, then capture. The levels window is refreshed by the
 // caller afterwards.
 void ContoursPicture(Program& p);
+// Exact hiding: the graphs (when `graphs`) and the additions switched on, split where they
+// cross and painted far to near for the view. The split scene is kept and painted again for
+// every view while the geometry it was split from stays the same; `rebuild` splits anew in
+// any case, as every Draw does. A cancelled drawing paints nothing.
+void DrawHiddenPicture(Program& p, bool graphs, bool rebuild);
 // Copies the picture into PictureCopy and sets PictureCopyValid.
 void CapturePicture(Program& p);

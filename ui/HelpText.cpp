@@ -265,6 +265,21 @@ View > Eye Position: the eye position
    Reset Zoom brings it back.
    When the window changes size, the
    graph is drawn again at the new size.
+View > Exact Hiding: when checked, the
+   cells of every graph, the plane, the
+   box's edges, the line and the curves
+   are split where they cross and painted
+   far to near, so whatever is nearer the
+   eye hides what is behind it: two
+   surfaces show the line where they
+   meet, and the box's far edges and the
+   line pass behind a surface. The axes
+   stay on top. The split is made once
+   per Draw and serves every view of a
+   drag, a rotation or a movie. SVG and
+   PDF pictures hold every piece in the
+   order it is painted. Unchecked, cells
+   are painted whole, farthest first.
 Edit > Parameters: the values of a, b, c,
    d, e and f.
 Edit > Parameter Sliders: a slider for
@@ -305,6 +320,32 @@ Edit > Graph: starts a paint program, into
    clipboard and touched up.
 Edit > Clear Screen: clears the picture
    and draws the bare axes.
+Edit > Keep Graph in Picture: keeps the
+   current graph (its kind, functions,
+   domain, curves, step, colours and
+   shading) in the picture; change the
+   function or the kind for the next one.
+   Every Draw, rotation, drag, movie and
+   sweep then draws all of them, their
+   cells sorted together, and the listing
+   holds each under a heading line. The
+   axes, the view, the parameters, the
+   additions and the drawing colours
+   belong to the picture. A picture holds
+   at most 16 graphs; a graph that cannot
+   be evaluated is named and left out.
+Edit > Graphs Window: the kept graphs,
+   each with a check box that shows it or
+   leaves it out; Make Current makes the
+   chosen one the current graph (the
+   current one takes its place), Remove
+   takes it out of the picture.
+Edit > Export Mesh: writes the surfaces
+   of the picture as triangles in graph
+   coordinates with their normals, as an
+   OBJ file (a group per graph) or a
+   binary STL file; axes, box, plane and
+   line are not part of it.
 Plane > Edit, Plane > Draw: a patch of a
    plane through a point, given by its
    normal vector, for example a tangent

@@ -231,17 +231,32 @@ bool drawIfDegenerate(Program& p, const GridSurface& s, const CellGrid& grid) {
   if (s.keepsOldFailure) p.graph.EvalFailed = false;
   const bool alongB = grid.da == 0;
   const double step = alongB ? grid.db : grid.da;
-  const auto at = [&](double v) {
-    return alongB ? projectOnSurface(p, s, d.aMin, v) : projectOnSurface(p, s, v, d.bMin);
+  // Collected, the curve's segments go to the picture's curves in space.
+  std::vector<Point3>* collected = nullptr;
+  if (p.CollectCells) {
+    SpaceCurve& curve = p.SceneCurves.emplace_back(SpaceCurve{p.SceneGraph, {}, true});
+    collected = &curve.points;
+  }
+  const auto point = [&](double v) {
+    Point3 q;
+    const Pixel pixel =
+        alongB ? projectOnSurface(p, s, d.aMin, v, &q) : projectOnSurface(p, s, v, d.bMin, &q);
+    return std::pair{pixel, q};
   };
   for (const double v :
        gridValues(alongB ? d.bMin : d.aMin, step, true, alongB ? d.bMax : d.aMax)) {
-    const Pixel from = at(v);
+    const auto [from, fromPoint] = point(v);
     if (g.EvalFailed) return true;
-    p.canvas->moveTo(from.x, from.y);
-    const Pixel to = at(v + step);
+    if (!collected) p.canvas->moveTo(from.x, from.y);
+    const auto [to, toPoint] = point(v + step);
     if (g.EvalFailed) return true;
-    p.canvas->lineTo(to.x, to.y);
+    if (collected) {
+      // Each step starts where the one before ended.
+      if (collected->empty()) collected->push_back(fromPoint);
+      collected->push_back(toPoint);
+    } else {
+      p.canvas->lineTo(to.x, to.y);
+    }
   }
   listSurface(p, s, grid);
   return true;

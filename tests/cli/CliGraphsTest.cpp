@@ -154,4 +154,46 @@ TEST(RenderAnd, AFailingGraphIsNamedAndTheOthersDrawn) {
   EXPECT_EQ(drawn, alone);
 }
 
+// Two one-cell planes crossing, seen from above: the painter's order paints the later one
+// over all of the first, exact hiding shows each where it is higher. The graph file keeps the
+// setting, and the movie and the SVG drawing are made the same way.
+TEST(RenderExact, CrossingPlanesAndEveryOutput) {
+  const std::vector<std::string> planes = {
+      "--function", "x",          "--curves", "1,1",     "--above", "blue",   "--no-shading",
+      "--and",      "--function", "-x",       "--above", "red",     "--view", "30,0"};
+  auto render = [&](std::vector<std::string> more) {
+    std::vector<std::string> all = planes;
+    all.insert(all.end(), more.begin(), more.end());
+    return kelvoRender(all);
+  };
+  const auto painted = scratch("painted.png"), exact = scratch("exact.png"),
+             file = scratch("exact.kelvo"), again = scratch("again.png"),
+             movie = scratch("exact.gif"), svg = scratch("exact.svg");
+  ASSERT_EQ(render({"--out", painted.string()}).status, 0);
+  ASSERT_EQ(
+      render({"--exact-hiding", "--out", exact.string(), "--save-graph", file.string()}).status, 0);
+  const QImage a(QString::fromStdString(painted.string())),
+      b(QString::fromStdString(exact.string()));
+  ASSERT_FALSE(a.isNull());
+  ASSERT_FALSE(b.isNull());
+  // Painted, the second plane covers the first; hidden exactly, the first (blue above) shows
+  // over the half of the picture where x > 0.
+  int blueExact = 0, bluePainted = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      bluePainted += qBlue(a.pixel(x, y)) > 200 && qRed(a.pixel(x, y)) < 60;
+      blueExact += qBlue(b.pixel(x, y)) > 200 && qRed(b.pixel(x, y)) < 60;
+    }
+  EXPECT_GT(blueExact, 20000) << "half the picture shows the first plane";
+  EXPECT_LT(bluePainted, 2000) << "the second plane painted over it";
+  EXPECT_NE(BytesOf(file).find("\nExactHiding = true\n"), std::string::npos);
+  ASSERT_EQ(kelvoRender({"--graph", file.string(), "--out", again.string()}).status, 0);
+  EXPECT_EQ(BytesOf(again), BytesOf(exact));
+  const KelvoRun made = render({"--exact-hiding", "--movie", movie.string(), "--frames", "3"});
+  EXPECT_EQ(made.status, 0) << made.err;
+  EXPECT_EQ(BytesOf(movie).rfind("GIF89a", 0), 0u);
+  ASSERT_EQ(render({"--exact-hiding", "--out", svg.string()}).status, 0);
+  EXPECT_NE(BytesOf(svg).find("<path"), std::string::npos);
+}
+
 } // namespace

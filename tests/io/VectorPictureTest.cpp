@@ -3,8 +3,10 @@
 // close they come to the pixel picture once rasterised.
 #include "io/VectorPicture.h"
 
+#include "graph/KeptGraphs.h"
 #include "graph/Samples.h"
 #include "io/GraphImage.h"
+#include "render/HiddenScene.h"
 #include "render/Sequences.h"
 #include "render/View.h"
 #include "render/canvas/ImageCanvas.h"
@@ -294,6 +296,43 @@ TEST(VectorFiles, RasterisedTheyShowThePixelPicture) {
       SCOPED_TRACE(p == &plain ? "plain" : "over an opened picture");
       checkRasterised(*p, c.format, d + "/" + c.name, c.tool, c.arguments, d + "/" + c.raster);
     }
+}
+
+// Two crossing saddles, the plane through them and the box, hidden exactly: the document holds
+// every piece as a filled path in the order it was painted, and rasterised it is the pixel
+// picture up to anti-aliasing.
+void drawHidden(Program& p) {
+  ChooseGraphKind(p, '1');
+  ShowMainWindowPicture(p);
+  p.graph.XCurves = p.graph.YCurves = 12;
+  p.graph.FunctionText = "x*y/3";
+  KeepCurrentGraph(p);
+  p.graph.FunctionText = "-x*y/3+1";
+  p.graph.AboveColor = clBlue;
+  p.graph.Plane = PlaneData{0, 0, 0.5, 0, 0, 1, -2, 2, -2, 2};
+  p.graph.PlaneDefined = p.graph.PlaneOn = true;
+  p.graph.DrawBoxChecked = true;
+  p.graph.ExactHiding = true;
+  DrawSequencePicture(p);
+  CapturePicture(p);
+}
+
+TEST(VectorFiles, ExactlyHiddenPiecesInPaintedOrderRasteriseToThePicture) {
+  Program p;
+  drawHidden(p);
+  ASSERT_TRUE(p.HiddenPicture);
+  ShapeLog drawn;
+  p.pictureRecorder.replay(drawn);
+  EXPECT_GE(drawn.fills.size(), p.HiddenPicture->stats().fragments);
+  const SvgShapes shapes = parseSvg(encode(PictureFormat::Svg, p));
+  EXPECT_EQ(shapes.images, 0);
+  EXPECT_EQ(shapes.fills, drawn.fills);
+  QTemporaryDir dir;
+  const QString d = dir.path();
+  checkRasterised(p, PictureFormat::Svg, d + "/h.svg", "rsvg-convert",
+                  {d + "/h.svg", "-o", d + "/h.png"}, d + "/h.png");
+  checkRasterised(p, PictureFormat::Pdf, d + "/h.pdf", "pdftoppm",
+                  {"-r", "72", "-png", "-singlefile", d + "/h.pdf", d + "/hpdf"}, d + "/hpdf.png");
 }
 
 // In the full graph the picture stands inside its frame. Qt's SVG generator cannot clip, so

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Several graphs in the window: Edit > Keep Graph in Picture, the Graphs window's check boxes,
-// Make Current and Remove, the limit of sixteen graphs, and the mesh of the picture.
+// Make Current and Remove, the limit of sixteen graphs, the mesh of the picture, and View >
+// Exact Hiding.
 #include "WindowFixture.h"
 
 #include "ui/GraphsFm.h"
@@ -119,6 +120,30 @@ TEST_F(GraphsWindowTest, TheMeshHoldsTheShownSurfaces) {
   EXPECT_EQ(text.count("\ng graph"), 2);
   EXPECT_EQ(text.count("\nf "), 16);
   EXPECT_FALSE(window().saveMeshFile(dir.path() + "/two.png"));
+}
+
+// Checking View > Exact Hiding draws the picture again hidden exactly; unchecking it draws the
+// picture the painter's way, exactly as before.
+TEST_F(GraphsWindowTest, ExactHidingRedrawsThePicture) {
+  choose(1);
+  g().XCurves = g().YCurves = 1;
+  g().FunctionText = "x";
+  item("KeepGraph1").trigger();
+  drawFunction("-x");
+  const QImage painted = p.PictureCopy;
+  QAction& exact = item("ExactHiding1");
+  ASSERT_TRUE(exact.isCheckable());
+  exact.trigger();
+  EXPECT_TRUE(g().ExactHiding);
+  ASSERT_TRUE(p.HiddenPicture);
+  EXPECT_NE(p.PictureCopy, painted);
+  exact.trigger();
+  EXPECT_FALSE(g().ExactHiding);
+  EXPECT_EQ(p.PictureCopy, painted);
+  // The item shows a setting made elsewhere when its menu opens.
+  g().ExactHiding = true;
+  emit menu("viewMenu").aboutToShow();
+  EXPECT_TRUE(exact.isChecked());
 }
 
 } // namespace

@@ -253,6 +253,7 @@ private:
   QAction* createViewMenu();
   void View1Click();
   void ResetZoom1Click();
+  void ExactHiding1Click();
   // KelvoScrn1Additions.cpp: the Plane, Line, Box and Contours menus.
   QAction* createPlaneMenu();
   QAction* createLineMenu();

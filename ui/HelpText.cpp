@@ -340,7 +340,8 @@ Edit > Graphs Window: the kept graphs,
    chosen one the current graph (the
    current one takes its place), Remove
    takes it out of the picture.
-Edit > Export Mesh: writes the surfaces
+File > Export Picture > Save as Mesh:
+   writes the surfaces
    of the picture as triangles in graph
    coordinates with their normals, as an
    OBJ file (a group per graph) or a

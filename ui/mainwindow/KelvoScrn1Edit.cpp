@@ -79,7 +79,6 @@ QAction* TKelvoScrn1::createEditMenu() {
                       {"N60Normal1", tr("60% of Normal"), &W::N60Normal1Click},
                   }),
           {"Graph1", tr("Gr&aph"), &W::Graph1Click},
-          {"ExportMesh1", tr("Export &Mesh..."), &W::ExportMesh1Click},
           separator(),
           {"ClearScreen1", tr("&Clear Screen"), &W::ClearScreen1Click},
       });

@@ -74,6 +74,7 @@ QAction* TKelvoScrn1::createFileMenu() {
                       {"SaveOnlyinsiderectangle1", tr("Save Only inside rectangle"),
                        &W::SaveOnlyinsiderectangle1Click, Qt::CTRL | Qt::Key_E},
                       {"SaveVectorGraph1", tr("Save as SVG or PDF..."), &W::SaveVectorGraph1Click},
+                      {"ExportMesh1", tr("Save as &Mesh (OBJ or STL)..."), &W::ExportMesh1Click},
                   }),
           separator(),
           {"PrintGraph1", tr("P&rint Graph"), &W::PrintGraph1Click,

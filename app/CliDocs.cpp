@@ -411,26 +411,27 @@ std::string zshAction(const RenderOptionInfo& option) {
 } // namespace
 
 std::string ZshCompletion() {
-  std::string specs;
+  // One _arguments description per option: its name, its help and how its value completes.
+  std::string arguments;
   for (const RenderOptionInfo& option : RenderOptionInfos()) {
-    std::string spec(option.name);
+    std::string argument(option.name);
     // A value may follow in the next word or after '='; an optional one only after '='.
-    if (option.takesValue) spec += option.valueOptional ? "=-" : "=";
-    spec += "[" + zshExplanation(option.help) + "]";
+    if (option.takesValue) argument += option.valueOptional ? "=-" : "=";
+    argument += "[" + zshExplanation(option.help) + "]";
     if (option.takesValue) {
       std::string message(option.value);
       for (char& c : message)
         if (c == ':') c = ' ';
-      spec += (option.valueOptional ? "::" : ":") + message + ":" + zshAction(option);
+      argument += (option.valueOptional ? "::" : ":") + message + ":" + zshAction(option);
     }
-    specs += "    " + singleQuoted(spec) + " \\\n";
+    arguments += "    " + singleQuoted(argument) + " \\\n";
   }
   return "#compdef kelvo\n"
          "# zsh completion for kelvo, written by kelvo_docs from the table of render options.\n"
          "\n"
          "_kelvo_render() {\n"
          "  _arguments -S \\\n" +
-         specs +
+         arguments +
          "    && return\n"
          "}\n"
          "\n"

@@ -98,8 +98,12 @@ std::vector<std::string> sampleChoices() {
   for (int n = 1; n <= SampleSlots; ++n) words.push_back(std::to_string(n));
   return words;
 }
+// --scale takes 1 to this many times the picture's size.
+constexpr int MaxScale = 4;
 std::vector<std::string> scaleChoices() {
-  return {"1", "2", "3", "4"};
+  std::vector<std::string> words;
+  for (int n = 1; n <= MaxScale; ++n) words.push_back(std::to_string(n));
+  return words;
 }
 
 std::vector<std::string> qualityChoices() {
@@ -147,8 +151,8 @@ void readSize(RenderOptions& o, const std::string& value) {
 void readScale(RenderOptions& o, const std::string& value) {
   int n = 0;
   const auto r = std::from_chars(value.data(), value.data() + value.size(), n);
-  if (r.ec != std::errc() || r.ptr != value.data() + value.size() || n < 1 || n > 4)
-    throw UsageError{"--scale takes a whole number from 1 to 4"};
+  if (r.ec != std::errc() || r.ptr != value.data() + value.size() || n < 1 || n > MaxScale)
+    throw UsageError{"--scale takes a whole number from 1 to " + std::to_string(MaxScale)};
   o.scale = n;
 }
 

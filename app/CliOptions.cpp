@@ -532,10 +532,6 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args) {
   for (const GraphSegment& graph : graphs) {
     checkSample(graph.options);
     checkKinds(graph.options.kind, graph.given);
-    // An implicit surface's triangles are not yet sorted with other graphs' cells.
-    if (graphs.size() > 1 && graph.options.kind == ImplicitKind)
-      throw UsageError{"--and: an implicit surface (kind 6) cannot yet share a picture with "
-                       "other graphs"};
   }
   takeGraphOptions(o, graphs.back().options);
   for (std::size_t k = 0; k + 1 < graphs.size(); ++k) o.keptGraphs.push_back(graphs[k].options);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // One redraw for a rotation step, in process, into the picture of an 800 x 600 window: the
 // work of each frame while the graph is dragged round; also two crossing 80 x 80 surfaces in one
-// picture, painter-sorted together and hidden exactly.
+// picture, painter-sorted together and hidden exactly, and an implicit sphere cut by a plane.
 #include "Torus.h"
 #include "graph/KeptGraphs.h"
 #include "graph/Samples.h"
@@ -29,6 +29,7 @@ void rotateStep(benchmark::State& state, char kind, int curves, Choose choose) {
     CapturePicture(p);
     benchmark::DoNotOptimize(p.PictureCopy.constBits());
   }
+  state.counters["cells"] = static_cast<double>(p.SceneCells.size());
 }
 
 void rotateSampleOne(benchmark::State& state) {
@@ -61,7 +62,6 @@ void twoSurfaces(Program& p) {
 
 void rotateTwoSurfaces(benchmark::State& state) {
   rotateStep(state, '1', 80, twoSurfaces);
-  state.counters["cells"] = 2 * 6400;
 }
 BENCHMARK(rotateTwoSurfaces)->Unit(benchmark::kMillisecond);
 
@@ -104,6 +104,32 @@ void drawTwoSurfacesExact(benchmark::State& state) {
       p.HiddenPicture ? static_cast<double>(p.HiddenPicture->stats().fragments) : 0;
 }
 BENCHMARK(drawTwoSurfacesExact)->Unit(benchmark::kMillisecond);
+
+// The implicit sphere at 40 x 40 x 40 cells kept, and the plane z = x/3 at 40 x 40 through it:
+// a drag frame sorts the kept triangles and the plane's cells together, or paints the exactly
+// hidden scene split once by the Draw.
+void sphereAndPlane(Program& p, bool exact) {
+  p.graph.XCurves = p.graph.YCurves = p.graph.ZCurves = 40;
+  p.graph.FunctionText = "x^2+y^2+z^2=4";
+  KeepCurrentGraph(p);
+  ChooseGraphKind(p, '1');
+  p.graph.FunctionText = "x/3";
+  p.graph.XMin = p.graph.YMin = -3;
+  p.graph.XMax = p.graph.YMax = 3;
+  p.graph.AxisXMin = p.graph.AxisYMin = p.graph.AxisZMin = -3;
+  p.graph.AxisXMax = p.graph.AxisYMax = p.graph.AxisZMax = 3;
+  p.graph.ExactHiding = exact;
+}
+
+void rotateSphereAndPlane(benchmark::State& state) {
+  rotateStep(state, ImplicitKind, 40, [](Program& p) { sphereAndPlane(p, false); });
+}
+BENCHMARK(rotateSphereAndPlane)->Unit(benchmark::kMillisecond);
+
+void rotateSphereAndPlaneExact(benchmark::State& state) {
+  rotateStep(state, ImplicitKind, 40, [](Program& p) { sphereAndPlane(p, true); });
+}
+BENCHMARK(rotateSphereAndPlaneExact)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

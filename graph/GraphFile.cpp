@@ -98,15 +98,15 @@ const Key Keys[] = {
     {"CaptionE", FlagRef{EXTRA(parameterCaptions[4])}},
     {"CaptionF", FlagRef{EXTRA(parameterCaptions[5])}},
     {"Title", TextRef{GRAPH(GraphTitle)}},
-    {"AboveColor", ColorRef{GRAPH(AboveColor)}, "1234", Scope::Graph},
-    {"UnderColor", ColorRef{GRAPH(UnderColor)}, "1234", Scope::Graph},
-    {"GridColor", GridColorRef{GRAPH(GridColor)}, "1234", Scope::Graph},
+    {"AboveColor", ColorRef{GRAPH(AboveColor)}, "12346", Scope::Graph},
+    {"UnderColor", ColorRef{GRAPH(UnderColor)}, "12346", Scope::Graph},
+    {"GridColor", GridColorRef{GRAPH(GridColor)}, "12346", Scope::Graph},
     {"PenColor", ColorRef{GRAPH(PenColor)}},
     {"AxesColor", ColorRef{GRAPH(AxesColor)}},
     {"TicksColor", ColorRef{GRAPH(FrameColor)}},
     {"FontColor", ColorRef{GRAPH(FontColor)}},
     {"BackgroundColor", ColorRef{GRAPH(BackgroundColor)}},
-    {"Shading", FlagRef{GRAPH(ShadingOn)}, "1234", Scope::Graph},
+    {"Shading", FlagRef{GRAPH(ShadingOn)}, "12346", Scope::Graph},
     {"DrawBox", FlagRef{GRAPH(DrawBoxChecked)}},
     {"PlaneDefined", FlagRef{GRAPH(PlaneDefined)}, "1"},
     {"PlaneShown", FlagRef{GRAPH(PlaneOn)}, "1"},
@@ -152,7 +152,7 @@ const Key Keys[] = {
     {"SliderHighE", NumberRef{EXTRA(sliderHigh[4])}},
     {"SliderLowF", NumberRef{EXTRA(sliderLow[5])}},
     {"SliderHighF", NumberRef{EXTRA(sliderHigh[5])}},
-    {"ExactHiding", FlagRef{GRAPH(ExactHiding)}, "1234", Scope::Picture, true},
+    {"ExactHiding", FlagRef{GRAPH(ExactHiding)}, "12346", Scope::Picture, true},
 };
 
 #undef GRAPH
@@ -435,9 +435,10 @@ bool ParseGraphFile(std::string_view text, GraphFile& file, std::string& reason)
   bool sectionKindSeen = false, shownSeen = false;
   const auto sectionNamesKind = [&](int at) {
     if (section == 0 || sectionKindSeen) return true;
-    reason = lineWord(at) + "kept graph " + std::to_string(section) +
-             " names no kind (a line \"Kind = 1\" to \"Kind = 4\" after \"Graph = " +
-             std::to_string(section) + "\")";
+    reason =
+        lineWord(at) + "kept graph " + std::to_string(section) +
+        " names no kind (a line \"Kind = 1\" to \"Kind = 4\", or \"Kind = 6\", after \"Graph = " +
+        std::to_string(section) + "\")";
     return false;
   };
   int version = 0;
@@ -507,8 +508,8 @@ bool ParseGraphFile(std::string_view text, GraphFile& file, std::string& reason)
             lineWord(line) + "the key 'Kind' stands twice in kept graph " + std::to_string(section);
         return false;
       }
-      if (value.size() != 1 || value[0] < '1' || value[0] > '4') {
-        reason = lineWord(line) + "the kind must be 1, 2, 3 or 4";
+      if (value.size() != 1 || !IsGraphKind(value[0])) {
+        reason = lineWord(line) + "the kind must be 1, 2, 3, 4 or 6";
         return false;
       }
       sectionKindSeen = true;

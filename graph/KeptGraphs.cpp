@@ -2,6 +2,7 @@
 // One graph's own settings taken out of the graph state and put back, and the graphs' names.
 #include "graph/KeptGraphs.h"
 
+#include "graph/Format.h"
 #include "graph/GraphState.h"
 #include "graph/Session.h"
 
@@ -26,7 +27,8 @@ template <typename State, typename Fields> void exchange(State& g, Fields& f, bo
   pass(g.ZMin, f.ZMin), pass(g.ZMax, f.ZMax);
   pass(g.RMin, f.RMin), pass(g.RMax, f.RMax), pass(g.TMin, f.TMin), pass(g.TMax, f.TMax);
   pass(g.UMin, f.UMin), pass(g.UMax, f.UMax), pass(g.VMin, f.VMin), pass(g.VMax, f.VMax);
-  pass(g.XCurves, f.XCurves), pass(g.YCurves, f.YCurves), pass(g.TStep, f.TStep);
+  pass(g.XCurves, f.XCurves), pass(g.YCurves, f.YCurves), pass(g.ZCurves, f.ZCurves);
+  pass(g.TStep, f.TStep);
   pass(g.AboveColor, f.AboveColor), pass(g.UnderColor, f.UnderColor);
   pass(g.GridColor, f.GridColor);
   pass(g.ShadingOn, f.ShadingOn);
@@ -83,6 +85,8 @@ std::string GraphName(const GraphFields& f) {
   case '4':
     return "x = " + f.FunctionTextX + ", y = " + f.FunctionTextY + ", z = " + f.FunctionTextZ +
            " (u, v)";
+  case ImplicitKind:
+    return ImplicitCaptionText(f.FunctionText) + " (x, y, z)";
   default:
     return "no graph";
   }

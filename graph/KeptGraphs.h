@@ -22,7 +22,7 @@ struct GraphFields {
   double XMin = 0, XMax = 0, YMin = 0, YMax = 0, ZMin = 0, ZMax = 0;
   double RMin = 0, RMax = 0, TMin = 0, TMax = 0;
   double UMin = 0, UMax = 0, VMin = 0, VMax = 0;
-  double XCurves = 0, YCurves = 0, TStep = 0;
+  double XCurves = 0, YCurves = 0, ZCurves = 0, TStep = 0;
   Color AboveColor = 0, UnderColor = 0, GridColor = 0;
   bool ShadingOn = false;
   bool operator==(const GraphFields&) const = default;
@@ -53,7 +53,7 @@ bool MakeKeptGraphCurrent(Session& s, std::size_t index);
 bool RemoveKeptGraph(Session& s, std::size_t index);
 
 // The graph in words: "z = x^2-y^2", "z = r (r, t)", "x = Cos(t), y = Sin(t), z = t (t)",
-// "x = u, y = v, z = 0 (u, v)".
+// "x = u, y = v, z = 0 (u, v)", "x^2+y^2+z^2=4 (x, y, z)".
 std::string GraphName(const GraphFields& fields);
 
 // The graph's fields in the graph state while it is drawn, the current graph's back afterwards.

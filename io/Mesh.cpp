@@ -4,7 +4,6 @@
 
 #include "io/SafeWrite.h"
 #include "render/Program.h"
-#include "render/surfaces/ImplicitSurface.h"
 #include "render/surfaces/SurfaceCells.h"
 
 #include <bit>
@@ -115,21 +114,6 @@ Mesh MeshOfPicture(const Program& p, const std::vector<std::string>& names) {
     MeshTriangle t;
     if (facingTriangle(q[0], q[1], q[2], eye, t)) group.triangles.push_back(t);
     if (facingTriangle(q[0], q[2], q[3], eye, t)) group.triangles.push_back(t);
-  }
-  // An implicit surface keeps its triangles beside the cell list; they are its mesh.
-  if (p.graph.GraphKind == ImplicitKind && ImplicitMeshCurrent(p)) {
-    const SurfaceMesh& surface = p.ImplicitSurface.surface;
-    Mesh::Group& group = byGraph[0];
-    const auto point = [&surface](std::uint32_t v) {
-      const Vector3& q = surface.vertices[v].position;
-      return Point3{q.x, q.y, q.z};
-    };
-    for (const SurfaceMesh::Triangle& triangle : surface.triangles) {
-      MeshTriangle t;
-      if (facingTriangle(point(triangle.corners[0]), point(triangle.corners[1]),
-                         point(triangle.corners[2]), eye, t))
-        group.triangles.push_back(t);
-    }
   }
   Mesh mesh;
   for (auto& [graph, group] : byGraph) {

@@ -134,10 +134,16 @@ void HiddenScene::addPolygon(const Point3* corners, const bool* outlined, std::s
 HiddenScene::HiddenScene(const Program& p, const SceneAdditions& additions) {
   for (std::size_t i = 0; i < p.SceneCells.size(); ++i) {
     const SpaceCell& cell = p.SceneCells[i];
-    m_cells.push_back({cell.space.look, cell.record.FillColor, cell.record.PenStyle,
-                       static_cast<std::uint32_t>(std::max(cell.graph, 0))});
-    const std::uint32_t source = addSource({SourceKind::Cell, static_cast<std::uint32_t>(i)});
     const auto& q = cell.space.corners;
+    m_cells.push_back({cell.space.look, cell.record.FillColor, cell.record.PenStyle,
+                       static_cast<std::uint32_t>(std::max(cell.graph, 0)), triangleCentre(q)});
+    const std::uint32_t source = addSource({SourceKind::Cell, static_cast<std::uint32_t>(i)});
+    // A triangle (an implicit surface's) is one piece with its three edges.
+    if (q[3] == q[2]) {
+      const bool outlined[3] = {true, true, true};
+      addPolygon(q.data(), outlined, 3, source);
+      continue;
+    }
     // A flat convex cell stays one piece; any other is cut along its diagonal into two flat
     // ones, whose shared edge is not drawn.
     const Point3 n = newellNormal(q.data(), 3);
@@ -682,8 +688,9 @@ void HiddenScene::paint(Program& p) const {
   }
   painting.cellFill.reserve(m_cells.size());
   for (const CellPaint& cell : m_cells)
-    painting.cellFill.push_back(lookColor(
-        looks[std::min<std::size_t>(cell.graph, looks.size() - 1)], eye, cell.look, cell.recorded));
+    painting.cellFill.push_back(
+        lookColor(looks[std::min<std::size_t>(cell.graph, looks.size() - 1)], eye, cell.look,
+                  cell.recorded, cell.centre));
   // Far to near: at each plane the side away from the eye first, then what lies in the plane,
   // then the side of the eye.
   struct Visit {
@@ -732,7 +739,7 @@ std::string HiddenSceneKey(const Program& p, bool withGraphs) {
            {&f.FunctionText, &f.FunctionTextX, &f.FunctionTextY, &f.FunctionTextZ})
         text(*t);
       for (const double v : {f.XMin, f.XMax, f.YMin, f.YMax, f.RMin, f.RMax, f.TMin, f.TMax, f.UMin,
-                             f.UMax, f.VMin, f.VMax, f.XCurves, f.YCurves, f.TStep})
+                             f.UMax, f.VMin, f.VMax, f.XCurves, f.YCurves, f.ZCurves, f.TStep})
         number(v);
       for (const Color c : {f.AboveColor, f.UnderColor, f.GridColor}) number(c);
       key += f.ShadingOn ? "s;" : "-;";

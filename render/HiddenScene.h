@@ -101,13 +101,15 @@ private:
     // Left unsplit at the bound: its pieces are painted farthest first.
     bool bucket = false;
   };
-  // What painting a cell's pieces needs: its look, the colour it was drawn with, its pen and
-  // its graph's place.
+  // What painting a cell's pieces needs: its look, the colour it was drawn with, its pen, its
+  // graph's place and its centre.
   struct CellPaint {
     CellLook look;
     Color recorded = 0;
     std::uint8_t penStyle = 0;
     std::uint32_t graph = 0;
+    // Where an implicit surface's triangle sees the eye from.
+    Point3 centre;
   };
   struct Painting;
 

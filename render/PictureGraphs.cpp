@@ -39,6 +39,24 @@ std::string nameOf(const Session& s, int kept) {
          GraphName(s.KeptGraphs[static_cast<std::size_t>(kept)].fields);
 }
 
+// A kept graph's fields in the graph state while it is drawn or measured, and the program told
+// so; the current graph's back afterwards.
+class KeptGraphIn {
+public:
+  KeptGraphIn(Program& p, int kept) : m_p(p) {
+    if (kept < 0) return;
+    m_fields.emplace(p.graph, p.KeptGraphs[static_cast<std::size_t>(kept)].fields);
+    p.KeptGraphInState = true;
+  }
+  ~KeptGraphIn() { m_p.KeptGraphInState = false; }
+  KeptGraphIn(const KeptGraphIn&) = delete;
+  KeptGraphIn& operator=(const KeptGraphIn&) = delete;
+
+private:
+  Program& m_p;
+  std::optional<GraphFieldsIn> m_fields;
+};
+
 Color gridColorOf(const Session& s, int kept) {
   return kept < 0 ? s.graph.GridColor
                   : s.KeptGraphs[static_cast<std::size_t>(kept)].fields.GridColor;
@@ -49,8 +67,7 @@ bool collectGraph(Program& p, int kept, std::size_t place, bool heading, EvalFai
                   bool& currentFailed) {
   const std::size_t cells = p.SceneCells.size(), curves = p.SceneCurves.size();
   const std::string name = nameOf(p, kept);
-  std::optional<GraphFieldsIn> fields;
-  if (kept >= 0) fields.emplace(p.graph, p.KeptGraphs[static_cast<std::size_t>(kept)].fields);
+  const KeptGraphIn fields(p, kept);
   if (heading) p.Values.push_back(name);
   const std::size_t lines = p.Values.size();
   p.SceneGraph = static_cast<int>(place);
@@ -117,6 +134,7 @@ bool CollectPictureGraphs(Program& p) {
   }
   p.graph.EvalFailed = currentFailed;
   p.LastFailure = currentFailed ? current : EvalFailure{};
+  ForgetUnshownImplicitSurfaces(p);
   return true;
 }
 
@@ -157,6 +175,7 @@ void PaintCollectedGraphs(Program& p) {
 void DrawPictureGraphs(Program& p) {
   if (!SeveralGraphs(p)) {
     p.GraphFailures.clear();
+    ForgetUnshownImplicitSurfaces(p);
     DrawDriver(p);
     return;
   }
@@ -180,7 +199,7 @@ GraphExtents PictureExtents(Program& p) {
   GraphExtents all = extentsNow();
   for (const int kept : PictureGraphList(p)) {
     if (kept < 0) continue;
-    GraphFieldsIn fields(g, p.KeptGraphs[static_cast<std::size_t>(kept)].fields);
+    const KeptGraphIn fields(p, kept);
     computeExtents();
     const GraphExtents one = extentsNow();
     all = {std::min(all.XMin, one.XMin), std::max(all.XMax, one.XMax),

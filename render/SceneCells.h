@@ -16,14 +16,17 @@ struct Point3 {
 
 // What a cell's colour was made from, so that the cell can be coloured for another eye without
 // evaluating anything again: the slopes of a surface z = f(x, y) at the cell's centre, or the
-// normal of a patch there; a cell the renderer gave no colour of its own keeps its record's.
+// normal of a patch there, or the normal of an implicit surface's triangle, whose colour is
+// that of the side the eye sees from the triangle; a cell the renderer gave no colour of its
+// own keeps its record's.
 struct CellLook {
-  enum class From : std::uint8_t { Record, Slopes, Normal };
+  enum class From : std::uint8_t { Record, Slopes, Normal, Facing };
   From from = From::Record;
   double a = 0, b = 0, c = 0;
 };
 
-// A cell in graph space: its corners, in the order of the record's pixels, and its look.
+// A cell in graph space: its corners, in the order of the record's pixels, and its look. A
+// triangle repeats its third corner as the fourth.
 struct CellSpace {
   std::array<Point3, 4> corners;
   CellLook look;

@@ -5,6 +5,8 @@
 
 #include "graph/Format.h"
 #include "graph/ImplicitMesh.h"
+#include "graph/KeptGraphs.h"
+#include "render/PictureGraphs.h"
 #include "render/Primitives.h"
 #include "render/Program.h"
 #include "render/surfaces/SurfaceCells.h"
@@ -18,40 +20,34 @@ namespace {
 
 enum class Triangles { Kept, Made, Missing };
 
+// Where the triangles of the graph in the graph state are kept: the current graph's in
+// ImplicitSurface, a kept graph's in KeptImplicitSurfaces, the one with its key or else a new
+// one (one not made whole is taken again first, the oldest gives way when every kept graph has
+// one).
+ImplicitMesh& meshOfGraphInState(Program& p) {
+  if (!p.KeptGraphInState) return p.ImplicitSurface;
+  const ImplicitMeshKey key = ImplicitMeshKeyOf(p.graph);
+  std::vector<ImplicitMesh>& kept = p.KeptImplicitSurfaces;
+  for (ImplicitMesh& mesh : kept)
+    if (mesh.built && mesh.key == key) return mesh;
+  for (ImplicitMesh& mesh : kept)
+    if (!mesh.built) return mesh;
+  if (kept.size() >= MaxKeptGraphs) kept.erase(kept.begin());
+  return kept.emplace_back();
+}
+
+bool meshCurrent(const ImplicitMesh& mesh, const GraphState& g) {
+  return mesh.built && mesh.key == ImplicitMeshKeyOf(g);
+}
+
 // The current triangles, made when they are not; Missing when making them was cancelled or
 // failed.
-Triangles currentTriangles(Program& p, bool poll) {
-  if (ImplicitMeshCurrent(p)) return Triangles::Kept;
+Triangles currentTriangles(Program& p, ImplicitMesh& mesh, bool poll) {
+  if (meshCurrent(mesh, p.graph)) return Triangles::Kept;
   const auto cancelled = [&p] { return cancelRequested(p); };
   const MeshBuild built =
-      BuildImplicitMesh(p, p.ImplicitSurface, poll ? std::function<bool()>(cancelled) : nullptr);
+      BuildImplicitMesh(p, mesh, poll ? std::function<bool()>(cancelled) : nullptr);
   return built == MeshBuild::Built ? Triangles::Made : Triangles::Missing;
-}
-
-double dot(const Vector3& a, const Vector3& b) {
-  return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
-// The eye on the side where F is positive sees the above colour, on the other side the under
-// colour; with shading, lighter the more squarely the eye looks at the triangle, as the
-// two-parameter surfaces are shaded (but from the triangle, not from the origin).
-Color sideColor(const GraphState& g, const Vector3& normal, const Vector3& toEye) {
-  const double side = dot(normal, toEye);
-  const Color base = side >= 0 ? g.AboveColor : g.UnderColor;
-  if (!g.ShadingOn) return base;
-  const double d = std::sqrt(dot(normal, normal)) * std::sqrt(dot(toEye, toEye));
-  double ratio = d > 0 ? std::fabs(side) / d : 0;
-  if (!(ratio <= 1)) ratio = std::isnan(ratio) ? 0 : 1;
-  Color out = base;
-  ShadeColor(base, out, ratio);
-  return out;
-}
-
-Vector3 centreOf(const SurfaceMesh& mesh, const SurfaceMesh::Triangle& t) {
-  const Vector3& a = mesh.vertices[t.corners[0]].position;
-  const Vector3& b = mesh.vertices[t.corners[1]].position;
-  const Vector3& c = mesh.vertices[t.corners[2]].position;
-  return {(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3, (a.z + b.z + c.z) / 3};
 }
 
 // The list holds the triangles, and no more than that past the largest grid: a movie frame
@@ -66,7 +62,8 @@ void fitCellSlots(Program& p, std::size_t triangles) {
   ensureCellSlots(p, triangles);
 }
 
-// Slots 1..n: each triangle a cell whose fourth corner repeats the third.
+// Each triangle a cell whose fourth corner repeats the third, kept in graph space as well;
+// in slots 1..n of the cell list unless the cells are only collected.
 int gatherTriangles(Program& p, const SurfaceMesh& mesh) {
   const GraphState& g = p.graph;
   const EyePoint eye = eyePointOf(g);
@@ -75,17 +72,28 @@ int gatherTriangles(Program& p, const SurfaceMesh& mesh) {
     const Vector3& at = mesh.vertices[i].position;
     pixels[i] = ProjectPoint(p.view, at.x, at.y, at.z);
   }
-  fitCellSlots(p, mesh.triangles.size());
+  if (!p.CollectCells) fitCellSlots(p, mesh.triangles.size());
+  p.SceneCells.reserve(p.SceneCells.size() + mesh.triangles.size());
   const std::uint8_t pen = gridPenStyle(g);
+  const auto point = [&mesh](std::uint32_t v) {
+    const Vector3& q = mesh.vertices[v].position;
+    return Point3{q.x, q.y, q.z};
+  };
   for (std::size_t n = 0; n < mesh.triangles.size(); ++n) {
     const SurfaceMesh::Triangle& t = mesh.triangles[n];
-    const Vector3 centre = centreOf(mesh, t);
-    CellRecord& cell = p.CellList[n + 1];
+    CellSpace space;
+    space.corners = {point(t.corners[0]), point(t.corners[1]), point(t.corners[2]),
+                     point(t.corners[2])};
+    space.look = {CellLook::From::Facing, t.normal.x, t.normal.y, t.normal.z};
+    const Point3 centre = triangleCentre(space.corners);
+    CellRecord cell;
     cell.Corners = {pixels[t.corners[0]], pixels[t.corners[1]], pixels[t.corners[2]],
                     pixels[t.corners[2]]};
     cell.Distance = distanceFromEye(eye, centre.x, centre.y, centre.z);
-    cell.FillColor = sideColor(g, t.normal, {eye.x - centre.x, eye.y - centre.y, eye.z - centre.z});
+    cell.FillColor = facingColor(g, eye, space.look, centre);
     cell.PenStyle = pen;
+    if (!p.CollectCells) p.CellList[n + 1] = cell;
+    keepSpaceCell(p, cell, space);
   }
   return static_cast<int>(mesh.triangles.size());
 }
@@ -119,21 +127,39 @@ std::string truncatedMessage() {
 } // namespace
 
 bool ImplicitMeshCurrent(const Program& p) {
-  return p.ImplicitSurface.built && p.ImplicitSurface.key == ImplicitMeshKeyOf(p.graph);
+  return meshCurrent(p.ImplicitSurface, p.graph);
 }
 
 void DrawImplicitSurface(Program& p) {
   p.canvas->setPenColor(p.graph.GridColor);
-  const Triangles triangles = currentTriangles(p, true);
+  ImplicitMesh& kept = meshOfGraphInState(p);
+  const Triangles triangles = currentTriangles(p, kept, true);
   if (triangles == Triangles::Missing) return;
-  const SurfaceMesh& mesh = p.ImplicitSurface.surface;
+  const SurfaceMesh& mesh = kept.surface;
   if (triangles == Triangles::Made && mesh.truncated && p.showMessage)
     p.showMessage(truncatedMessage());
-  PaintCellList(p, gatherTriangles(p, mesh));
-  listCorners(p, p.ImplicitSurface);
+  const int cells = gatherTriangles(p, mesh);
+  if (!p.CollectCells) PaintCellList(p, cells);
+  listCorners(p, kept);
 }
 
 void ComputeImplicitExtents(Program& p) {
-  if (currentTriangles(p, false) == Triangles::Missing) return;
-  SetExtentsFromMesh(p.graph, p.ImplicitSurface.surface);
+  ImplicitMesh& kept = meshOfGraphInState(p);
+  if (currentTriangles(p, kept, false) == Triangles::Missing) return;
+  SetExtentsFromMesh(p.graph, kept.surface);
+}
+
+void ForgetUnshownImplicitSurfaces(Program& p) {
+  std::vector<ImplicitMeshKey> shown;
+  for (const int index : PictureGraphList(p)) {
+    if (index < 0) continue;
+    const GraphFields& fields = p.KeptGraphs[static_cast<std::size_t>(index)].fields;
+    if (fields.GraphKind != ImplicitKind) continue;
+    GraphState g = p.graph;
+    SetGraphFields(g, fields);
+    shown.push_back(ImplicitMeshKeyOf(g));
+  }
+  std::erase_if(p.KeptImplicitSurfaces, [&shown](const ImplicitMesh& mesh) {
+    return !mesh.built || std::find(shown.begin(), shown.end(), mesh.key) == shown.end();
+  });
 }

@@ -15,5 +15,8 @@ void DrawImplicitSurface(Program& p);
 // The Box's extents: XMin..ZMax from the kept triangles, made first (without a cancel poll)
 // when they are not the current ones. Nothing changes for a surface with no triangle.
 void ComputeImplicitExtents(Program& p);
-// Whether the kept triangles are those of the graph state as it stands.
+// Whether the kept triangles of the current graph are those of the graph state as it stands.
 bool ImplicitMeshCurrent(const Program& p);
+// Lets go of the triangles of kept graphs that the picture no longer shows (or whose settings
+// changed).
+void ForgetUnshownImplicitSurfaces(Program& p);

@@ -106,12 +106,35 @@ Color normalColor(const GraphState& g, const EyePoint& eye, double nx, double ny
   return out;
 }
 
-Color lookColor(const GraphState& g, const EyePoint& eye, const CellLook& look, Color recorded) {
+Color facingColor(const GraphState& g, const EyePoint& eye, const CellLook& look,
+                  const Point3& centre) {
+  const double tx = eye.x - centre.x, ty = eye.y - centre.y, tz = eye.z - centre.z;
+  const double side = look.a * tx + look.b * ty + look.c * tz;
+  const Color base = side >= 0 ? g.AboveColor : g.UnderColor;
+  if (!g.ShadingOn) return base;
+  const double d = std::sqrt(look.a * look.a + look.b * look.b + look.c * look.c) *
+                   std::sqrt(tx * tx + ty * ty + tz * tz);
+  double ratio = d > 0 ? std::fabs(side) / d : 0;
+  if (!(ratio <= 1)) ratio = std::isnan(ratio) ? 0 : 1;
+  Color out = base;
+  ShadeColor(base, out, ratio);
+  return out;
+}
+
+Point3 triangleCentre(const std::array<Point3, 4>& q) {
+  return {(q[0].x + q[1].x + q[2].x) / 3, (q[0].y + q[1].y + q[2].y) / 3,
+          (q[0].z + q[1].z + q[2].z) / 3};
+}
+
+Color lookColor(const GraphState& g, const EyePoint& eye, const CellLook& look, Color recorded,
+                const Point3& centre) {
   switch (look.from) {
   case CellLook::From::Slopes:
     return slopeColor(g, eye, {look.a, look.b});
   case CellLook::From::Normal:
     return normalColor(g, eye, look.a, look.b, look.c);
+  case CellLook::From::Facing:
+    return facingColor(g, eye, look, centre);
   case CellLook::From::Record:
     break;
   }

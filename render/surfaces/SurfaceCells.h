@@ -43,9 +43,17 @@ Color slopeColor(const GraphState& g, const EyePoint& eye, Slopes slopes);
 // position seen from the origin, shaded by the angle when shading is on. Where the normal
 // vanishes there is no angle, and the colour is that of the side without shading.
 Color normalColor(const GraphState& g, const EyePoint& eye, double nx, double ny, double nz);
-// The colour of a cell made for another eye, from what its colour was made of; a look the
-// renderer gave no colour of its own keeps `recorded`.
-Color lookColor(const GraphState& g, const EyePoint& eye, const CellLook& look, Color recorded);
+// An implicit surface's triangle with the normal (nx, ny, nz) towards the side where F is
+// positive, its centre at `centre`: that side shows the above colour, the other the under
+// colour; with shading, lighter the more squarely the eye looks at the triangle.
+Color facingColor(const GraphState& g, const EyePoint& eye, const CellLook& look,
+                  const Point3& centre);
+// The colour of a cell made for another eye, from what its colour was made of and where its
+// centre is; a look the renderer gave no colour of its own keeps `recorded`.
+Color lookColor(const GraphState& g, const EyePoint& eye, const CellLook& look, Color recorded,
+                const Point3& centre);
+// The centre of a triangle cell (the first three corners).
+Point3 triangleCentre(const std::array<Point3, 4>& corners);
 // Clear when the grid colour is "none", else solid.
 std::uint8_t gridPenStyle(const GraphState& g);
 

@@ -170,15 +170,38 @@ TEST(CliImplicit, VectorPictures) {
 
 namespace {
 
-// --and cannot yet put an implicit surface beside other graphs: a usage error, nothing drawn.
-TEST(CliImplicit, AndRefusesAnImplicitSurfaceAmongOtherGraphs) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"render", "--kind", "6", "--and", "--kind", "1"},
-        std::vector<std::string>{"render", "--kind", "1", "--and", "--kind", "implicit"}}) {
-    const KelvoRun run = RunKelvo(args);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("cannot yet share a picture"), std::string::npos) << run.err;
-  }
+// --and puts an implicit surface beside other graphs: each under its heading in the listing,
+// kept in the graph file's section with its own cells and colours and drawn again from it
+// alike, and one group each in the mesh.
+TEST(CliImplicit, AnImplicitSurfaceAmongOtherGraphs) {
+  const std::string saved = file("beside.kelvo"), direct = file("beside.png"),
+                    again = file("beside-again.png"), mesh = file("beside.obj");
+  const std::vector<std::string> graphs = {"render",   "--kind",  "6",          "--curves",
+                                           "10,10,12", "--above", "blue",       "--and",
+                                           "--kind",   "1",       "--function", "x*y/3"};
+  std::vector<std::string> first = graphs;
+  first.insert(first.end(),
+               {"--exact-hiding", "--values", "-", "--out", direct, "--save-graph", saved});
+  const KelvoRun run = RunKelvo(first);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Kept graph 1: x^2+y^2+z^2=4 (x, y, z)\n"), std::string::npos);
+  EXPECT_NE(run.out.find("Current graph: z = x*y/3\n"), std::string::npos);
+  const std::string text = BytesOf(saved);
+  EXPECT_NE(text.find("\nGraph = 1\nKind = 6\nShown = true\nFunction = \"x^2+y^2+z^2=4\"\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\nZCurves = 12\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\nAboveColor = #0000FF\n"), std::string::npos) << text;
+  const KelvoRun redrawn = RunKelvo({"render", "--graph", saved, "--out", again});
+  ASSERT_EQ(redrawn.status, 0) << redrawn.err;
+  EXPECT_FALSE(BytesOf(direct).empty());
+  EXPECT_EQ(BytesOf(direct), BytesOf(again));
+  std::vector<std::string> meshed = graphs;
+  meshed.insert(meshed.end(), {"--out", mesh});
+  ASSERT_EQ(RunKelvo(meshed).status, 0);
+  const std::string obj = BytesOf(mesh);
+  EXPECT_NE(obj.find("# Kelvo mesh: 2 graphs, "), std::string::npos) << obj.substr(0, 80);
+  EXPECT_NE(obj.find("\ng graph2\n# Current graph: z = x*y/3\n"), std::string::npos);
 }
 
 } // namespace

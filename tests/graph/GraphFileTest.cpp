@@ -392,7 +392,7 @@ TEST(GraphFileKept, BadSectionsAreRefusedNamingTheLine) {
       {header + "Graph = 1\nGraph = 2\n", "line 4: kept graph 1 names no kind"},
       {header + "Graph = 1\nKind = 2\nKind = 3\n",
        "line 5: the key 'Kind' stands twice in kept graph 1"},
-      {header + "Graph = 1\nKind = 9\n", "line 4: the kind must be 1, 2, 3 or 4"},
+      {header + "Graph = 1\nKind = 9\n", "line 4: the kind must be 1, 2, 3, 4 or 6"},
       {header + "Graph = 1\nKind = 1\nRho = 20\n",
        "line 5: the key 'Rho' belongs to the picture, not to a kept graph"},
       {header + "Graph = 1\nKind = 1\nXCurves = 3\nXCurves = 4\n",

@@ -2,6 +2,7 @@
 // The picture's surfaces as meshes, read back: the counts of vertices and triangles, the
 // bounding box, and every normal on the side of its triangle that the eye sees.
 #include "io/Mesh.h"
+#include "graph/KeptGraphs.h"
 
 #include "render/PictureGraphs.h"
 #include "render/Program.h"
@@ -247,6 +248,37 @@ TEST(Mesh, TheImplicitSphereIsItsTriangles) {
       for (const Point3& q : t.corners)
         EXPECT_NEAR(std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z), 2, cell);
     expectFacingTheEye(read, eye, 1e-5);
+  }
+}
+
+} // namespace
+
+namespace {
+
+// A sphere beside a kept plane: one group per graph, the plane's cells two triangles each and
+// every triangle of the sphere once, whether the picture is hidden exactly or not.
+TEST(Mesh, AnImplicitSurfaceBesideAnotherGraph) {
+  Program p;
+  ChooseGraphKind(p, ImplicitKind);
+  ShowMainWindowPicture(p);
+  p.graph.XCurves = p.graph.YCurves = p.graph.ZCurves = 8;
+  GraphFields plane = GraphFieldsOf(p.graph);
+  plane.GraphKind = '1';
+  plane.FunctionText = "0";
+  plane.XMin = plane.YMin = -3;
+  plane.XMax = plane.YMax = 3;
+  plane.XCurves = plane.YCurves = 6;
+  p.KeptGraphs.push_back({plane, true});
+  for (const bool exact : {false, true}) {
+    SCOPED_TRACE(exact);
+    p.graph.ExactHiding = exact;
+    DrawSequencePicture(p);
+    const Mesh mesh = MeshOfPicture(p, PictureGraphNames(p));
+    ASSERT_EQ(mesh.groups.size(), 2u);
+    EXPECT_EQ(mesh.groups[0].name, "Kept graph 1: z = 0");
+    EXPECT_EQ(mesh.groups[0].triangles.size(), 72u);
+    EXPECT_EQ(mesh.groups[1].name, "Current graph: x^2+y^2+z^2=4 (x, y, z)");
+    EXPECT_EQ(mesh.groups[1].triangles.size(), p.ImplicitSurface.surface.triangles.size());
   }
 }
 

@@ -191,10 +191,12 @@ namespace {
 
 // The cells a Draw leaves in space: per kind the number of cells the grid makes, each corner
 // on the surface and projecting to the record's own pixel, and a colour for the eye that drew
-// them that is the record's.
+// them that is the record's. An implicit surface leaves one cell a triangle, the fourth corner
+// repeating the third.
 struct SpaceCase {
   char kind;
   const char* texts[3];
+  // 0 for one cell per triangle of the implicit surface.
   std::size_t cells;
   // The surface's z at a corner, from its x and y (or nothing to check for a patch).
   double (*z)(double x, double y);
@@ -205,6 +207,7 @@ TEST(SceneCells, EveryKindLeavesItsCellsInSpace) {
       {'1', {"x+2*y"}, 225, [](double x, double y) { return x + 2 * y; }},
       {'2', {"r"}, 225, [](double x, double y) { return std::sqrt(x * x + y * y); }},
       {'4', {"Cos(u)*Cos(v)", "Sin(u)*Cos(v)", "Sin(v)"}, 225, nullptr},
+      {ImplicitKind, {"z = x/4 + 0.3"}, 0, [](double x, double) { return x / 4 + 0.3; }},
   };
   for (const SpaceCase& c : cases) {
     SCOPED_TRACE(c.kind);
@@ -218,7 +221,12 @@ TEST(SceneCells, EveryKindLeavesItsCellsInSpace) {
       p.graph.FunctionText = c.texts[0];
     }
     DrawSequencePicture(p);
-    ASSERT_EQ(p.SceneCells.size(), c.cells);
+    if (c.cells == 0) {
+      ASSERT_GT(p.ImplicitSurface.surface.triangles.size(), 100u);
+      ASSERT_EQ(p.SceneCells.size(), p.ImplicitSurface.surface.triangles.size());
+    } else {
+      ASSERT_EQ(p.SceneCells.size(), c.cells);
+    }
     const EyePoint eye = eyePointOf(p.graph);
     for (const SpaceCell& cell : p.SceneCells) {
       for (int i = 0; i < 4; ++i) {
@@ -228,7 +236,12 @@ TEST(SceneCells, EveryKindLeavesItsCellsInSpace) {
           EXPECT_NEAR(at.z, c.z(at.x, at.y), 1e-9);
         }
       }
-      EXPECT_EQ(lookColor(p.graph, eye, cell.space.look, 0), cell.record.FillColor);
+      if (c.cells == 0) {
+        EXPECT_EQ(cell.space.corners[3], cell.space.corners[2]);
+        EXPECT_EQ(cell.record.Corners[3], cell.record.Corners[2]);
+      }
+      EXPECT_EQ(lookColor(p.graph, eye, cell.space.look, 0, triangleCentre(cell.space.corners)),
+                cell.record.FillColor);
     }
   }
 }

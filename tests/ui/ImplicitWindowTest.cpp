@@ -199,20 +199,30 @@ TEST_F(WindowTest, SamplesWindowOffersTenImplicitSurfaces) {
 
 namespace {
 
-// An implicit surface's triangles are not yet sorted together with other graphs' cells, so it
-// is not kept in a picture of several graphs: Keep says so and keeps nothing.
-TEST_F(WindowTest, AnImplicitSurfaceIsNotKeptWithOtherGraphs) {
+// An implicit surface is kept in the picture like any other graph and drawn with the next
+// one: the sphere kept, the plane z = 1 drawn through it, both in the picture's cells.
+TEST_F(WindowTest, AnImplicitSurfaceIsKeptWithOtherGraphs) {
   std::vector<std::string> said;
   answer = [&said](QDialog& dialog) {
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) said.push_back(box->text().toStdString());
     return int(QDialog::Accepted);
   };
   choose(6);
+  g().XCurves = g().YCurves = g().ZCurves = 10;
   item("Draw1").trigger();
+  const std::size_t sphere = p.ImplicitSurface.surface.triangles.size();
+  ASSERT_GT(sphere, 100u);
   item("KeepGraph1").trigger();
-  EXPECT_TRUE(p.KeptGraphs.empty());
-  ASSERT_EQ(said.size(), 1u);
-  EXPECT_NE(said[0].find("cannot yet share a picture"), std::string::npos);
+  EXPECT_TRUE(said.empty()) << said.front();
+  ASSERT_EQ(p.KeptGraphs.size(), 1u);
+  EXPECT_EQ(GraphName(p.KeptGraphs[0].fields), "x^2+y^2+z^2=4 (x, y, z)");
+  g().FunctionText = "z=1";
+  item("Draw1").trigger();
+  EXPECT_FALSE(g().EvalFailed);
+  ASSERT_EQ(p.KeptImplicitSurfaces.size(), 1u);
+  EXPECT_EQ(p.KeptImplicitSurfaces[0].surface.triangles.size(), sphere);
+  EXPECT_EQ(p.SceneCells.size(), sphere + p.ImplicitSurface.surface.triangles.size());
+  EXPECT_TRUE(said.empty()) << said.front();
 }
 
 } // namespace

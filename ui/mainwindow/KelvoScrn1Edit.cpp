@@ -235,13 +235,6 @@ bool TKelvoScrn1::saveMeshFile(const QString& path) {
 
 void TKelvoScrn1::KeepGraph1Click() {
   if (drawing()) return;
-  // An implicit surface's triangles are not yet sorted with other graphs' cells.
-  if (p.graph.GraphKind == ImplicitKind ||
-      std::any_of(p.KeptGraphs.begin(), p.KeptGraphs.end(),
-                  [](const KeptGraph& kept) { return kept.fields.GraphKind == ImplicitKind; })) {
-    showWarning(tr("An implicit surface cannot yet share a picture with other graphs."));
-    return;
-  }
   if (!KeepCurrentGraph(p)) {
     showWarning(QString::fromStdString(PictureFullText()));
     return;

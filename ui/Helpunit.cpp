@@ -25,7 +25,7 @@ THelpDlg::THelpDlg(QWidget* parent)
   FHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // The function table lines its examples and meanings up with tabs.
   FHelp->setTabStopDistance(64);
-  FHelp->setPlainText(QString::fromUtf8(HelpText()));
+  FHelp->setPlainText(TranslatedHelpText());
 
   CloseBtn = new QPushButton(tr("Close"), this);
   CloseBtn->setGeometry(146, 350, 93, 30);

@@ -3,12 +3,29 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+
+#include <span>
 
 class QPushButton;
 class QTextEdit;
 
-// The help text as the window shows it.
+// One piece of the help text as a translator sees it (context "Help"), and the line breaks that
+// follow it.
+struct HelpTextUnit {
+  const char* text;
+  const char* after;
+};
+
+// The pieces of the help text in order, in English.
+std::span<const HelpTextUnit> HelpTextUnits();
+
+// The help text in English: the pieces one after another.
 const char* HelpText();
+
+// The help text in the language of the installed translators, with the same line breaks; the
+// English text where a piece has no translation.
+QString TranslatedHelpText();
 
 class THelpDlg : public QDialog {
   Q_OBJECT

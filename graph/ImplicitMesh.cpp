@@ -18,11 +18,12 @@ std::array<int, 3> ImplicitCells(const GraphState& g) {
   return cells;
 }
 
-ImplicitMeshKey ImplicitMeshKeyOf(const GraphState& g) {
+ImplicitMeshKey ImplicitMeshKeyOf(const GraphState& g, std::size_t maxTriangles) {
   return {g.FunctionText,
           {g.ParamA, g.ParamB, g.ParamC, g.ParamD, g.ParamE, g.ParamF},
           {g.AxisXMin, g.AxisXMax, g.AxisYMin, g.AxisYMax, g.AxisZMin, g.AxisZMax},
-          ImplicitCells(g)};
+          ImplicitCells(g),
+          maxTriangles};
 }
 
 namespace {
@@ -51,10 +52,10 @@ MeshBuild sampleGrid(Session& s, SampledGrid& grid, const std::function<bool()>&
 
 } // namespace
 
-MeshBuild BuildImplicitMesh(Session& s, ImplicitMesh& mesh,
-                            const std::function<bool()>& cancelled) {
+MeshBuild BuildImplicitMesh(Session& s, ImplicitMesh& mesh, const std::function<bool()>& cancelled,
+                            std::size_t maxTriangles) {
   const GraphState& g = s.graph;
-  mesh.key = ImplicitMeshKeyOf(g);
+  mesh.key = ImplicitMeshKeyOf(g, maxTriangles);
   mesh.built = false;
   mesh.surface = {};
   mesh.listing.clear();
@@ -67,7 +68,7 @@ MeshBuild BuildImplicitMesh(Session& s, ImplicitMesh& mesh,
   grid.allocate();
   const MeshBuild sampled = sampleGrid(s, grid, cancelled);
   if (sampled != MeshBuild::Built) return sampled;
-  mesh.surface = MarchTetrahedra(grid, MaxImplicitTriangles);
+  mesh.surface = MarchTetrahedra(grid, mesh.key.maxTriangles);
   mesh.built = true;
   return MeshBuild::Built;
 }

@@ -22,9 +22,13 @@ struct ImplicitMeshKey {
   std::array<double, 6> parameters = {};
   std::array<double, 6> box = {};
   std::array<int, 3> cells = {};
+  // The most triangles made: MaxImplicitTriangles, or a share of it when the picture holds
+  // several implicit surfaces.
+  std::size_t maxTriangles = MaxImplicitTriangles;
   bool operator==(const ImplicitMeshKey&) const = default;
 };
-ImplicitMeshKey ImplicitMeshKeyOf(const GraphState& g);
+ImplicitMeshKey ImplicitMeshKeyOf(const GraphState& g,
+                                  std::size_t maxTriangles = MaxImplicitTriangles);
 // The cells along each axis: XCurves, YCurves and ZCurves rounded and kept within 1 to 80.
 std::array<int, 3> ImplicitCells(const GraphState& g);
 
@@ -44,7 +48,8 @@ enum class MeshBuild { Built, Cancelled, Failed };
 // ends it at the first point with EvalFailed set (Failed); cancelled, when given, is asked
 // once per row of points (Cancelled). The evaluation variables are left at the last point.
 MeshBuild BuildImplicitMesh(Session& s, ImplicitMesh& mesh,
-                            const std::function<bool()>& cancelled = {});
+                            const std::function<bool()>& cancelled = {},
+                            std::size_t maxTriangles = MaxImplicitTriangles);
 
 // The extent of the mesh's corners in XMin..ZMax; false, changing nothing, for no triangles.
 bool SetExtentsFromMesh(GraphState& g, const SurfaceMesh& mesh);

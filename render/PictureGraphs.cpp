@@ -45,6 +45,7 @@ class KeptGraphIn {
 public:
   KeptGraphIn(Program& p, int kept) : m_p(p) {
     if (kept < 0) return;
+    p.CurrentKindAside = p.graph.GraphKind;
     m_fields.emplace(p.graph, p.KeptGraphs[static_cast<std::size_t>(kept)].fields);
     p.KeptGraphInState = true;
   }

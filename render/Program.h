@@ -59,6 +59,8 @@ struct Program : Session {
   // triangles are looked for, and made, here rather than in ImplicitSurface.
   std::vector<ImplicitMesh> KeptImplicitSurfaces;
   bool KeptGraphInState = false;
+  // The current graph's kind while a kept graph's fields stand in the graph state.
+  char CurrentKindAside = 0;
   // Every cell and curve of the last drawing in the order they were made, in graph space as
   // well as in pixels: the cells of several graphs are sorted and painted from here, exact
   // hiding splits them and the meshes are written from them. A gathered surface whose drawing

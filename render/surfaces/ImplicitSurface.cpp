@@ -20,33 +20,62 @@ namespace {
 
 enum class Triangles { Kept, Made, Missing };
 
+// The most triangles one implicit surface is made of: all the picture holds, shared equally
+// among the implicit surfaces it shows, so that several of them hold no more than one.
+std::size_t triangleShare(const Program& p) {
+  std::size_t surfaces = 0;
+  for (const int index : PictureGraphList(p)) {
+    const char kind = index >= 0 ? p.KeptGraphs[static_cast<std::size_t>(index)].fields.GraphKind
+                      : p.KeptGraphInState ? p.CurrentKindAside
+                                           : p.graph.GraphKind;
+    surfaces += kind == ImplicitKind;
+  }
+  return MaxImplicitTriangles / std::max<std::size_t>(surfaces, 1);
+}
+
+ImplicitMeshKey keyInPicture(const Program& p, const GraphState& g) {
+  return ImplicitMeshKeyOf(g, triangleShare(p));
+}
+
+// Whether the mesh is the surface as the graph state and the picture's share make it: made
+// from the same function, parameters, box and cells, and either cut at the same share or whole
+// within it (a whole surface serves every share it fits in).
+bool meshServes(const ImplicitMesh& mesh, const ImplicitMeshKey& wanted) {
+  if (!mesh.built) return false;
+  ImplicitMeshKey key = mesh.key;
+  key.maxTriangles = wanted.maxTriangles;
+  if (!(key == wanted)) return false;
+  return mesh.surface.truncated ? mesh.key.maxTriangles == wanted.maxTriangles
+                                : mesh.surface.triangles.size() <= wanted.maxTriangles;
+}
+
 // Where the triangles of the graph in the graph state are kept: the current graph's in
 // ImplicitSurface, a kept graph's in KeptImplicitSurfaces, the one with its key or else a new
 // one (one not made whole is taken again first, the oldest gives way when every kept graph has
 // one).
 ImplicitMesh& meshOfGraphInState(Program& p) {
   if (!p.KeptGraphInState) return p.ImplicitSurface;
-  const ImplicitMeshKey key = ImplicitMeshKeyOf(p.graph);
+  const ImplicitMeshKey key = keyInPicture(p, p.graph);
   std::vector<ImplicitMesh>& kept = p.KeptImplicitSurfaces;
   for (ImplicitMesh& mesh : kept)
-    if (mesh.built && mesh.key == key) return mesh;
+    if (meshServes(mesh, key)) return mesh;
   for (ImplicitMesh& mesh : kept)
     if (!mesh.built) return mesh;
   if (kept.size() >= MaxKeptGraphs) kept.erase(kept.begin());
   return kept.emplace_back();
 }
 
-bool meshCurrent(const ImplicitMesh& mesh, const GraphState& g) {
-  return mesh.built && mesh.key == ImplicitMeshKeyOf(g);
+bool meshCurrent(const Program& p, const ImplicitMesh& mesh) {
+  return meshServes(mesh, keyInPicture(p, p.graph));
 }
 
 // The current triangles, made when they are not; Missing when making them was cancelled or
 // failed.
 Triangles currentTriangles(Program& p, ImplicitMesh& mesh, bool poll) {
-  if (meshCurrent(mesh, p.graph)) return Triangles::Kept;
+  if (meshCurrent(p, mesh)) return Triangles::Kept;
   const auto cancelled = [&p] { return cancelRequested(p); };
-  const MeshBuild built =
-      BuildImplicitMesh(p, mesh, poll ? std::function<bool()>(cancelled) : nullptr);
+  const MeshBuild built = BuildImplicitMesh(
+      p, mesh, poll ? std::function<bool()>(cancelled) : nullptr, triangleShare(p));
   return built == MeshBuild::Built ? Triangles::Made : Triangles::Missing;
 }
 
@@ -119,15 +148,15 @@ void listCorners(Program& p, ImplicitMesh& kept) {
   p.host->setBusyCursor(false);
 }
 
-std::string truncatedMessage() {
-  return "The surface has more than " + std::to_string(MaxImplicitTriangles) +
+std::string truncatedMessage(std::size_t triangles) {
+  return "The surface has more than " + std::to_string(triangles) +
          " triangles; the first are drawn. Fewer curves draw it whole.";
 }
 
 } // namespace
 
 bool ImplicitMeshCurrent(const Program& p) {
-  return meshCurrent(p.ImplicitSurface, p.graph);
+  return meshCurrent(p, p.ImplicitSurface);
 }
 
 void DrawImplicitSurface(Program& p) {
@@ -137,7 +166,7 @@ void DrawImplicitSurface(Program& p) {
   if (triangles == Triangles::Missing) return;
   const SurfaceMesh& mesh = kept.surface;
   if (triangles == Triangles::Made && mesh.truncated && p.showMessage)
-    p.showMessage(truncatedMessage());
+    p.showMessage(truncatedMessage(kept.key.maxTriangles));
   const int cells = gatherTriangles(p, mesh);
   if (!p.CollectCells) PaintCellList(p, cells);
   listCorners(p, kept);
@@ -157,9 +186,10 @@ void ForgetUnshownImplicitSurfaces(Program& p) {
     if (fields.GraphKind != ImplicitKind) continue;
     GraphState g = p.graph;
     SetGraphFields(g, fields);
-    shown.push_back(ImplicitMeshKeyOf(g));
+    shown.push_back(keyInPicture(p, g));
   }
   std::erase_if(p.KeptImplicitSurfaces, [&shown](const ImplicitMesh& mesh) {
-    return !mesh.built || std::find(shown.begin(), shown.end(), mesh.key) == shown.end();
+    return std::none_of(shown.begin(), shown.end(),
+                        [&mesh](const ImplicitMeshKey& key) { return meshServes(mesh, key); });
   });
 }

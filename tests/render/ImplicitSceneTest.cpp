@@ -169,4 +169,35 @@ TEST(ImplicitScene, ALoneSurfaceIsSplitByItsTriangles) {
   EXPECT_LT(differ, red / 20);
 }
 
+// The picture holds no more triangles of implicit surfaces than one surface may have: two of
+// them share the bound, and the one past its share says so with its share.
+TEST(ImplicitScene, TheBoundIsSharedAmongTheSurfaces) {
+  SphereAndPlane s(false, 80);
+  Program& p = s.p;
+  GraphState& g = p.graph;
+  g.FunctionText = "Sin(x)*Cos(y)+Sin(y)*Cos(z)+Sin(z)*Cos(x)";
+  g.AxisXMin = g.AxisYMin = g.AxisZMin = -8;
+  g.AxisXMax = g.AxisYMax = g.AxisZMax = 8;
+  g.Rho = 400;
+  ASSERT_TRUE(KeepCurrentGraph(p));
+  g.FunctionText = "x^2+y^2+z^2=16";
+  g.XCurves = g.YCurves = g.ZCurves = 20;
+  std::vector<std::string> said;
+  p.showMessage = [&](const std::string& message) { said.push_back(message); };
+  s.draw(false);
+  ASSERT_EQ(p.KeptImplicitSurfaces.size(), 1u);
+  const SurfaceMesh& gyroid = p.KeptImplicitSurfaces[0].surface;
+  EXPECT_TRUE(gyroid.truncated);
+  EXPECT_EQ(gyroid.triangles.size(), MaxImplicitTriangles / 2);
+  EXPECT_FALSE(p.ImplicitSurface.surface.truncated);
+  EXPECT_LE(p.SceneCells.size(), MaxImplicitTriangles);
+  ASSERT_EQ(said.size(), 1u);
+  EXPECT_NE(said[0].find("more than 200000 triangles"), std::string::npos) << said[0];
+  // Alone again, the kept surface has the whole bound.
+  ASSERT_TRUE(MakeKeptGraphCurrent(p, 0));
+  p.KeptGraphs[0].shown = false;
+  s.draw(false);
+  EXPECT_EQ(p.ImplicitSurface.surface.triangles.size(), MaxImplicitTriangles);
+}
+
 } // namespace

@@ -1619,7 +1619,7 @@ flächen</translation>
     </message>
     <message>
         <source>Fastest</source>
-        <translation>Am schnellsten</translation>
+        <translation>Sehr schnell</translation>
     </message>
 </context>
 <context>

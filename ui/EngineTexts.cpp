@@ -166,9 +166,11 @@ constexpr EngineTemplate Templates[] = {
     {QT_TRANSLATE_NOOP("Engine", "column %1: %2")},
     // The eye.
     {QT_TRANSLATE_NOOP("Engine", "At Theta = %1, Phi = %2, Rho = %3 the eye would stand inside "
-                                 "%4 or too near it to see all of it; %5 is kept at %6.")},
+                                 "%4 or too near it to see all of it; %5 is kept at %6."),
+     false, true},
     {QT_TRANSLATE_NOOP("Engine", "At Theta = %1, Phi = %2, Rho = %3 the eye would stand inside "
-                                 "%4 or too near it to see all of it; %5 are kept at %6.")},
+                                 "%4 or too near it to see all of it; %5 are kept at %6."),
+     false, true},
     {QT_TRANSLATE_NOOP("Engine", "At Theta = %1, Phi = %2, Rho = %3 the eye would stand inside "
                                  "%4 or too near it to see all of it.")},
     {QT_TRANSLATE_NOOP("Engine", "At Theta = %1, Phi = %2, Rho = %3 the eye would stand inside "
@@ -225,13 +227,13 @@ const std::vector<CompiledTemplate>& compiled() {
   return all;
 }
 
-QString translated(const QString& message, int depth, bool piece) {
+QString translated(const QString& message, int depth, bool mayBeList) {
   const QByteArray key = message.toUtf8();
   const QString whole = QCoreApplication::translate(Context, key.constData());
   if (whole != message || depth >= MaxDepth) return whole;
   const std::vector<CompiledTemplate>& patterns = compiled();
   for (std::size_t i = 0; i < patterns.size(); ++i) {
-    if (Templates[i].pieceOnly && !piece) continue;
+    if (Templates[i].list && !mayBeList) continue;
     const QRegularExpressionMatch m = patterns[i].pattern.match(message);
     if (!m.hasMatch()) continue;
     // The pieces by their numbers, each looked up in its turn.
@@ -240,7 +242,8 @@ QString translated(const QString& message, int depth, bool piece) {
     for (std::size_t g = 0; g < numbers.size(); ++g) {
       const int n = numbers[g];
       if (n >= 1 && n <= static_cast<int>(numbers.size()))
-        pieces[n - 1] = translated(m.captured(static_cast<int>(g) + 1), depth + 1, true);
+        pieces[n - 1] =
+            translated(m.captured(static_cast<int>(g) + 1), depth + 1, Templates[i].holdsLists);
     }
     QString out = QCoreApplication::translate(Context, Templates[i].text);
     // One pass over the placeholders, so that a piece holding "%1" stays as it is.

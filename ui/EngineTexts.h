@@ -18,8 +18,10 @@ QString EngineText(const QString& message);
 // The templates, for the tests: each with its %1 ... in the order they stand.
 struct EngineTemplate {
   const char* text;
-  // Only for the pieces of another message ("Theta and Phi"), never for a whole one.
-  bool pieceOnly = false;
+  // A list ("Theta and Phi"): only for the pieces of a message whose pieces are lists.
+  bool list = false;
+  // Its pieces may be lists.
+  bool holdsLists = false;
 };
 const EngineTemplate* EngineTemplates(int& count);
 

@@ -34,6 +34,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <clocale>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -688,6 +689,10 @@ int RunRender(char* programName, const std::vector<std::string>& args) {
   int qtArgc = 1;
   char* qtArgv[] = {programName, nullptr};
   QGuiApplication app(qtArgc, qtArgv);
+  // The toolkit takes the user's locale for the process; the command line speaks English
+  // whatever it is, the system's reasons (a missing folder, a full disk) included.
+  std::setlocale(LC_MESSAGES, "C");
+  std::setlocale(LC_NUMERIC, "C");
 
   // The graph file is read before every other option; its kind is the kind unless --kind is
   // given, and the options are checked against that kind.

@@ -2,18 +2,17 @@
 // The evaluation wrappers of each kind and the coarse extents passes.
 #include "graph/Sampling.h"
 
+#include "graph/Eye.h"
 #include "graph/ImplicitMesh.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
-// The number as the listing writes coordinates, shortest first.
+// The number as the listing writes coordinates, shortest first, with a point whatever the
+// locale (the window runs under the user's).
 std::string shortNumber(double v) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.6g", v);
-  return buffer;
+  return MessageNumber(v);
 }
 
 void noteFailure(Session& s, char function, const std::string& text) {

@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake g++ make clang-14 libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+  libgl-dev
   libjpeg62-turbo-dev libgif-dev libpng-dev zlib1g-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth locales fonts-dejavu-core fonts-liberation

@@ -571,7 +571,7 @@ folgen am Ende.</translation>
    Bild; für ein sauberes Bild zuerst
    Bearbeiten &gt; Bild löschen wählen. Ein
    langes Zeichnen hält die Schaltfläche
-   „Zeichnen abbrechen“ neben dem Bild
+   „Abbrechen“ neben dem Bild
    oder die Esc-Taste an.</translation>
     </message>
     <message>
@@ -1167,16 +1167,16 @@ folgen am Ende.</translation>
    Esc Cancel Draw. Where your desktop
    sets other keys for these commands,
    its keys are used.</source>
-        <translation>Tasten: F5 Zeichnen, Strg+O Graphdatei
-   öffnen, Strg+S Graphdatei speichern,
-   Strg+Umschalt+S Graphdatei speichern
-   unter, Strg+Umschalt+O Bild öffnen,
-   Strg+E Nur das Rechteck speichern,
-   Strg+Umschalt+E Ganzen Graphen
-   speichern, Strg+C Graph kopieren,
-   Strg+V Graph einfügen, Strg+P Graph
-   drucken, Strg+L Funktionswerte
-   auflisten, F1 Hilfe, Strg+Q Beenden,
+        <translation>Tasten: F5 Zeichnen, Ctrl+O Graphdatei
+   öffnen, Ctrl+S Graphdatei speichern,
+   Ctrl+Shift+S Graphdatei speichern
+   unter, Ctrl+Shift+O Bild öffnen,
+   Ctrl+E Nur das Rechteck speichern,
+   Ctrl+Shift+E Ganzen Graphen
+   speichern, Ctrl+C Graph kopieren,
+   Ctrl+V Graph einfügen, Ctrl+P Graph
+   drucken, Ctrl+L Funktionswerte
+   auflisten, F1 Hilfe, Ctrl+Q Beenden,
    Esc Zeichnen abbrechen. Wo Ihr Desktop
    für diese Befehle andere Tasten
    festlegt, gelten dessen Tasten.</translation>

@@ -5,7 +5,9 @@
 #include "graph/Version.h"
 #include "io/GraphFiles.h"
 #include "render/Program.h"
+#include "ui/EngineTexts.h"
 #include "ui/Forms.h"
+#include "ui/Translations.h"
 #include "ui/mainwindow/KelvoScrn1.h"
 #include "ui/MainMenu.h"
 #include "ui/WindowHost.h"
@@ -113,8 +115,8 @@ void startWithGraphFile(Forms& forms, const std::string& path) {
                read.message.c_str());
   forms.mainMenu->showStartUp();
   QMessageBox box(QMessageBox::Warning, forms.mainMenu->windowTitle(),
-                  QObject::tr("The graph file %1 cannot be read: %2")
-                      .arg(QFile::decodeName(path.c_str()), QString::fromStdString(read.message)),
+                  QCoreApplication::translate("Application", "The graph file %1 cannot be read: %2")
+                      .arg(QFile::decodeName(path.c_str()), EngineText(read.message)),
                   QMessageBox::Ok, forms.mainMenu.get());
   forms.runModal(box);
 }
@@ -133,6 +135,8 @@ int RunKelvoWindow(int& argc, char** argv, const std::string& graphFile) {
   QApplication::setApplicationVersion(KelvoVersion);
   QGuiApplication::setDesktopFileName(KelvoAppId);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/icon.svg")));
+  // The texts in the user's language, before any window is made.
+  InstallTranslations(QLocale::system());
 
   auto program = std::make_unique<Program>();
   WindowHost host;

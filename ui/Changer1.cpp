@@ -35,16 +35,16 @@ void TChange1Dlg::load(Use use) {
   switch (use) {
   case Use::Curves:
     // Keeps the width the form has: its own, or the one the step dialog left.
-    setWindowTitle("Change Number of Curves");
-    Label1->setText("More Curves for better resolution");
-    Label2->setText("X-Curves ");
-    Label3->setText("Y-Curves ");
+    setWindowTitle(tr("Change Number of Curves"));
+    Label1->setText(tr("More Curves for better resolution"));
+    Label2->setText(tr("X-Curves "));
+    Label3->setText(tr("Y-Curves "));
     Edit1->setGeometry(64, Edit1->y(), 97, Edit1->height());
     Edit2->show();
     showFieldText(Edit1, formatFixed(g.XCurves, 4, 1));
     showFieldText(Edit2, formatFixed(g.YCurves, 4, 1));
     showThirdField(g.GraphKind == ImplicitKind);
-    Label4->setText("Z-Curves ");
+    Label4->setText(tr("Z-Curves "));
     showFieldText(Edit3, formatFixed(g.ZCurves, 4, 1));
     break;
   case Use::Title:
@@ -53,8 +53,8 @@ void TChange1Dlg::load(Use use) {
     Label3->clear();
     Edit1->setGeometry(8, Edit1->y(), 220, Edit1->height());
     Edit2->hide();
-    setWindowTitle("Graph Title");
-    Label1->setText("Enter a Title");
+    setWindowTitle(tr("Graph Title"));
+    Label1->setText(tr("Enter a Title"));
     showFieldText(Edit1, g.GraphTitle);
     break;
   case Use::Step:
@@ -64,8 +64,8 @@ void TChange1Dlg::load(Use use) {
     Label3->clear();
     Edit1->setGeometry(8, Edit1->y(), 220, Edit1->height());
     Edit2->hide();
-    setWindowTitle("Stepsize for t");
-    Label1->setText("For a smoother graph, reduce stepsize");
+    setWindowTitle(tr("Stepsize for t"));
+    Label1->setText(tr("For a smoother graph, reduce stepsize"));
     showFieldText(Edit1, formatFixed(g.TStep, 5, 4));
     break;
   }
@@ -117,7 +117,7 @@ void TChange1Dlg::accept() {
     GraphState trial = p.graph;
     trial.TStep = StepFieldValue(p, editedFieldText(Edit1));
     if (!CurveStepAllowed(trial)) {
-      Label1->setText(QString("Step too small; at least %1")
+      Label1->setText(tr("Step too small; at least %1")
                           .arg(toQString(formatExponent(SmallestCurveStep(trial), 3))));
       return;
     }

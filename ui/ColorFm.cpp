@@ -7,6 +7,7 @@
 #include "ui/Looks.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QColorDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -33,7 +34,7 @@ ChoiceGroup::ChoiceGroup(const QString& title, std::initializer_list<const char*
     : QGroupBox(title, parent) {
   auto* column = new QVBoxLayout(this);
   for (const char* text : texts) {
-    auto* button = new QRadioButton(QString::fromUtf8(text), this);
+    auto* button = new QRadioButton(QCoreApplication::translate("ColorNames", text), this);
     const int index = static_cast<int>(m_buttons.size());
     button->setChecked(index == checked);
     connect(button, &QRadioButton::clicked, this, [chosen, index] { chosen(index); });
@@ -71,14 +72,26 @@ TColorForm::TColorForm(Forms& forms)
   setColors(this, QColor(0xC0, 0xC0, 0xC0), Qt::black);
   GraphState& g = p.graph;
   aboveGroup = new ChoiceGroup(
-      tr("Above Color"), {"Blue", "Green", "Purple", "Red", "Yellow", "White (Eraser)"}, AboveRed,
-      [&g](int i) { g.AboveColor = g.ColorTable[SurfaceTableStart + AboveEntries[i]]; }, this);
+      tr("Above Color"),
+      {QT_TRANSLATE_NOOP("ColorNames", "Blue"), QT_TRANSLATE_NOOP("ColorNames", "Green"),
+       QT_TRANSLATE_NOOP("ColorNames", "Purple"), QT_TRANSLATE_NOOP("ColorNames", "Red"),
+       QT_TRANSLATE_NOOP("ColorNames", "Yellow"),
+       QT_TRANSLATE_NOOP("ColorNames", "White (Eraser)")},
+      AboveRed, [&g](int i) { g.AboveColor = g.ColorTable[SurfaceTableStart + AboveEntries[i]]; },
+      this);
   underGroup = new ChoiceGroup(
-      tr("Under Color"), {"Blue", "Yellow", "Aqua", "Fuchsia", "Lime", "White (Eraser)"},
+      tr("Under Color"),
+      {QT_TRANSLATE_NOOP("ColorNames", "Blue"), QT_TRANSLATE_NOOP("ColorNames", "Yellow"),
+       QT_TRANSLATE_NOOP("ColorNames", "Aqua"), QT_TRANSLATE_NOOP("ColorNames", "Fuchsia"),
+       QT_TRANSLATE_NOOP("ColorNames", "Lime"), QT_TRANSLATE_NOOP("ColorNames", "White (Eraser)")},
       UnderYellow,
       [&g](int i) { g.UnderColor = g.ColorTable[SurfaceTableStart + UnderEntries[i]]; }, this);
   gridGroup = new ChoiceGroup(
-      tr("Grid Color"), {"Black", "Yellow", "Gray", "Fuchsia", "Teal", "White", "No grids"},
+      tr("Grid Color"),
+      {QT_TRANSLATE_NOOP("ColorNames", "Black"), QT_TRANSLATE_NOOP("ColorNames", "Yellow"),
+       QT_TRANSLATE_NOOP("ColorNames", "Gray"), QT_TRANSLATE_NOOP("ColorNames", "Fuchsia"),
+       QT_TRANSLATE_NOOP("ColorNames", "Teal"), QT_TRANSLATE_NOOP("ColorNames", "White"),
+       QT_TRANSLATE_NOOP("ColorNames", "No grids")},
       GridTeal, [&g](int i) { g.GridColor = GridColors[i]; }, this);
   aboveOthers = aboveGroup->addPushButton(tr("Others"));
   underOthers = underGroup->addPushButton(tr("Others"));

@@ -32,8 +32,11 @@ TColorForm2::TColorForm2(Forms& forms)
   setWindowTitle(tr("Drawing Colors"));
   setColors(this, QColor(0xC0, 0xC0, 0xC0), Qt::black);
   penGroup = new ChoiceGroup(
-      tr("Pen Color"), {"Blue", "Green", "Purple", "Red", "Lime", "White (Eraser)"}, 0,
-      [this](int i) { p.graph.PenColor = PenColors[i]; }, this);
+      tr("Pen Color"),
+      {QT_TRANSLATE_NOOP("ColorNames", "Blue"), QT_TRANSLATE_NOOP("ColorNames", "Green"),
+       QT_TRANSLATE_NOOP("ColorNames", "Purple"), QT_TRANSLATE_NOOP("ColorNames", "Red"),
+       QT_TRANSLATE_NOOP("ColorNames", "Lime"), QT_TRANSLATE_NOOP("ColorNames", "White (Eraser)")},
+      0, [this](int i) { p.graph.PenColor = PenColors[i]; }, this);
   penOthers = penGroup->addPushButton(tr("Others"));
   connect(penOthers, &QPushButton::clicked, this, &TColorForm2::penOthersClick);
 

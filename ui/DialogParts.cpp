@@ -4,6 +4,7 @@
 
 #include "graph/Format.h"
 #include "graph/NumberField.h"
+#include "ui/EngineTexts.h"
 
 #include <QToolTip>
 
@@ -123,7 +124,7 @@ bool acceptNumberFields(Session& s, const std::vector<QLineEdit*>& fields) {
       unmarkField(edit);
       continue;
     }
-    const QString reason = toQString(problem.reason);
+    const QString reason = EngineText(problem.reason);
     if (fieldMark(edit) == reason) continue;
     markField(edit, reason);
     if (!first) {

@@ -25,13 +25,23 @@ struct KindRows {
 KindRows rowsFor(char kind) {
   switch (kind) {
   case '2':
-    return {{"  Start r at", "   End r at", "Start theta at", "End theta at "}};
+    return {{QT_TRANSLATE_NOOP("TDomainDlg", "  Start r at"),
+             QT_TRANSLATE_NOOP("TDomainDlg", "   End r at"),
+             QT_TRANSLATE_NOOP("TDomainDlg", "Start theta at"),
+             QT_TRANSLATE_NOOP("TDomainDlg", "End theta at ")}};
   case '3':
-    return {{"  Start t at", "   End t at ", "", ""}};
+    return {{QT_TRANSLATE_NOOP("TDomainDlg", "  Start t at"),
+             QT_TRANSLATE_NOOP("TDomainDlg", "   End t at "), "", ""}};
   case '4':
-    return {{"  Start u at", "   End u at ", "  Start v at", "   End v at "}};
+    return {{QT_TRANSLATE_NOOP("TDomainDlg", "  Start u at"),
+             QT_TRANSLATE_NOOP("TDomainDlg", "   End u at "),
+             QT_TRANSLATE_NOOP("TDomainDlg", "  Start v at"),
+             QT_TRANSLATE_NOOP("TDomainDlg", "   End v at ")}};
   default:
-    return {{"  Start x at", "   End x at ", "  Start y at", "   End y at "}};
+    return {{QT_TRANSLATE_NOOP("TDomainDlg", "  Start x at"),
+             QT_TRANSLATE_NOOP("TDomainDlg", "   End x at "),
+             QT_TRANSLATE_NOOP("TDomainDlg", "  Start y at"),
+             QT_TRANSLATE_NOOP("TDomainDlg", "   End y at ")}};
   }
 }
 
@@ -53,7 +63,7 @@ std::array<double, 4> valuesFor(const GraphState& g) {
 TDomainDlg::TDomainDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 46, FourRowButtons) {
   useDialogFont(this);
-  setWindowTitle(" Domain");
+  setWindowTitle(tr(" Domain"));
   Label3 = placeLabel(this, QString(), 8, 2, Width - 16);
   m_frame = new QFrame(this);
   m_frame->setFrameShape(QFrame::Box);
@@ -78,14 +88,14 @@ void TDomainDlg::setRows(bool fourRows) {
 
 void TDomainDlg::load() {
   const GraphState& g = p.graph;
-  setWindowTitle(" Domain");
+  setWindowTitle(tr(" Domain"));
   Label3->clear();
   setRows(g.GraphKind != '3');
   const KindRows rows = rowsFor(g.GraphKind);
   const std::array<double, 4> values = valuesFor(g);
   const int count = g.GraphKind == '3' ? 2 : 4;
   for (int i = 0; i < count; ++i) {
-    m_labels[i]->setText(rows.labels[i]);
+    m_labels[i]->setText(tr(rows.labels[i]));
     showNumberField(m_edits[i], values[i]);
   }
   focusAndSelect(m_edits[0]);

@@ -4,6 +4,7 @@
 
 #include "graph/Sampling.h"
 #include "render/Program.h"
+#include "ui/EngineTexts.h"
 
 #include <QColor>
 #include <QFontMetrics>
@@ -27,15 +28,15 @@ std::string storedText(const QLineEdit* edit) {
 const char* headingFor(char kind) {
   switch (kind) {
   case '2':
-    return "Enter your Function of r and t (t for theta)";
+    return QT_TRANSLATE_NOOP("TEqnDlg", "Enter your Function of r and t (t for theta)");
   case '3':
-    return "Enter your Functions of t";
+    return QT_TRANSLATE_NOOP("TEqnDlg", "Enter your Functions of t");
   case '4':
-    return "Enter your Functions of u and v";
+    return QT_TRANSLATE_NOOP("TEqnDlg", "Enter your Functions of u and v");
   case ImplicitKind:
-    return "Enter F(x,y,z) = 0 or an equation in x, y, z";
+    return QT_TRANSLATE_NOOP("TEqnDlg", "Enter F(x,y,z) = 0 or an equation in x, y, z");
   default:
-    return "Enter your Function of x and y";
+    return QT_TRANSLATE_NOOP("TEqnDlg", "Enter your Function of x and y");
   }
 }
 
@@ -44,8 +45,8 @@ const char* headingFor(char kind) {
 TEqnDlg::TEqnDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 72, OneButtons) {
   useDialogFont(this);
-  setWindowTitle("  Function Editor");
-  Label1 = placeLabel(this, "Enter your Functions", 12, 8, Width - 24);
+  setWindowTitle(tr("  Function Editor"));
+  Label1 = placeLabel(this, tr("Enter your Functions"), 12, 8, Width - 24);
   FailureLabel = placeLabel(this, QString(), 12, FailureTop, Width - 24);
   FailureLabel->resize(FailureLabel->width(), Label1->height());
   QPalette failureColors = FailureLabel->palette();
@@ -97,7 +98,7 @@ void TEqnDlg::load(Mode mode) {
     Label2->setText("F :");
   else if (mode == Mode::Edit || Label2->text() == "F :")
     Label2->setText("Z =");
-  Label1->setText(mode == Mode::AfterError ? ErrorHeading : headingFor(g.GraphKind));
+  Label1->setText(tr(mode == Mode::AfterError ? ErrorHeading : headingFor(g.GraphKind)));
   if (three) {
     Edit1->setText(QString::fromStdString(g.FunctionTextX));
     Edit2->setText(QString::fromStdString(g.FunctionTextY));
@@ -116,7 +117,7 @@ void TEqnDlg::load(Mode mode) {
 
 void TEqnDlg::showFailure(bool three) {
   const EvalFailure& failure = p.LastFailure;
-  const QString described = toQString(DescribeEvalFailure(p));
+  const QString described = EngineText(DescribeEvalFailure(p));
   // A long reason (or unknown name) would run past the dialog; the tooltip has the whole line.
   FailureLabel->setText(
       FailureLabel->fontMetrics().elidedText(described, Qt::ElideRight, FailureLabel->width()));

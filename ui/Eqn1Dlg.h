@@ -15,7 +15,8 @@ class TEqnDlg : public QDialog {
 public:
   // Opened by the Function command, or by Draw after a failed evaluation.
   enum class Mode { Edit, AfterError };
-  static constexpr const char* ErrorHeading = "ERROR...Check your Functions";
+  static constexpr const char* ErrorHeading =
+      QT_TRANSLATE_NOOP("TEqnDlg", "ERROR...Check your Functions");
 
   explicit TEqnDlg(Program& program, QWidget* parent = nullptr);
 

@@ -4,6 +4,7 @@
 
 #include "io/Printing.h"
 #include "render/Program.h"
+#include "ui/EngineTexts.h"
 #include "ui/Forms.h"
 #include "ui/WindowSettings.h"
 #include "ui/mainwindow/KelvoScrn1.h"
@@ -46,7 +47,7 @@ const char* listingHeader(char kind) {
 }
 
 TFuncList::TFuncList(Forms& forms) : m_forms(forms), p(forms.program) {
-  setWindowTitle("Function Values");
+  setWindowTitle(tr("Function Values"));
   auto* area = new QWidget(this);
   Label1 = new QLabel(area);
   Label1->setFont(listingFont(10));
@@ -87,7 +88,7 @@ TFuncList::~TFuncList() = default;
 
 void TFuncList::forgetFile() {
   ListFileName = NoTitle;
-  setWindowTitle("Function Values");
+  setWindowTitle(tr("Function Values"));
 }
 
 void TFuncList::load() {
@@ -134,7 +135,7 @@ void TFuncList::Print1Click() {
   p.host->setBusyCursor(true);
   const FileResult result = PrintListing(*dialog.printer(), p.graph.GraphKind, lines());
   p.host->setBusyCursor(false);
-  if (!result.ok) showFailure("Cannot print the list: " + result.message);
+  if (!result.ok) showFailure(tr("Cannot print the list: %1").arg(EngineText(result.message)));
 }
 
 void TFuncList::Copy1Click() {
@@ -165,7 +166,7 @@ void TFuncList::SaveAs1Click() {
   if (chosen.isEmpty() || chosen.first().isEmpty()) return;
   const QFileInfo file(chosen.first());
   ListFileName = file.absoluteFilePath().toStdString();
-  setWindowTitle(QString::fromStdString(listingCaptionFor(ListFileName)));
+  setWindowTitle(EngineText(listingCaptionFor(ListFileName)));
   // Written directly rather than through Save: a name that happened to read "NoTitle"
   // would send Save back here for ever.
   writeList();
@@ -182,12 +183,13 @@ void TFuncList::Save1Click() {
 
 void TFuncList::writeList() {
   const FileResult result = SaveTextLines(lines(), ListFileName);
-  if (!result.ok) showFailure("Cannot save " + ListFileName + ": " + result.message);
+  if (!result.ok)
+    showFailure(tr("Cannot save %1: %2")
+                    .arg(QString::fromStdString(ListFileName), EngineText(result.message)));
 }
 
-void TFuncList::showFailure(const std::string& message) {
-  QMessageBox box(QMessageBox::Warning, windowTitle(), QString::fromStdString(message),
-                  QMessageBox::Ok, this);
+void TFuncList::showFailure(const QString& message) {
+  QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
   m_forms.runModal(box);
 }
 

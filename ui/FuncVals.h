@@ -67,7 +67,7 @@ public:
 
 private:
   void writeList();
-  void showFailure(const std::string& message);
+  void showFailure(const QString& message);
   bool listBusy() const;
 
   Forms& m_forms;

@@ -6,6 +6,7 @@
 
 #include "graph/KeptGraphs.h"
 #include "render/Program.h"
+#include "ui/EngineTexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,8 +21,7 @@ namespace {
 const QColor Maroon(128, 0, 0);
 
 QString rowText(std::size_t index, const KeptGraph& kept) {
-  return QStringLiteral("%1.  %2").arg(index + 1).arg(
-      QString::fromStdString(GraphName(kept.fields)));
+  return QStringLiteral("%1.  %2").arg(index + 1).arg(EngineText(GraphName(kept.fields)));
 }
 
 } // namespace
@@ -81,7 +81,7 @@ void TGraphsFm::refresh() {
   if (List->count() > 0) List->setCurrentRow(std::clamp(row, 0, List->count() - 1));
   m_filling = false;
   CurrentLabel->setText(tr("Current graph: %1 (%2 of at most %3 graphs in the picture)")
-                            .arg(QString::fromStdString(GraphName(GraphFieldsOf(p.graph))))
+                            .arg(EngineText(GraphName(GraphFieldsOf(p.graph))))
                             .arg(p.KeptGraphs.size() + 1)
                             .arg(MaxPictureGraphs));
   selectionMoved();

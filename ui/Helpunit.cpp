@@ -10,7 +10,7 @@
 THelpDlg::THelpDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-  setWindowTitle("Help");
+  setWindowTitle(tr("Help"));
   setFont(pixelFont("MS Sans Serif", 14));
   setModal(false);
 

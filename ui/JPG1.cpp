@@ -12,8 +12,8 @@
 
 TJPGDlg::TJPGDlg(Program& program, QWidget* parent) : QDialog(parent), p(program) {
   useDialogFont(this);
-  setWindowTitle("JPEG Qualty");
-  Label1 = placeLabel(this, " JPEG Quality", 16, 12);
+  setWindowTitle(tr("JPEG Qualty"));
+  Label1 = placeLabel(this, tr(" JPEG Quality"), 16, 12);
   const char* texts[3] = {"80 %", "90 %", "100 %"};
   for (int i = 0; i < 3; ++i) {
     auto* button = new QRadioButton(texts[i], this);

@@ -39,7 +39,7 @@ QImage makeStartUpPicture() {
 }
 
 TMainMenu::TMainMenu(Forms& forms) : m_forms(forms), p(forms.program) {
-  setWindowTitle("  Kelvo  Main Menu");
+  setWindowTitle(tr("  Kelvo  Main Menu"));
   setFont(pixelFont("MS Sans Serif", 11));
   setColors(this, Qt::blue, Qt::black, true);
   createChoicePanel();
@@ -57,12 +57,12 @@ void TMainMenu::createChoicePanel() {
   // The kinds came to be numbered 1 to 4 with Quit as 5; the implicit surfaces came later, as
   // the sixth choice below Quit, so that every button keeps its place and its number.
   static const char* const texts[6] = {
-      "Draw Surfaces z = f(x,y) in Rectangular Coordinates",
-      "Draw Surfaces  z = f(r,theta)  in Cylindrical Coordinates",
-      "Draw Space Curves  x(t),  y(t),  z(t)",
-      "Draw 2-parameter Surfaces  x(u,v),  y(u,v),  z(u,v)",
-      "Quit",
-      "Draw Implicit Surfaces F(x,y,z) = 0",
+      QT_TR_NOOP("Draw Surfaces z = f(x,y) in Rectangular Coordinates"),
+      QT_TR_NOOP("Draw Surfaces  z = f(r,theta)  in Cylindrical Coordinates"),
+      QT_TR_NOOP("Draw Space Curves  x(t),  y(t),  z(t)"),
+      QT_TR_NOOP("Draw 2-parameter Surfaces  x(u,v),  y(u,v),  z(u,v)"),
+      QT_TR_NOOP("Quit"),
+      QT_TR_NOOP("Draw Implicit Surfaces F(x,y,z) = 0"),
   };
   void (TMainMenu::*const handlers[6])() = {&TMainMenu::Button1Click, &TMainMenu::Button2Click,
                                             &TMainMenu::Button3Click, &TMainMenu::Button4Click,
@@ -72,9 +72,10 @@ void TMainMenu::createChoicePanel() {
     m_buttons[i] = new QPushButton(QString::number(i + 1), panel);
     m_buttons[i]->setGeometry(16, top, 25, 25);
     connect(m_buttons[i], &QPushButton::clicked, this, handlers[i]);
-    auto* label = new QLabel(texts[i], panel);
+    const QString caption = tr(texts[i]);
+    auto* label = new QLabel(caption, panel);
     // Screen readers name each choice by its kind, and the key of its number chooses it.
-    m_buttons[i]->setAccessibleName(QString::fromLatin1(texts[i]).simplified());
+    m_buttons[i]->setAccessibleName(caption.simplified());
     m_buttons[i]->setShortcut(QKeySequence(Qt::Key_1 + i));
     label->setBuddy(m_buttons[i]);
     label->setFont(pixelFont("Times New Roman", 16, true));
@@ -103,13 +104,12 @@ void TMainMenu::createSidePanels() {
   memo->setAccessibleName(tr("Version"));
   memo->setFrameShape(QFrame::NoFrame);
   memo->setPlainText(
-      QStringLiteral("Version No.  %1\n\nSurfaces, curves\nand 2-parameter\nsurfaces")
-          .arg(KelvoVersion));
+      tr("Version No.  %1\n\nSurfaces, curves\nand 2-parameter\nsurfaces").arg(KelvoVersion));
   memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setColors(memo, QColor(128, 0, 0), Qt::yellow, true);
 
-  auto* panel3 = new QLabel("Kelvo is used to draw surfaces in 3-Space", this);
+  auto* panel3 = new QLabel(tr("Kelvo is used to draw surfaces in 3-Space"), this);
   panel3->setGeometry(PanelLeft, bottom + 40, 361, 41);
   panel3->setAlignment(Qt::AlignCenter);
   panel3->setFont(pixelFont("MS Sans Serif", 16));

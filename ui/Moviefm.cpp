@@ -12,15 +12,16 @@
 TMovieDlg::TMovieDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 56, 176) {
   useDialogFont(this);
-  setWindowTitle("  Edit Movie Features");
-  placeLabel(this, "How many Frames?", 16, 18);
+  setWindowTitle(tr("  Edit Movie Features"));
+  placeLabel(this, tr("How many Frames?"), 16, 18);
   Edit1 = placeEdit(this, 140, 14, 48);
-  placeLabel(this, "(up to 32)", 196, 18);
-  auto* speed = new QGroupBox("Rotation Speed", this);
+  placeLabel(this, tr("(up to 32)"), 196, 18);
+  auto* speed = new QGroupBox(tr("Rotation Speed"), this);
   speed->setGeometry(16, 52, 240, 112);
-  const char* const names[] = {"Slow", "Medium", "Faster", "Fastest"};
+  const char* const names[] = {QT_TR_NOOP("Slow"), QT_TR_NOOP("Medium"), QT_TR_NOOP("Faster"),
+                               QT_TR_NOOP("Fastest")};
   for (int i = 0; i < 4; ++i) {
-    auto* button = new QRadioButton(names[i], speed);
+    auto* button = new QRadioButton(tr(names[i]), speed);
     button->setGeometry(16 + 112 * (i % 2), 28 + 36 * (i / 2), 100, 24);
     const auto choice = static_cast<MovieSpeed>(i);
     connect(button, &QRadioButton::clicked, this,

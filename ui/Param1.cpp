@@ -11,7 +11,7 @@
 TParamDlg::TParamDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 38, 212) {
   useDialogFont(this);
-  setWindowTitle("Parameters");
+  setWindowTitle(tr("Parameters"));
   static const char* const names[6] = {"a=", "b=", "c=", "d=", "e=", "f="};
   for (int i = 0; i < 6; ++i) {
     placeLabel(this, names[i], 40, 16 + 32 * i, 24);

@@ -7,6 +7,7 @@
 #include "graph/NumberField.h"
 #include "render/Program.h"
 #include "ui/DialogParts.h"
+#include "ui/EngineTexts.h"
 #include "ui/Looks.h"
 
 #include <QFontMetrics>
@@ -152,8 +153,8 @@ void ParameterSliders::endEntered(int index, QLineEdit* field, double& end) {
   showRow(index, p.graph.ParamValues[index]);
   // The field shows the end it kept; its mark names the text that was not read.
   if (read && problem) {
-    const QString reason = toQString(problem.reason);
-    markField(field, typed.isEmpty() ? reason : "'" + typed + "': " + reason);
+    const QString reason = EngineText(problem.reason);
+    markField(field, typed.isEmpty() ? reason : tr("'%1': %2").arg(typed, reason));
   }
 }
 

@@ -17,9 +17,10 @@ struct Group {
   const char* heading;
   int top, height, first, count;
 };
-constexpr Group Groups[3] = {{"Enter a Point on\nthe Plane", 8, 128, 0, 3},
-                             {"Enter components of \na Normal vector", 8, 128, 3, 3},
-                             {"Change Plane Size", 144, 96, 6, 4}};
+constexpr Group Groups[3] = {
+    {QT_TRANSLATE_NOOP("TPlaneDlg", "Enter a Point on\nthe Plane"), 8, 128, 0, 3},
+    {QT_TRANSLATE_NOOP("TPlaneDlg", "Enter components of \na Normal vector"), 8, 128, 3, 3},
+    {QT_TRANSLATE_NOOP("TPlaneDlg", "Change Plane Size"), 144, 96, 6, 4}};
 constexpr const char* Labels[10] = {
     "X =", "Y = ", "Z = ", "a = ", "b = ", "c = ", "MinX = ", "MaxX = ", "MinY = ", "MaxY = "};
 
@@ -28,13 +29,14 @@ constexpr const char* Labels[10] = {
 TPlaneDlg::TPlaneDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 60, 252) {
   useDialogFont(this);
-  setWindowTitle("  Tangent Plane Info");
+  setWindowTitle(tr("  Tangent Plane Info"));
   for (int g = 0; g < 3; ++g) {
     const Group& group = Groups[g];
     // A group box title holds one line; the two-line headings stand inside their boxes.
-    const bool twoLines = std::string_view(group.heading).find('\n') != std::string_view::npos;
-    auto* box = new QGroupBox(twoLines ? "" : group.heading, this);
-    if (twoLines) placeLabel(box, group.heading, 8, 6, 124);
+    const QString heading = tr(group.heading);
+    const bool twoLines = heading.contains(QLatin1Char('\n'));
+    auto* box = new QGroupBox(twoLines ? QString() : heading, this);
+    if (twoLines) placeLabel(box, heading, 8, 6, 124);
     const int left = g == 1 ? 152 : 8;
     box->setGeometry(left, group.top, g == 2 ? 284 : 136, group.height);
     for (int i = 0; i < group.count; ++i) {

@@ -6,6 +6,7 @@
 
 #include "graph/Samples.h"
 #include "render/Program.h"
+#include "ui/EngineTexts.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -21,7 +22,7 @@ namespace {
 const QColor Maroon(128, 0, 0);
 constexpr int FormWidth = 380, FormHeight = 340;
 
-QLabel* headingLabel(QWidget* parent, const char* text, int top) {
+QLabel* headingLabel(QWidget* parent, const QString& text, int top) {
   auto* label = new QLabel(text, parent);
   label->setFont(pixelFont("MS Sans Serif", 15, true));
   setColors(label, QColor(), Qt::yellow);
@@ -33,11 +34,11 @@ QLabel* headingLabel(QWidget* parent, const char* text, int top) {
 
 TSampleFm::TSampleFm(Program& program)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), p(program) {
-  setWindowTitle("SampleFm");
+  setWindowTitle(tr("SampleFm"));
   setFont(pixelFont("MS Sans Serif", 13));
   setColors(this, Maroon, Qt::white);
-  Label1 = headingLabel(this, "  Select a Function, ", 6);
-  Label2 = headingLabel(this, "    Click on Draw", 26);
+  Label1 = headingLabel(this, tr("  Select a Function, "), 6);
+  Label2 = headingLabel(this, tr("    Click on Draw"), 26);
   createChoices();
   Close1 = new QPushButton(tr("Close"), this);
   Close1->setGeometry((FormWidth - 93) / 2, FormHeight - 40, 93, 30);
@@ -79,7 +80,7 @@ void TSampleFm::showKind() {
   for (int n = 1; n <= SampleSlots; ++n) {
     QRadioButton* button = radioButton(n);
     const bool offered = n <= static_cast<int>(samples.size());
-    button->setText(offered ? QString::fromUtf8(samples[n - 1].label) : QString());
+    button->setText(offered ? SampleLabelText(samples[n - 1].label) : QString());
     button->setVisible(offered);
   }
   // The mark shows which example the function texts hold, if any.

@@ -5,18 +5,19 @@
 #include "graph/Corrections.h"
 #include "graph/Format.h"
 #include "render/Program.h"
+#include "ui/EngineTexts.h"
 
 TViewDlg::TViewDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 70, 168) {
   useDialogFont(this);
-  setWindowTitle("  Eye Position in Sperical Coordinates");
-  placeLabel(this, "Enter Theta and Phi in Degrees", 16, 10);
-  placeLabel(this, "Theta =", 24, 40, 56);
+  setWindowTitle(tr("  Eye Position in Sperical Coordinates"));
+  placeLabel(this, tr("Enter Theta and Phi in Degrees"), 16, 10);
+  placeLabel(this, tr("Theta ="), 24, 40, 56);
   Edit1 = placeEdit(this, 84, 36, 80);
-  placeLabel(this, "Phi =", 24, 72, 56);
+  placeLabel(this, tr("Phi ="), 24, 72, 56);
   Edit2 = placeEdit(this, 84, 68, 80);
-  placeLabel(this, "Rho is the distance from the eye to the surface", 16, 106);
-  placeLabel(this, "Rho =", 24, 136, 56);
+  placeLabel(this, tr("Rho is the distance from the eye to the surface"), 16, 106);
+  placeLabel(this, tr("Rho ="), 24, 136, 56);
   Edit3 = placeEdit(this, 84, 132, 80);
   setFixedSize(320, 206);
 }
@@ -35,7 +36,7 @@ void TViewDlg::apply(int result) {
   if (result != QDialog::Rejected)
     StoreViewFields(p, editedFieldText(Edit1), editedFieldText(Edit2), editedFieldText(Edit3));
   FinishViewDialog(p.graph);
-  m_refusal = QString::fromStdString(KeepEyeSeeingAxes(p.graph, before));
+  m_refusal = EngineText(KeepEyeSeeingAxes(p.graph, before));
 }
 
 void TViewDlg::accept() {

@@ -10,7 +10,7 @@
 #include <QFont>
 
 TZlevelsFm::TZlevelsFm(Program& program, QWidget* parent) : QWidget(parent, Qt::Tool), p(program) {
-  setWindowTitle("Contour Levels");
+  setWindowTitle(tr("Contour Levels"));
   ContLevels = new QTextEdit(this);
   ContLevels->setAccessibleName(tr("Contour levels"));
   ContLevels->setReadOnly(true);

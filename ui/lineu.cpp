@@ -12,11 +12,11 @@
 TLineDlg::TLineDlg(Program& program, QWidget* parent)
     : QDialog(parent), p(program), m_buttons(this, 60, 144) {
   useDialogFont(this);
-  setWindowTitle(" Draw a Line");
-  const char* const headings[2] = {"Start line at", "End line at"};
+  setWindowTitle(tr(" Draw a Line"));
+  const char* const headings[2] = {QT_TR_NOOP("Start line at"), QT_TR_NOOP("End line at")};
   const char* const labels[3] = {"X = ", "Y = ", "Z = "};
   for (int g = 0; g < 2; ++g) {
-    auto* box = new QGroupBox(headings[g], this);
+    auto* box = new QGroupBox(tr(headings[g]), this);
     box->setGeometry(8 + g * 144, 8, 136, 124);
     for (int i = 0; i < 3; ++i) {
       placeLabel(box, labels[i], 8, 32 + i * 28, 40);

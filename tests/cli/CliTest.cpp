@@ -74,6 +74,20 @@ TEST(Eval, CommaLocaleReadsAndWritesPoints) {
   EXPECT_EQ(run.out, "2.5 syntax=0 math=0 cut=0\n");
 }
 
+// The command line speaks English under any locale, the system's reasons included (the
+// toolkit it draws with takes the user's locale for the process).
+TEST(Render, AGermanLocaleLeavesTheMessagesEnglish) {
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+    GTEST_SKIP() << "the locale de_DE.UTF-8 is not installed, so its messages go untested";
+  std::setlocale(LC_ALL, "C");
+  KelvoStart start;
+  start.environment = {{"LC_ALL", "de_DE.UTF-8"}, {"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "de"}};
+  const KelvoRun run = RunKelvo({"render", "--out", "/nonexistent-folder/a.png"}, start);
+  EXPECT_EQ(run.status, 3);
+  EXPECT_EQ(run.err,
+            "kelvo: cannot write '/nonexistent-folder/a.png': No such file or directory\n");
+}
+
 TEST(Usage, ErrorsExitTwoWithAMessage) {
   const std::vector<std::vector<std::string>> cases = {
       {"eval"},

@@ -26,13 +26,18 @@ TEST(WindowStart, WithoutADisplayOneLineSaysSoAndTheExitStatusIsOne) {
   }
 }
 
-// The window started on a graph file, in the smoke run that writes what it shows and quits.
-KelvoRun startWithFile(const std::vector<std::string>& args, const std::filesystem::path& folder) {
+// The window started on a graph file, in the smoke run that writes what it shows and quits;
+// under the locale named (C unless told), which chooses the window's language.
+KelvoRun startWithFile(const std::vector<std::string>& args, const std::filesystem::path& folder,
+                       const std::string& locale = "C") {
   KelvoStart start;
   start.environment = {{"QT_QPA_PLATFORM", "offscreen"},
                        {"KELVO_SMOKE", "1"},
                        {"XDG_CONFIG_HOME", (folder / "config").string()},
-                       {"XDG_RUNTIME_DIR", std::nullopt}};
+                       {"XDG_RUNTIME_DIR", std::nullopt},
+                       {"LANG", locale},
+                       {"LC_ALL", locale},
+                       {"LANGUAGE", std::nullopt}};
   start.seconds = 30;
   return RunKelvo(args, start);
 }
@@ -70,6 +75,41 @@ TEST(WindowStart, AFileThatCannotBeReadSaysWhyAndTheStartUpFormShows) {
         << run.err;
     EXPECT_EQ(run.out, "kelvo smoke: message: The graph file " + c.file.string() +
                            " cannot be read: " + c.reason + "\nkelvo smoke: start-up form\n");
+  }
+}
+
+// The window speaks the language of the locale it starts under, the engine's reasons
+// included; what it writes on the error output stays English, as the command line is.
+TEST(WindowStart, UnderAGermanLocaleTheWindowSpeaksGerman) {
+  static const RemovedAtExit folder(ScratchFolder("window-start-german"));
+  const auto waves = folder.path / "waves.kelvo";
+  std::ofstream(waves) << "Kelvo graph 1\nKind = 2\nFunction = \"sin(r)\"\n";
+  const auto bad = folder.path / "bad.kelvo";
+  std::ofstream(bad) << "Kelvo graph 1\nKind = 1\nColour = red\n";
+  const struct {
+    std::string locale;
+    std::string caption;
+    std::string message;
+  } cases[] = {
+      {"de_DE.UTF-8", "   Kelvo Zylinderkoordinaten",
+       "Die Graphdatei " + bad.string() +
+           " kann nicht gelesen werden: Zeile 3: "
+           "unbekannter Schlüssel 'Colour'"},
+      {"en_US.UTF-8", "   Kelvo Cylindrical Coordinates",
+       "The graph file " + bad.string() + " cannot be read: line 3: unknown key 'Colour'"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.locale);
+    KelvoRun run = startWithFile({waves.string()}, folder.path, c.locale);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "kelvo smoke: main window \"" + c.caption + "  -  waves.kelvo\" drawn\n");
+    run = startWithFile({bad.string()}, folder.path, c.locale);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "kelvo smoke: message: " + c.message + "\nkelvo smoke: start-up form\n");
+    EXPECT_NE(run.err.find("kelvo: cannot read the graph file '" + bad.string() +
+                           "': line 3: unknown key 'Colour'\n"),
+              std::string::npos)
+        << run.err;
   }
 }
 

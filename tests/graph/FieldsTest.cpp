@@ -3,6 +3,7 @@
 #include "graph/Corrections.h"
 #include "graph/Format.h"
 #include "graph/NumberField.h"
+#include "graph/Sampling.h"
 
 #include <gtest/gtest.h>
 
@@ -274,6 +275,12 @@ TEST(Formats, CommaLocaleChangesNothing) {
   double value = 0;
   ReadNumberField(s, "1.5", value);
   EXPECT_EQ(value, 1.5);
+  // The point where a function failed, as the function editor names it.
+  s.graph.GraphKind = '3';
+  s.graph.VarT = 0.5;
+  s.graph.FunctionTextX = "sqrt(-1)";
+  EvalCurveX(s);
+  EXPECT_EQ(DescribeEvalFailure(s), "X at t = 0.5: no value there (a domain error)");
   std::setlocale(LC_ALL, saved.c_str());
 }
 

@@ -3,6 +3,7 @@
 // the image editor, and the Plane, Line, Box and Contours menus per kind.
 #include "WindowFixture.h"
 
+#include "tests/cli/KelvoRun.h"
 #include "io/Clipboard.h"
 #include "ui/JPG1.h"
 #include "ui/mainwindow/PictureBox.h"
@@ -22,6 +23,8 @@
 
 #include <filesystem>
 #include <map>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -106,6 +109,53 @@ TEST_F(PictureCommandsTest, FilesThatCannotBeOpenedSayWhyAndKeepThePicture) {
     ASSERT_EQ(said.size(), 1);
     EXPECT_TRUE(said[0].contains(c.words)) << said[0].toStdString();
     EXPECT_EQ(p.PictureCopy, drawn);
+  }
+}
+
+// Export Picture's "at 2x" draws the picture again at twice its size, the way kelvo render
+// --scale 2 does for the same graph: the same bytes, in each picture format.
+TEST_F(PictureCommandsTest, ThePictureAtTwiceItsSizeIsTheOneTheCommandLineWrites) {
+  choose(1);
+  drawFunction("(2*x^2+3*y^2)*Exp(1-x^2-y^2)");
+  const QString graph = folder.filePath("hills.kelvo");
+  ASSERT_TRUE(window().saveGraphFileAs(graph));
+  for (const char* format : {"png", "bmp", "gif"}) {
+    SCOPED_TRACE(format);
+    const QString mine = folder.filePath(QStringLiteral("window.") + format);
+    const QString theirs = folder.filePath(QStringLiteral("render.") + format);
+    said.clear();
+    answerWith(mine);
+    item("SavePicture2x1").trigger();
+    EXPECT_TRUE(said.isEmpty()) << said.join("|").toStdString();
+    const KelvoRun run = RunKelvo(
+        {"render", "--graph", graph.toStdString(), "--scale", "2", "--out", theirs.toStdString()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string bytes = BytesOf(mine.toStdString());
+    EXPECT_FALSE(bytes.empty());
+    EXPECT_TRUE(bytes == BytesOf(theirs.toStdString()));
+    EXPECT_EQ(QImage(mine).size(), 2 * p.PictureCopy.size());
+  }
+}
+
+// The larger picture is refused like any other save: a folder that is not there, and a named
+// pipe nobody reads, which must not keep the window waiting.
+TEST_F(PictureCommandsTest, ThePictureAtTwiceItsSizeSaysWhyItCannotBeWritten) {
+  choose(1);
+  drawFunction("x*y");
+  const QString pipe = folder.filePath("pipe.png");
+  ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+  const struct {
+    QString path;
+    const char* words;
+  } cases[] = {{folder.filePath("none/a.png"), "No such file or directory"},
+               {pipe, "the named pipe has no reader"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    said.clear();
+    answerWith(c.path);
+    item("SavePicture2x1").trigger();
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].contains(c.words)) << said[0].toStdString();
   }
 }
 

@@ -8,6 +8,7 @@
 #include "render/Axes.h"
 #include "render/Sequences.h"
 #include "ui/ColorFm.h"
+#include "ui/EngineTexts.h"
 #include "ui/Forms.h"
 #include "ui/GraphsFm.h"
 #include "ui/ParameterSliders.h"
@@ -46,15 +47,15 @@ QLabel* childLabel(QWidget* parent, int left, int top, int width) {
 const char* captionFor(char kind) {
   switch (kind) {
   case '1':
-    return "        Kelvo  Rectangular Coordinates";
+    return QT_TRANSLATE_NOOP("TKelvoScrn1", "        Kelvo  Rectangular Coordinates");
   case '2':
-    return "   Kelvo Cylindrical Coordinates";
+    return QT_TRANSLATE_NOOP("TKelvoScrn1", "   Kelvo Cylindrical Coordinates");
   case '3':
-    return "        Kelvo  Space Curves";
+    return QT_TRANSLATE_NOOP("TKelvoScrn1", "        Kelvo  Space Curves");
   case '4':
-    return "        Kelvo  2 Parameter Surfaces";
+    return QT_TRANSLATE_NOOP("TKelvoScrn1", "        Kelvo  2 Parameter Surfaces");
   case ImplicitKind:
-    return "        Kelvo  Implicit Surfaces";
+    return QT_TRANSLATE_NOOP("TKelvoScrn1", "        Kelvo  Implicit Surfaces");
   default:
     return "Kelvo";
   }
@@ -200,9 +201,7 @@ void TKelvoScrn1::createControls() {
   buildingLabel->hide();
 
   // The plane and line routines say through this that their data are missing.
-  p.showMessage = [this](const std::string& message) {
-    showInformation(QString::fromStdString(message));
-  };
+  p.showMessage = [this](const std::string& message) { showInformation(EngineText(message)); };
 }
 
 QAction* TKelvoScrn1::createDrawMenu() {
@@ -213,7 +212,7 @@ void TKelvoScrn1::updateCaption() {
   m_captionUpdateQueued = false;
   const char kind = p.graph.GraphKind;
   if (!kindChosen(p) || drawing()) return;
-  QString caption = QString::fromLatin1(captionFor(kind));
+  QString caption = tr(captionFor(kind));
   if (!m_graphPath.isEmpty()) caption += "  -  " + QFileInfo(m_graphPath).fileName();
   if (graphChanged()) caption += " *";
   setWindowTitle(caption);
@@ -370,7 +369,7 @@ bool TKelvoScrn1::drawGraph() {
   // The kept graphs that could not be drawn are named; the current one reopens the editor.
   if (!p.GraphFailures.empty()) {
     QStringList failures;
-    for (const std::string& failure : p.GraphFailures) failures << QString::fromStdString(failure);
+    for (const std::string& failure : p.GraphFailures) failures << EngineText(failure);
     showWarning(failures.join('\n'));
   }
   return p.graph.EvalFailed;
@@ -390,7 +389,7 @@ void TKelvoScrn1::rotate(Arrow arrow) {
   if (p.DrawInProgress) return;
   const Eye asked = SteppedEye(p.graph, arrow);
   if (!EyeSeesAxesBox(p.graph, asked)) {
-    showWarning(QString::fromStdString(RefusedEyeMessage(asked, EyeOf(p.graph))));
+    showWarning(EngineText(RefusedEyeMessage(asked, EyeOf(p.graph))));
     return;
   }
   logCommand("rotate");

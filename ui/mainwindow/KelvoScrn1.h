@@ -95,8 +95,9 @@ public:
   // message box (printing beeps) and returns whether it succeeded.
   // Opens a picture by the Open rules (its extension).
   bool openPictureFile(const QString& path);
-  // Saves the picture (full: with title and labels) by the Save rules of the chosen name.
-  bool savePictureAs(const QString& chosen, bool full);
+  // Saves the picture (full: with title and labels) by the Save rules of the chosen name,
+  // drawn again at scale times its size (1 to MaxPictureScale) as kelvo render --scale does.
+  bool savePictureAs(const QString& chosen, bool full, int scale = 1);
   // Prints the picture with its title and labels scaled to the page.
   bool printPicture(QPagedPaintDevice& device);
   // Writes the picture as a vector drawing, SVG or PDF by the name's extension.
@@ -211,6 +212,8 @@ private:
   void OpenGraph1Click();
   void Savefullgraph1Click();
   void SaveOnlyinsiderectangle1Click();
+  // The picture inside the rectangle at twice its size, sharp.
+  void SavePicture2x1Click();
   void SaveVectorGraph1Click();
   void PrintGraph1Click();
   void PrinterSetUp1Click();
@@ -354,7 +357,7 @@ private:
   // What the picture shows, in words, for screen readers.
   QString graphDescription() const;
   void placeLevelsWindow();
-  void savePicture(bool full);
+  void savePicture(bool full, int scale = 1);
   FullGraphLabels windowLabels() const;
   QPrinter& printer();
   void changeGraphSize(double factor);

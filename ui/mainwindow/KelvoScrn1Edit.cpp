@@ -16,6 +16,7 @@
 #include "ui/ColorFm.h"
 #include "ui/ColorFm2.h"
 #include "ui/Domain1.h"
+#include "ui/EngineTexts.h"
 #include "ui/Forms.h"
 #include "ui/GraphsFm.h"
 #include "ui/Looks.h"
@@ -38,14 +39,14 @@ namespace {
 // The image editors tried by Edit > Graph, in this order, on the PATH.
 const char* const ImageEditors[] = {"kolourpaint", "pinta", "gimp", "mtpaint", "krita", "drawing"};
 
-const char* const ObjFilter = "OBJ Mesh (*.obj)";
-const char* const StlFilter = "STL Mesh, binary (*.stl)";
+const char* const ObjFilter = QT_TRANSLATE_NOOP("TKelvoScrn1", "OBJ Mesh (*.obj)");
+const char* const StlFilter = QT_TRANSLATE_NOOP("TKelvoScrn1", "STL Mesh, binary (*.stl)");
 
 // The name as chosen when it ends in .obj or .stl (any case), else with the chosen type's.
 QString meshPath(const QString& chosen, const QString& filter) {
   const PictureFormat format = pictureFormatOf(chosen.toStdString());
   if (format == PictureFormat::Obj || format == PictureFormat::Stl) return chosen;
-  return chosen + (filter == QLatin1String(StlFilter) ? ".stl" : ".obj");
+  return chosen + (filter == TKelvoScrn1::tr(StlFilter) ? ".stl" : ".obj");
 }
 
 } // namespace
@@ -145,7 +146,7 @@ void TKelvoScrn1::PasteGraph1Click() {
   if (drawing()) return;
   const DecodedPicture pasted = PictureFromClipboard();
   if (!pasted.result.ok) {
-    showInformation(QString::fromStdString(pasted.result.message));
+    showInformation(EngineText(pasted.result.message));
     return;
   }
   ShowPictureInBox(p, pasted.picture);
@@ -219,7 +220,7 @@ void TKelvoScrn1::ExportMesh1Click() {
     return;
   }
   const SaveChoice chosen =
-      askSaveFile(tr("Export Mesh"), QStringLiteral("%1;;%2").arg(ObjFilter, StlFilter));
+      askSaveFile(tr("Export Mesh"), QStringLiteral("%1;;%2").arg(tr(ObjFilter), tr(StlFilter)));
   if (!chosen.path.isEmpty()) saveMeshFile(meshPath(chosen.path, chosen.filter));
 }
 
@@ -227,7 +228,8 @@ bool TKelvoScrn1::saveMeshFile(const QString& path) {
   const std::string name = path.toStdString();
   const PictureFormat format = pictureFormatOf(name);
   if (format != PictureFormat::Obj && format != PictureFormat::Stl)
-    return showFileResult(Failed("the name must end in .obj or .stl"), path);
+    return showFileResult(Failed(QT_TRANSLATE_NOOP("Engine", "the name must end in .obj or .stl")),
+                          path);
   const Mesh mesh = MeshOfPicture(p, PictureGraphNames(p));
   return showFileResult(
       SaveMesh(name, format == PictureFormat::Obj ? MeshFormat::Obj : MeshFormat::Stl, mesh), path);
@@ -236,7 +238,7 @@ bool TKelvoScrn1::saveMeshFile(const QString& path) {
 void TKelvoScrn1::KeepGraph1Click() {
   if (drawing()) return;
   if (!KeepCurrentGraph(p)) {
-    showWarning(QString::fromStdString(PictureFullText()));
+    showWarning(EngineText(PictureFullText()));
     return;
   }
   // The list shows the graph kept; the picture is the same until the current graph changes.
@@ -267,7 +269,7 @@ void TKelvoScrn1::keptGraphsChanged() {
   }
   if (!p.GraphFailures.empty()) {
     QStringList failures;
-    for (const std::string& failure : p.GraphFailures) failures << QString::fromStdString(failure);
+    for (const std::string& failure : p.GraphFailures) failures << EngineText(failure);
     showWarning(failures.join('\n'));
   }
 }

@@ -11,6 +11,7 @@
 #include "render/Program.h"
 #include "render/Sequences.h"
 #include "ui/ColorFm.h"
+#include "ui/EngineTexts.h"
 #include "ui/Forms.h"
 #include "ui/FuncVals.h"
 #include "ui/JPG1.h"
@@ -28,15 +29,18 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace {
 
 // The picture dialogs' types; Open starts on the last, all the pictures it can open.
-const char* const PictureFilter = "Bitmaps (*.bmp);;JPEG Image File (*.jpg *.jpeg);;GIF Image File "
-                                  "(*.gif);;PNG Image File (*.png);;All (*.bmp *.jpg *.jpeg *.gif "
-                                  "*.png)";
-const char* const AllPicturesFilter = "All (*.bmp *.jpg *.jpeg *.gif *.png)";
-const char* const SvgFilter = "SVG Drawing (*.svg)";
-const char* const PdfFilter = "PDF Document (*.pdf)";
+const char* const PictureFilter = QT_TRANSLATE_NOOP(
+    "TKelvoScrn1", "Bitmaps (*.bmp);;JPEG Image File (*.jpg *.jpeg);;GIF Image File (*.gif);;PNG "
+                   "Image File (*.png);;All (*.bmp *.jpg *.jpeg *.gif *.png)");
+const char* const AllPicturesFilter =
+    QT_TRANSLATE_NOOP("TKelvoScrn1", "All (*.bmp *.jpg *.jpeg *.gif *.png)");
+const char* const SvgFilter = QT_TRANSLATE_NOOP("TKelvoScrn1", "SVG Drawing (*.svg)");
+const char* const PdfFilter = QT_TRANSLATE_NOOP("TKelvoScrn1", "PDF Document (*.pdf)");
 
 bool isVectorFormat(PictureFormat format) {
   return format == PictureFormat::Svg || format == PictureFormat::Pdf;
@@ -45,7 +49,7 @@ bool isVectorFormat(PictureFormat format) {
 // The name as chosen when it ends in .svg or .pdf (any case), else with the chosen type's.
 QString vectorPath(const QString& chosen, const QString& filter) {
   if (isVectorFormat(pictureFormatOf(chosen.toStdString()))) return chosen;
-  return chosen + (filter == QLatin1String(PdfFilter) ? ".pdf" : ".svg");
+  return chosen + (filter == TKelvoScrn1::tr(PdfFilter) ? ".pdf" : ".svg");
 }
 
 } // namespace
@@ -73,6 +77,7 @@ QAction* TKelvoScrn1::createFileMenu() {
                        Qt::CTRL | Qt::SHIFT | Qt::Key_E},
                       {"SaveOnlyinsiderectangle1", tr("Save Only inside rectangle"),
                        &W::SaveOnlyinsiderectangle1Click, Qt::CTRL | Qt::Key_E},
+                      {"SavePicture2x1", tr("Save Picture at &2x..."), &W::SavePicture2x1Click},
                       {"SaveVectorGraph1", tr("Save as SVG or PDF..."), &W::SaveVectorGraph1Click},
                       {"ExportMesh1", tr("Save as &Mesh (OBJ or STL)..."), &W::ExportMesh1Click},
                   }),
@@ -112,7 +117,7 @@ void TKelvoScrn1::OpenGraph1Click() {
 bool TKelvoScrn1::openPictureFile(const QString& path) {
   const PictureFormat format = openFormatOf(path.toStdString());
   if (format == PictureFormat::Unknown) {
-    showInformation(QString::fromUtf8(OpenRefusal).replace('\r', '\n'));
+    showInformation(EngineText(QString::fromUtf8(OpenRefusal).replace('\r', '\n')));
     return false;
   }
   const DecodedPicture opened = ReadPictureFile(path.toStdString(), format);
@@ -133,18 +138,31 @@ void TKelvoScrn1::SaveOnlyinsiderectangle1Click() {
   savePicture(false);
 }
 
-void TKelvoScrn1::savePicture(bool full) {
-  if (drawing()) return;
-  captureAndShow();
-  const QString chosen = askSaveFile(tr("Export Picture"), tr(PictureFilter)).path;
-  if (!chosen.isEmpty()) savePictureAs(chosen, full);
+void TKelvoScrn1::SavePicture2x1Click() {
+  savePicture(false, 2);
 }
 
-bool TKelvoScrn1::savePictureAs(const QString& chosen, bool full) {
+void TKelvoScrn1::savePicture(bool full, int scale) {
+  if (drawing()) return;
+  captureAndShow();
+  const QString title = scale > 1 ? tr("Export Picture at 2x") : tr("Export Picture");
+  const QString chosen = askSaveFile(title, tr(PictureFilter)).path;
+  if (!chosen.isEmpty()) savePictureAs(chosen, full, scale);
+}
+
+bool TKelvoScrn1::savePictureAs(const QString& chosen, bool full, int scale) {
   const SaveTarget target = saveTargetOf(chosen.toStdString());
   // Every JPEG save shows the quality window; the file takes the quality already in force.
   if (target.format == PictureFormat::Jpeg) m_forms.jpgDlg->show();
-  const QImage picture = full ? ComposeFullGraph(p, windowLabels()) : p.PictureCopy;
+  scale = std::clamp(scale, 1, MaxPictureScale);
+  // A larger picture is drawn again from the record of the drawing, as kelvo render --scale
+  // draws it, so that its lines and letters are sharp.
+  QImage picture;
+  if (scale > 1)
+    picture = full ? ScaledFullGraph(p, windowLabels(), scale)
+                   : ScaledPicture(p.PictureCopy, p.pictureRecorder, scale);
+  else
+    picture = full ? ComposeFullGraph(p, windowLabels()) : p.PictureCopy;
   return showFileResult(WritePicture(picture, target.format, target.path, p.graph.JpegQuality),
                         QString::fromStdString(target.path));
 }
@@ -154,17 +172,18 @@ void TKelvoScrn1::SaveVectorGraph1Click() {
   // The dialog opens over the picture.
   CapturePicture(p);
   const SaveChoice chosen = askSaveFile(tr("Save Graph as SVG or PDF"),
-                                        QStringLiteral("%1;;%2").arg(SvgFilter, PdfFilter));
+                                        QStringLiteral("%1;;%2").arg(tr(SvgFilter), tr(PdfFilter)));
   if (!chosen.path.isEmpty()) saveVectorGraph(vectorPath(chosen.path, chosen.filter));
 }
 
 bool TKelvoScrn1::saveVectorGraph(const QString& path) {
   const std::string name = path.toStdString();
   const PictureFormat format = pictureFormatOf(name);
-  return showFileResult(isVectorFormat(format)
-                            ? SaveVectorPicture(name, format, p.PictureCopy, p.pictureRecorder)
-                            : Failed("the name must end in .svg or .pdf"),
-                        path);
+  return showFileResult(
+      isVectorFormat(format)
+          ? SaveVectorPicture(name, format, p.PictureCopy, p.pictureRecorder)
+          : Failed(QT_TRANSLATE_NOOP("Engine", "the name must end in .svg or .pdf")),
+      path);
 }
 
 FullGraphLabels TKelvoScrn1::windowLabels() const {

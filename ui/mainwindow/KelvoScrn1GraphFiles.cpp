@@ -14,6 +14,7 @@
 #include "render/Sequences.h"
 #include "ui/ColorFm.h"
 #include "ui/ColorFm2.h"
+#include "ui/EngineTexts.h"
 #include "ui/Forms.h"
 #include "ui/ParameterSliders.h"
 #include "ui/WindowSettings.h"
@@ -40,7 +41,7 @@
 
 namespace {
 
-const char* const GraphFileFilter = "Kelvo Graphs (*.kelvo)";
+const char* const GraphFileFilter = QT_TRANSLATE_NOOP("TKelvoScrn1", "Kelvo Graphs (*.kelvo)");
 const char* const GraphFileSuffix = "kelvo";
 const char* const RecentItemName = "RecentGraphFile";
 
@@ -172,7 +173,9 @@ DecodedPicture pictureOf(const GraphExtras& extras, std::vector<std::string>& wa
   const PictureFormat format = openFormatOf(extras.picture);
   DecodedPicture picture =
       format == PictureFormat::Unknown
-          ? DecodedPicture{{}, Failed("the window opens no picture of that name")}
+          ? DecodedPicture{{},
+                           Failed(QT_TRANSLATE_NOOP("Engine", "the window opens no picture of that "
+                                                              "name"))}
           : ReadPictureFile(extras.picture, format);
   if (!picture.result.ok)
     warnings.push_back("the picture " + extras.picture + " cannot be opened (" +
@@ -238,7 +241,7 @@ void TKelvoScrn1::applyGraphFile(const QString& path, const GraphFile& file) {
   updateCaption();
   if (!warnings.empty()) {
     QString text = tr("%1 was opened; these settings were passed over:").arg(path);
-    for (const std::string& warning : warnings) text += "\n" + QString::fromStdString(warning);
+    for (const std::string& warning : warnings) text += "\n" + EngineText(warning);
     showInformation(text);
   }
   // As after any Draw that failed, once the file's own messages are told.

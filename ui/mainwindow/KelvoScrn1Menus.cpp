@@ -6,6 +6,7 @@
 #include "io/Codec.h"
 #include "render/Program.h"
 #include "render/Sequences.h"
+#include "ui/EngineTexts.h"
 #include "ui/Forms.h"
 #include "ui/mainwindow/PictureBox.h"
 
@@ -123,6 +124,6 @@ QString TKelvoScrn1::chosenFile(QFileDialog& dialog) {
 
 bool TKelvoScrn1::showFileResult(FileResult result, const QString& path) {
   if (result.ok) return true;
-  showWarning(path + ": " + QString::fromStdString(result.message));
+  showWarning(tr("%1: %2").arg(path, EngineText(result.message)));
   return false;
 }

@@ -7,6 +7,7 @@
 #include "render/Program.h"
 #include "render/Sequences.h"
 #include "render/Sweep.h"
+#include "ui/EngineTexts.h"
 #include "ui/Forms.h"
 #include "ui/Moviefm.h"
 #include "ui/SweepDlg.h"
@@ -45,8 +46,8 @@ void TKelvoScrn1::updateMovieItems() {
 void TKelvoScrn1::Create1Click() {
   if (drawing()) return;
   if (const std::optional<Eye> eye = MovieEyeRefused(p.graph)) {
-    showWarning(QString::fromStdString("The movie turns the eye round the z axis, and " +
-                                       EyeTooNearText(*eye) + "; no movie is made."));
+    showWarning(tr("The movie turns the eye round the z axis, and %1; no movie is made.")
+                    .arg(EngineText(EyeTooNearText(*eye))));
     return;
   }
   logCommand("movie");

@@ -47,7 +47,7 @@ RotationPanel::RotationPanel(QWidget* parent, std::function<void(Arrow)> turn)
   BitBtn2->setAccessibleName(tr("Turn left"));
   BitBtn1->setAccessibleName(tr("Turn right"));
   for (QToolButton* button : {BitBtn4, BitBtn3, BitBtn2, BitBtn1})
-    button->setAccessibleDescription(button->toolTip() + tr(" degrees"));
+    button->setAccessibleDescription(tr("%1 degrees").arg(button->toolTip()));
 }
 
 QToolButton* RotationPanel::arrowButton(ArrowGlyph glyph, QRect geometry, Arrow arrow) {

@@ -1154,7 +1154,7 @@ PNGs oder GIFs öffnen</translation>
     </message>
     <message>
         <source>&amp;Contours</source>
-        <translation>&amp;Höhenlinien</translation>
+        <translation>Höhen&amp;linien</translation>
     </message>
     <message>
         <source>&amp;Axes</source>
@@ -1230,7 +1230,7 @@ PNGs oder GIFs öffnen</translation>
     </message>
     <message>
         <source>Graphs &amp;Window...</source>
-        <translation>Graphen&amp;fenster...</translation>
+        <translation>Graphenfe&amp;nster...</translation>
     </message>
     <message>
         <source>G&amp;raph Size</source>

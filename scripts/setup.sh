@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make clang-14 libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+  qt6-translations-l10n
   libgl-dev
   libjpeg62-turbo-dev libgif-dev libpng-dev zlib1g-dev
   libgtest-dev googletest libbenchmark-dev

@@ -14,7 +14,10 @@
 #include "ui/FuncVals.h"
 #include "ui/Translations.h"
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -100,6 +103,19 @@ TEST_F(GermanWindowTest, TheFormsSpeakGerman) {
     buttons << button->text();
   EXPECT_EQ(buttons, QStringList({"OK", "Abbrechen"}));
   EXPECT_EQ(forms.funcList->windowTitle(), "Funktionswerte");
+}
+
+// Where the toolkit's own German is installed (Debian's qt6-translations-l10n), the buttons of
+// the standard dialogs speak German as well, as the question before a changed graph is lost.
+TEST_F(GermanWindowTest, TheStandardButtonsFollowWhereTheToolkitSpeaksGerman) {
+  const QString toolkit =
+      QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm");
+  if (!QFile::exists(toolkit)) GTEST_SKIP() << "no German translation of the toolkit installed";
+  EXPECT_TRUE(loaded.toolkit);
+  QMessageBox box;
+  box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  EXPECT_EQ(box.button(QMessageBox::Save)->text(), "Speichern");
+  EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Abbrechen");
 }
 
 // Within one menu (and on the menu bar) no two items a kind shows share their key letter.

@@ -12,6 +12,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth locales fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream shared-mime-info man-db zsh dpkg-dev lintian
+  librsvg2-bin poppler-utils
 )
 
 missing=()

@@ -4,12 +4,9 @@
 # side by side in one run, each writing its picture and its listing (installs hyperfine when it
 # is missing).
 set -euo pipefail
-cd "$(dirname "$0")/.."
-kelvo=${1:-build/app/kelvo}
-source bench/tools.sh
-need_packages hyperfine
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+# shellcheck source=SCRIPTDIR/tools.sh
+source "$(dirname "$0")/tools.sh"
+bench_start "${1:-}" hyperfine
 box=(--axes -3,3,-3,3,-3,3)
 implicit=(--kind implicit --function 'x^2+y^2+z^2=4' --curves 40,40,40 "${box[@]}")
 patch=(--kind patch --x '2*Cos(u)*Cos(v)' --y '2*Cos(u)*Sin(v)' --z '2*Sin(u)'

@@ -4,11 +4,9 @@
 # samples into a 478 x 388 pngcairo picture, side by side in one hyperfine run; then a space
 # curve of 100,001 points drawn and listed by `kelvo render` alone.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source bench/tools.sh
-need_packages gnuplot-nox hyperfine
-kelvo=${1:-build/app/kelvo}
-out=$(mktemp -d)
+# shellcheck source=SCRIPTDIR/tools.sh
+source "$(dirname "$0")/tools.sh"
+bench_start "${1:-}" gnuplot-nox hyperfine
 cat > "$out/torus.gp" <<'GP'
 set terminal pngcairo size 478,388
 set output outfile
@@ -28,4 +26,3 @@ hyperfine --warmup 5 --runs 30 -N \
   "gnuplot -e \"outfile='$out/t.png'\" $out/torus.gp"
 hyperfine --warmup 3 --runs 20 -N \
   "$kelvo render --kind 3 --x 3*Cos(t) --y 2*Sin(t) --z t/10 --step 0.00005 --out $out/curve.png --values $out/curve.txt"
-rm -rf "$out"

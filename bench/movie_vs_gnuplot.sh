@@ -3,11 +3,9 @@
 # 40 x 40 curves) and writing it as an animated GIF, against gnuplot writing the same turn of
 # the same torus as an animated GIF, side by side in one hyperfine run.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source bench/tools.sh
-need_packages gnuplot-nox hyperfine
-kelvo=${1:-build/app/kelvo}
-out=$(mktemp -d)
+# shellcheck source=SCRIPTDIR/tools.sh
+source "$(dirname "$0")/tools.sh"
+bench_start "${1:-}" gnuplot-nox hyperfine
 cat > "$out/turn.gp" <<'GP'
 set terminal gif animate delay 40 size 478,388
 set output outfile
@@ -28,4 +26,3 @@ GP
 hyperfine --warmup 3 --runs 20 -N \
   "$kelvo render --kind 4 --x (2-Cos(v))*Cos(u) --y (2-Cos(v))*Sin(u) --z Sin(v) --curves 40,40 --frames 32 --movie $out/kelvo.gif" \
   "gnuplot -e \"outfile='$out/t.gif'\" $out/turn.gp"
-rm -rf "$out"

@@ -3,11 +3,9 @@
 # window's picture (478 x 388) against gnuplot drawing the same function with pm3d at 81 x 81
 # samples into a 478 x 388 pngcairo picture, side by side in one hyperfine run.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source bench/tools.sh
-need_packages gnuplot-nox hyperfine
-kelvo=${1:-build/app/kelvo}
-out=$(mktemp -d)
+# shellcheck source=SCRIPTDIR/tools.sh
+source "$(dirname "$0")/tools.sh"
+bench_start "${1:-}" gnuplot-nox hyperfine
 cat > "$out/plot.gp" <<GP
 set terminal pngcairo size 478,388
 set output '$out/gnuplot.png'
@@ -22,4 +20,3 @@ GP
 hyperfine --warmup 5 --runs 30 -N \
   "$kelvo render --function (2*x^2+3*y^2)*Exp(1-x^2-y^2) --curves 80,80 --out $out/kelvo.png" \
   "gnuplot $out/plot.gp"
-rm -rf "$out"

@@ -391,13 +391,8 @@ void checkStandardOutput(const RenderOptions& o) {
 
 void checkOutputNames(const RenderOptions& o) {
   if (o.scale > 1) {
-    const bool vector =
-        o.out && (namesStandardOutput(o.out)
-                      ? (o.format == PictureFormat::Svg || o.format == PictureFormat::Pdf)
-                      : (pictureFormatOf(*o.out) == PictureFormat::Svg ||
-                         pictureFormatOf(*o.out) == PictureFormat::Pdf));
     if (!o.out) throw UsageError{"--scale needs --out, the picture it enlarges"};
-    if (vector)
+    if (isVectorOutput(o))
       throw UsageError{"--scale is for pictures of pixels; SVG and PDF are sharp at any size"};
   }
   if (o.saveGraph && namesStandardOutput(o.saveGraph))
@@ -407,8 +402,7 @@ void checkOutputNames(const RenderOptions& o) {
   if (o.out && !namesStandardOutput(o.out) && pictureFormatOf(*o.out) == PictureFormat::Unknown)
     throw UsageError{"--out: the picture's name must end in .bmp, .jpg, .jpeg, .gif, .png, .svg, "
                      ".pdf, or .obj or .stl for a mesh"};
-  if (o.full && o.out &&
-      isMeshFormat(namesStandardOutput(o.out) ? *o.format : pictureFormatOf(*o.out)))
+  if (o.full && o.out && isMeshFormat(outputFormat(o)))
     throw UsageError{"--full is for pictures: a mesh holds the surfaces alone"};
 }
 

@@ -69,6 +69,19 @@ inline bool isMeshFormat(PictureFormat format) {
   return format == PictureFormat::Obj || format == PictureFormat::Stl;
 }
 
+// The format of the picture --out writes: by the file's name, or as --format says for standard
+// output. Only for options that passed the checks and give --out.
+inline PictureFormat outputFormat(const RenderOptions& o) {
+  return namesStandardOutput(o.out) ? *o.format : pictureFormatOf(*o.out);
+}
+
+// Whether --out writes the drawing as vectors, SVG or PDF.
+inline bool isVectorOutput(const RenderOptions& o) {
+  if (!o.out) return false;
+  const PictureFormat format = outputFormat(o);
+  return format == PictureFormat::Svg || format == PictureFormat::Pdf;
+}
+
 // Reads the arguments after `render` and checks them against each other: the kind's menus,
 // the outputs' names, the window's room. Throws UsageError. Stops at --help.
 RenderOptions ParseRenderOptions(const std::vector<std::string>& args);

@@ -298,17 +298,6 @@ void parseContourSettings(Program& p, const std::string& value) {
   p.graph.Contours3D = v.size() == 3;
 }
 
-// The picture's format: by the file's name, or as --format says for standard output.
-PictureFormat outputFormat(const RenderOptions& o) {
-  return namesStandardOutput(o.out) ? *o.format : pictureFormatOf(*o.out);
-}
-
-bool isVectorOutput(const RenderOptions& o) {
-  if (!o.out) return false;
-  const PictureFormat format = outputFormat(o);
-  return format == PictureFormat::Svg || format == PictureFormat::Pdf;
-}
-
 // The picture file's bytes: a raster picture, the drawing as vectors for SVG and PDF, or the
 // surfaces as a mesh.
 FileResult encodePicture(const Program& p, const RenderOptions& o,

@@ -75,7 +75,7 @@ std::string manualValue(const RenderOptionInfo& option) {
 
 // "graph kind 3" or "graph kinds 1 and 2"; empty for an option every kind offers.
 std::string kindsSentence(std::string_view kinds) {
-  if (kinds == "1234") return {};
+  if (kinds == AllGraphKinds) return {};
   std::string out = kinds.size() > 1 ? "Offered for graph kinds " : "Offered for graph kind ";
   for (std::size_t k = 0; k < kinds.size(); ++k) {
     if (k > 0) out += k + 1 == kinds.size() ? " and " : ", ";

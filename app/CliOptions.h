@@ -89,12 +89,15 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args);
 // Every option with its value and its one line of help, one option a line.
 std::string RenderOptionsHelp();
 
+// The kinds of an option that every graph kind's menus offer.
+inline constexpr std::string_view AllGraphKinds = "12346";
+
 // One option as the manual page and the shell completions describe it, read from the table
 // that the parser reads.
 struct RenderOptionInfo {
   std::string_view name;
   std::string_view value; // as the help shows it; empty for an option without one
-  std::string_view kinds; // the graph kinds whose menus offer the option, "1234" for all
+  std::string_view kinds; // the graph kinds whose menus offer the option, AllGraphKinds for all
   std::string_view help;
   bool takesValue = false;
   bool valueOptional = false; // the value may be left out (--contours)

@@ -17,6 +17,11 @@ bool isWordCharacter(char c) {
   return std::isalnum(static_cast<unsigned char>(c)) != 0;
 }
 
+// Guards a line of the man macros that would begin with a control character.
+void guardLine(std::string& line) {
+  if (!line.empty() && (line[0] == '.' || line[0] == '\'')) line.insert(0, "\\&");
+}
+
 // Text for the man macros: backslashes and the minus signs of options escaped (a hyphen
 // inside a word stays one), and a line that would begin with a control character guarded.
 std::string roff(std::string_view text) {
@@ -33,7 +38,7 @@ std::string roff(std::string_view text) {
       out += c;
     }
   }
-  if (!out.empty() && (out[0] == '.' || out[0] == '\'')) out.insert(0, "\\&");
+  guardLine(out);
   return out;
 }
 
@@ -41,7 +46,7 @@ std::string roff(std::string_view text) {
 std::string roffCode(std::string_view text) {
   std::string out;
   for (const char c : text) out += c == '-' ? "\\-" : c == '\\' ? "\\e" : std::string(1, c);
-  if (!out.empty() && (out[0] == '.' || out[0] == '\'')) out.insert(0, "\\&");
+  guardLine(out);
   return out;
 }
 
@@ -301,9 +306,9 @@ std::optional<std::string> fileGlob(std::string_view value) {
   return std::nullopt;
 }
 
-std::string joined(const std::vector<std::string>& words) {
+std::string joined(const std::vector<std::string>& words, std::string_view separator = " ") {
   std::string out;
-  for (const std::string& word : words) out += (out.empty() ? "" : " ") + word;
+  for (const std::string& word : words) out += (out.empty() ? "" : std::string(separator)) + word;
   return out;
 }
 
@@ -333,9 +338,7 @@ std::string BashCompletion() {
       freeValues.push_back(name);
   }
   // Texts, numbers and lists of numbers: nothing to offer.
-  std::string freeCase;
-  for (const std::string& name : freeValues) freeCase += (freeCase.empty() ? "" : "|") + name;
-  if (!freeCase.empty()) cases += "    " + freeCase + ") return ;;\n";
+  if (!freeValues.empty()) cases += "    " + joined(freeValues, "|") + ") return ;;\n";
   return "# bash completion for kelvo, written by kelvo_docs from the table of render "
          "options.\n"
          "\n"

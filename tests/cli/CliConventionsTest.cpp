@@ -12,6 +12,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,8 +23,7 @@ std::filesystem::path folderOfThisTest() {
 }
 
 KelvoRun render(std::vector<std::string> args) {
-  args.insert(args.begin(), "render");
-  return RunKelvo(args);
+  return RunKelvoRender(std::move(args));
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

@@ -12,15 +12,8 @@
 
 namespace {
 
-KelvoRun kelvoRender(std::vector<std::string> args) {
-  args.insert(args.begin(), "render");
-  return RunKelvo(args);
-}
-
 std::filesystem::path scratch(const std::string& name) {
-  static const std::filesystem::path dir = ScratchFolder("kelvo-cli-graphs-test");
-  std::filesystem::remove(dir / name);
-  return dir / name;
+  return ScratchFile("kelvo-cli-graphs-test", name);
 }
 
 std::size_t countLines(const std::string& text, const std::string& start) {
@@ -42,7 +35,7 @@ TEST(RenderMesh, ObjAndStlByNameOrFormat) {
   auto with = [&](std::vector<std::string> more) {
     std::vector<std::string> all = plane;
     all.insert(all.end(), more.begin(), more.end());
-    return kelvoRender(all);
+    return RunKelvoRender(all);
   };
   ASSERT_EQ(with({"--out", obj.string()}).status, 0);
   const std::string text = BytesOf(obj);
@@ -59,12 +52,12 @@ TEST(RenderMesh, ObjAndStlByNameOrFormat) {
 }
 
 TEST(RenderMesh, RefusedWhereItMeansNothing) {
-  const KelvoRun full = kelvoRender({"--function", "x", "--full", "--out", "x.obj"});
+  const KelvoRun full = RunKelvoRender({"--function", "x", "--full", "--out", "x.obj"});
   EXPECT_EQ(full.status, 2);
   EXPECT_NE(full.err.find("--full"), std::string::npos) << full.err;
   // A space curve has no surface: the mesh is written, empty, and says so.
   const auto empty = scratch("curve.stl");
-  const KelvoRun curve = kelvoRender({"--kind", "3", "--sample", "1", "--out", empty.string()});
+  const KelvoRun curve = RunKelvoRender({"--kind", "3", "--sample", "1", "--out", empty.string()});
   EXPECT_EQ(curve.status, 0);
   EXPECT_NE(curve.err.find("no surface"), std::string::npos) << curve.err;
   EXPECT_EQ(BytesOf(empty).size(), 84u);
@@ -74,15 +67,15 @@ TEST(RenderMesh, RefusedWhereItMeansNothing) {
 // one kept: here the second graph keeps the first one's 2 x 2 curves and blue above colour.
 TEST(RenderAnd, EachGraphUnderItsHeading) {
   const KelvoRun run =
-      kelvoRender({"--function", "x", "--curves", "2,2", "--above", "blue", "--title", "Two",
-                   "--and", "--function", "-x", "--values", "-"});
+      RunKelvoRender({"--function", "x", "--curves", "2,2", "--above", "blue", "--title", "Two",
+                      "--and", "--function", "-x", "--values", "-"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(countLines(run.out, "Kept graph 1: z = x\n"), 1u);
   EXPECT_EQ(countLines(run.out, "Current graph: z = -x\n"), 1u);
   EXPECT_EQ(countLines(run.out, " "), 18u);
   const auto file = scratch("two.kelvo");
-  ASSERT_EQ(kelvoRender({"--function", "x", "--curves", "2,2", "--above", "blue", "--and",
-                         "--function", "-x", "--save-graph", file.string()})
+  ASSERT_EQ(RunKelvoRender({"--function", "x", "--curves", "2,2", "--above", "blue", "--and",
+                            "--function", "-x", "--save-graph", file.string()})
                 .status,
             0);
   const std::string saved = BytesOf(file);
@@ -102,8 +95,8 @@ TEST(RenderAnd, TheGraphFileDrawsTheSamePicture) {
                                             "none",   "--box", "--view",     "50,70"};
   std::vector<std::string> first = options;
   first.insert(first.end(), {"--out", direct.string(), "--save-graph", file.string()});
-  ASSERT_EQ(kelvoRender(first).status, 0);
-  ASSERT_EQ(kelvoRender({"--graph", file.string(), "--out", again.string()}).status, 0);
+  ASSERT_EQ(RunKelvoRender(first).status, 0);
+  ASSERT_EQ(RunKelvoRender({"--graph", file.string(), "--out", again.string()}).status, 0);
   EXPECT_FALSE(BytesOf(direct).empty());
   EXPECT_EQ(BytesOf(direct), BytesOf(again));
 }
@@ -127,27 +120,27 @@ TEST(RenderAnd, KindsAndBoundsAreChecked) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
-    const KelvoRun run = kelvoRender(c.args);
+    const KelvoRun run = RunKelvoRender(c.args);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
   }
   // The plane with a rectangular current graph after a cylindrical one is offered.
-  EXPECT_EQ(kelvoRender({"--kind", "2", "--and", "--kind", "1", "--plane", "0,0,0,0,0,1"}).status,
-            0);
+  EXPECT_EQ(
+      RunKelvoRender({"--kind", "2", "--and", "--kind", "1", "--plane", "0,0,0,0,0,1"}).status, 0);
 }
 
 // A kept graph that cannot be evaluated is named and left out; the rest is written.
 TEST(RenderAnd, AFailingGraphIsNamedAndTheOthersDrawn) {
   const auto out = scratch("failing.png");
   const KelvoRun run =
-      kelvoRender({"--function", "x+", "--and", "--function", "x", "--out", out.string()});
+      RunKelvoRender({"--function", "x+", "--and", "--function", "x", "--out", out.string()});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Kept graph 1: z = x+ cannot be evaluated"), std::string::npos) << run.err;
   EXPECT_EQ(run.err.find("the function cannot be evaluated"), std::string::npos) << run.err;
   const QImage drawn(QString::fromStdString(out.string()));
   const QImage alone = [] {
     const auto single = scratch("single.png");
-    kelvoRender({"--function", "x", "--out", single.string()});
+    RunKelvoRender({"--function", "x", "--out", single.string()});
     return QImage(QString::fromStdString(single.string()));
   }();
   ASSERT_FALSE(drawn.isNull());
@@ -164,7 +157,7 @@ TEST(RenderExact, CrossingPlanesAndEveryOutput) {
   auto render = [&](std::vector<std::string> more) {
     std::vector<std::string> all = planes;
     all.insert(all.end(), more.begin(), more.end());
-    return kelvoRender(all);
+    return RunKelvoRender(all);
   };
   const auto painted = scratch("painted.png"), exact = scratch("exact.png"),
              file = scratch("exact.kelvo"), again = scratch("again.png"),
@@ -187,7 +180,7 @@ TEST(RenderExact, CrossingPlanesAndEveryOutput) {
   EXPECT_GT(blueExact, 20000) << "half the picture shows the first plane";
   EXPECT_LT(bluePainted, 2000) << "the second plane painted over it";
   EXPECT_NE(BytesOf(file).find("\nExactHiding = true\n"), std::string::npos);
-  ASSERT_EQ(kelvoRender({"--graph", file.string(), "--out", again.string()}).status, 0);
+  ASSERT_EQ(RunKelvoRender({"--graph", file.string(), "--out", again.string()}).status, 0);
   EXPECT_EQ(BytesOf(again), BytesOf(exact));
   const KelvoRun made = render({"--exact-hiding", "--movie", movie.string(), "--frames", "3"});
   EXPECT_EQ(made.status, 0) << made.err;

@@ -16,16 +16,8 @@
 
 namespace {
 
-// kelvo render with the options.
-KelvoRun kelvoRender(std::vector<std::string> args) {
-  args.insert(args.begin(), "render");
-  return RunKelvo(args);
-}
-
 std::filesystem::path scratch(const std::string& name) {
-  static const std::filesystem::path dir = ScratchFolder("kelvo-cli-vector-test");
-  std::filesystem::remove(dir / name);
-  return dir / name;
+  return ScratchFile("kelvo-cli-vector-test", name);
 }
 
 // --fit draws exactly what --axes with the fitted box draws.
@@ -55,18 +47,18 @@ TEST(RenderFit, DrawsAsTheFittedAxesWould) {
     std::vector<std::string> fit = c.graph, explicitAxes = c.graph;
     fit.insert(fit.end(), {"--fit", "--out", fitted.string()});
     explicitAxes.insert(explicitAxes.end(), {"--axes", axes.str(), "--out", given.string()});
-    ASSERT_EQ(kelvoRender(fit).status, 0);
-    ASSERT_EQ(kelvoRender(explicitAxes).status, 0);
+    ASSERT_EQ(RunKelvoRender(fit).status, 0);
+    ASSERT_EQ(RunKelvoRender(explicitAxes).status, 0);
     EXPECT_EQ(BytesOf(fitted), BytesOf(given));
   }
 }
 
 TEST(RenderFit, AFunctionThatCannotBeSampledKeepsTheAxes) {
   const auto fitted = scratch("failed-fit.png"), plain = scratch("failed-plain.png");
-  const KelvoRun run = kelvoRender({"--function", "x+", "--fit", "--out", fitted.string()});
+  const KelvoRun run = RunKelvoRender({"--function", "x+", "--fit", "--out", fitted.string()});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("--fit"), std::string::npos) << run.err;
-  EXPECT_EQ(kelvoRender({"--function", "x+", "--out", plain.string()}).status, 1);
+  EXPECT_EQ(RunKelvoRender({"--function", "x+", "--out", plain.string()}).status, 1);
   EXPECT_EQ(BytesOf(fitted), BytesOf(plain));
 }
 
@@ -79,14 +71,16 @@ TEST(RenderVector, SvgAndPdfByExtensionInAnyCase) {
                         Case{"g.Pdf", "%PDF-"}}) {
     SCOPED_TRACE(c.name);
     const auto out = scratch(c.name);
-    ASSERT_EQ(kelvoRender({"--function", "x*y", "--curves", "10,10", "--out", out.string()}).status,
-              0);
+    ASSERT_EQ(
+        RunKelvoRender({"--function", "x*y", "--curves", "10,10", "--out", out.string()}).status,
+        0);
     EXPECT_EQ(BytesOf(out).rfind(c.start, 0), 0u);
   }
   // The full graph carries its title as text.
   const auto full = scratch("full.svg");
   ASSERT_EQ(
-      kelvoRender({"--function", "x", "--title", "Plain", "--full", "--out", full.string()}).status,
+      RunKelvoRender({"--function", "x", "--title", "Plain", "--full", "--out", full.string()})
+          .status,
       0);
   EXPECT_NE(BytesOf(full).find(">Plain</text>"), std::string::npos);
 }
@@ -97,7 +91,7 @@ TEST(RenderVector, TheSameOptionsWriteTheSameBytes) {
   std::vector<std::string> files;
   for (const char* name : {"first.pdf", "second.pdf"}) {
     const auto out = scratch(name);
-    ASSERT_EQ(kelvoRender({"--sample", "2", "--full", "--out", out.string()}).status, 0);
+    ASSERT_EQ(RunKelvoRender({"--sample", "2", "--full", "--out", out.string()}).status, 0);
     files.push_back(BytesOf(out));
     std::this_thread::sleep_for(std::chrono::milliseconds(1100));
   }
@@ -111,7 +105,7 @@ TEST(RenderVector, UnwritableTargetExitsThreeAndLeavesNothing) {
   for (const std::string& out : {std::string("/nonexistent-dir/x.svg"),
                                  std::string("/nonexistent-dir/x.pdf"), folder.string()}) {
     SCOPED_TRACE(out);
-    const KelvoRun run = kelvoRender({"--function", "x", "--out", out});
+    const KelvoRun run = RunKelvoRender({"--function", "x", "--out", out});
     EXPECT_EQ(run.status, 3);
     EXPECT_NE(run.err.find(out), std::string::npos) << run.err;
   }

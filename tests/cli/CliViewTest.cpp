@@ -16,15 +16,8 @@
 
 namespace {
 
-KelvoRun kelvoRender(std::vector<std::string> args) {
-  args.insert(args.begin(), "render");
-  return RunKelvo(args);
-}
-
 std::filesystem::path scratch(const std::string& name) {
-  static const std::filesystem::path dir = ScratchFolder("kelvo-cli-view-test");
-  std::filesystem::remove(dir / name);
-  return dir / name;
+  return ScratchFile("kelvo-cli-view-test", name);
 }
 
 struct Place {
@@ -55,8 +48,8 @@ TEST(RenderView, NearEyesDrawTheGraphTheRightWayUp) {
     std::vector<std::string> picture = graph, drawing = graph;
     picture.insert(picture.end(), {"--out", png.string()});
     drawing.insert(drawing.end(), {"--out", svg.string()});
-    ASSERT_EQ(kelvoRender(picture).status, 0);
-    ASSERT_EQ(kelvoRender(drawing).status, 0);
+    ASSERT_EQ(RunKelvoRender(picture).status, 0);
+    ASSERT_EQ(RunKelvoRender(drawing).status, 0);
 
     // The letter Z stands 12 pixels left of the z axis, which runs through the origin.
     const auto letters = lettersOf(BytesOf(svg));
@@ -117,7 +110,7 @@ TEST(RenderView, AnEyeTooNearTheAxesBoxIsAUsageError) {
     for (std::string& a : args)
       if (a == "movie.gif") a = gif.string();
     args.insert(args.end(), {"--out", png.string()});
-    const KelvoRun run = kelvoRender(args);
+    const KelvoRun run = RunKelvoRender(args);
     EXPECT_EQ(run.status, c.status) << run.err;
     for (const std::string& part : c.said) {
       EXPECT_NE(run.err.find(part), std::string::npos) << run.err;
@@ -138,12 +131,12 @@ TEST(RenderView, AFittedBoxAroundTheEyeKeepsTheAxes) {
   std::vector<std::string> fit = graph, kept = graph;
   fit.insert(fit.end(), {"--fit", "--out", fitted.string()});
   kept.insert(kept.end(), {"--out", plain.string()});
-  const KelvoRun run = kelvoRender(fit);
+  const KelvoRun run = RunKelvoRender(fit);
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.err.find("--fit: "), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("Rho = 20 "), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("the axes are kept"), std::string::npos) << run.err;
-  EXPECT_EQ(kelvoRender(kept).status, 0);
+  EXPECT_EQ(RunKelvoRender(kept).status, 0);
   EXPECT_EQ(BytesOf(fitted), BytesOf(plain));
 }
 

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <grp.h>
 #include <iterator>
+#include <map>
 #include <thread>
 #include <poll.h>
 #include <pty.h>
@@ -147,6 +148,11 @@ KelvoRun RunKelvo(const std::vector<std::string>& args, const KelvoStart& start)
   return run;
 }
 
+KelvoRun RunKelvoRender(std::vector<std::string> args, const KelvoStart& start) {
+  args.insert(args.begin(), "render");
+  return RunKelvo(args, start);
+}
+
 std::filesystem::path ScratchFolder(const std::string& name) {
   // One folder a process: test programs of other builds may run at the same time.
   const auto folder =
@@ -156,6 +162,15 @@ std::filesystem::path ScratchFolder(const std::string& name) {
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   return folder;
+}
+
+std::filesystem::path ScratchFile(const std::string& folder, const std::string& name) {
+  static std::map<std::string, std::filesystem::path> folders;
+  auto made = folders.find(folder);
+  if (made == folders.end()) made = folders.emplace(folder, ScratchFolder(folder)).first;
+  const std::filesystem::path path = made->second / name;
+  std::filesystem::remove(path);
+  return path;
 }
 
 std::string BytesOf(const std::filesystem::path& path) {

@@ -33,6 +33,9 @@ struct KelvoStart {
 
 KelvoRun RunKelvo(const std::vector<std::string>& args, const KelvoStart& start = {});
 
+// `kelvo render` with the options.
+KelvoRun RunKelvoRender(std::vector<std::string> args, const KelvoStart& start = {});
+
 // A folder removed with everything in it when the test program ends.
 struct RemovedAtExit {
   explicit RemovedAtExit(std::filesystem::path folder) : path(std::move(folder)) {}
@@ -49,6 +52,10 @@ struct RemovedAtExit {
 
 // A fresh, empty folder of the system's temporary folder for one test program's files.
 std::filesystem::path ScratchFolder(const std::string& name);
+
+// A file of the scratch folder of that name, made on the first call for it: nothing is at the
+// path, whatever an earlier case left there.
+std::filesystem::path ScratchFile(const std::string& folder, const std::string& name);
 
 // A file's bytes; empty when it cannot be read.
 std::string BytesOf(const std::filesystem::path& path);

@@ -79,7 +79,7 @@ bool SetExtentsFromMesh(GraphState& g, const SurfaceMesh& mesh) {
   double low[3] = {inf, inf, inf}, high[3] = {-inf, -inf, -inf};
   for (const SurfaceMesh::Triangle& t : mesh.triangles) {
     for (const std::uint32_t c : t.corners) {
-      const Vector3& at = mesh.vertices[c].position;
+      const Point3& at = mesh.vertices[c].position;
       const double xyz[3] = {at.x, at.y, at.z};
       for (int axis = 0; axis < 3; ++axis) {
         low[axis] = std::min(low[axis], xyz[axis]);

@@ -98,16 +98,13 @@ int gatherTriangles(Program& p, const SurfaceMesh& mesh) {
   const EyePoint eye = eyePointOf(g);
   std::vector<Pixel> pixels(mesh.vertices.size());
   for (std::size_t i = 0; i < mesh.vertices.size(); ++i) {
-    const Vector3& at = mesh.vertices[i].position;
+    const Point3& at = mesh.vertices[i].position;
     pixels[i] = ProjectPoint(p.view, at.x, at.y, at.z);
   }
   if (!p.CollectCells) fitCellSlots(p, mesh.triangles.size());
   p.SceneCells.reserve(p.SceneCells.size() + mesh.triangles.size());
   const std::uint8_t pen = gridPenStyle(g);
-  const auto point = [&mesh](std::uint32_t v) {
-    const Vector3& q = mesh.vertices[v].position;
-    return Point3{q.x, q.y, q.z};
-  };
+  const auto point = [&mesh](std::uint32_t v) { return mesh.vertices[v].position; };
   for (std::size_t n = 0; n < mesh.triangles.size(); ++n) {
     const SurfaceMesh::Triangle& t = mesh.triangles[n];
     CellSpace space;
@@ -140,7 +137,7 @@ void listCorners(Program& p, ImplicitMesh& kept) {
     kept.listing.reserve(mesh.vertices.size());
     for (std::size_t i = 0; i < mesh.vertices.size(); ++i) {
       if (!used[i]) continue;
-      const Vector3& at = mesh.vertices[i].position;
+      const Point3& at = mesh.vertices[i].position;
       kept.listing.push_back(formatPatchLine(at.x, at.y, at.z));
     }
   }

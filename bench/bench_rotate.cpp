@@ -13,16 +13,17 @@
 
 namespace {
 
-// The program has drawn the graph once, as the window has before a drag starts; every
-// iteration then turns the eye by one step and redraws, as a drag frame does.
-template <typename Choose>
-void rotateStep(benchmark::State& state, char kind, int curves, Choose choose) {
-  Program p;
+// The window's picture of the kind, the choice made, at the curves given; not yet drawn.
+template <typename Choose> void setUp(Program& p, char kind, int curves, Choose choose) {
   ChooseGraphKind(p, kind);
   ShowMainWindowPicture(p);
   choose(p);
   p.graph.XCurves = p.graph.YCurves = curves;
-  DrawSequencePicture(p);
+}
+
+// Every iteration turns the eye of the drawn program by one step and redraws, as a drag frame
+// does.
+void rotateFrames(benchmark::State& state, Program& p) {
   CapturePicture(p);
   for (auto _ : state) {
     RotatePicture(p, Arrow::Right);
@@ -30,6 +31,15 @@ void rotateStep(benchmark::State& state, char kind, int curves, Choose choose) {
     benchmark::DoNotOptimize(p.PictureCopy.constBits());
   }
   state.counters["cells"] = static_cast<double>(p.SceneCells.size());
+}
+
+// The program has drawn the graph once, as the window has before a drag starts, then is turned.
+template <typename Choose>
+void rotateStep(benchmark::State& state, char kind, int curves, Choose choose) {
+  Program p;
+  setUp(p, kind, curves, choose);
+  DrawSequencePicture(p);
+  rotateFrames(state, p);
 }
 
 void rotateSampleOne(benchmark::State& state) {
@@ -60,6 +70,11 @@ void twoSurfaces(Program& p) {
   p.graph.FunctionText = "x*y/3+1";
 }
 
+void twoSurfacesExact(Program& p) {
+  twoSurfaces(p);
+  p.graph.ExactHiding = true;
+}
+
 void rotateTwoSurfaces(benchmark::State& state) {
   rotateStep(state, '1', 80, twoSurfaces);
 }
@@ -68,19 +83,11 @@ BENCHMARK(rotateTwoSurfaces)->Unit(benchmark::kMillisecond);
 // The same drag hidden exactly: the scene is split once by the Draw and every frame paints its
 // pieces far to near for the new eye.
 void rotateTwoSurfacesExact(benchmark::State& state) {
-  std::size_t fragments = 0;
-  rotateStep(state, '1', 80, [&](Program& p) {
-    twoSurfaces(p);
-    p.graph.ExactHiding = true;
-  });
   Program p;
-  ChooseGraphKind(p, '1');
-  ShowMainWindowPicture(p);
-  twoSurfaces(p);
-  p.graph.XCurves = p.graph.YCurves = 80;
-  p.graph.ExactHiding = true;
+  setUp(p, '1', 80, twoSurfacesExact);
   DrawSequencePicture(p);
-  if (p.HiddenPicture) fragments = p.HiddenPicture->stats().fragments;
+  const std::size_t fragments = p.HiddenPicture ? p.HiddenPicture->stats().fragments : 0;
+  rotateFrames(state, p);
   state.counters["cells"] = 2 * 6400;
   state.counters["fragments"] = static_cast<double>(fragments);
   state.counters["frames/s"] =
@@ -91,11 +98,7 @@ BENCHMARK(rotateTwoSurfacesExact)->Unit(benchmark::kMillisecond);
 // The Draw that splits the scene of the two surfaces.
 void drawTwoSurfacesExact(benchmark::State& state) {
   Program p;
-  ChooseGraphKind(p, '1');
-  ShowMainWindowPicture(p);
-  twoSurfaces(p);
-  p.graph.XCurves = p.graph.YCurves = 80;
-  p.graph.ExactHiding = true;
+  setUp(p, '1', 80, twoSurfacesExact);
   for (auto _ : state) {
     DrawSequencePicture(p);
     benchmark::DoNotOptimize(p.Picture.constBits());

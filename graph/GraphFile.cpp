@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 #include <variant>
 
 namespace {
@@ -329,6 +330,14 @@ std::string valueText(const Field& field, Document& d) {
   return std::visit(Writer{d}, field);
 }
 
+// The field a key's value lives in.
+template <typename T> T& fieldAt(T& (*ref)(Document&), Document& d) {
+  return ref(d);
+}
+Color& fieldAt(GridColorRef r, Document& d) {
+  return r.ref(d);
+}
+
 // Stores the value, or tells that it cannot be read; the field is left as it was then.
 bool storeValue(const Field& field, Document& d, const std::string& value) {
   struct Reader {
@@ -385,13 +394,11 @@ bool acceptable(std::string_view key, const GraphState& g, const GraphExtras& e)
 namespace {
 
 // Every key of the kind that stands in this part of the file: all of them for the picture and
-// its current graph, a graph's own for a kept graph.
-void writeKeys(std::string& out, const GraphState& g, const GraphExtras& extras, bool keptGraph) {
-  GraphState graph = g;
-  GraphExtras e = extras;
-  Document d{graph, e};
+// its current graph, a graph's own for a kept graph. The document reads copies of its own.
+void writeKeys(std::string& out, GraphState graph, GraphExtras extras, bool keptGraph) {
+  Document d{graph, extras};
   for (const Key& key : Keys) {
-    if (key.kinds.find(g.GraphKind) == std::string_view::npos) continue;
+    if (key.kinds.find(graph.GraphKind) == std::string_view::npos) continue;
     if (keptGraph && key.scope != Scope::Graph) continue;
     const std::string value = valueText(key.field, d);
     if (key.onlyWhenSet && value != "true") continue;
@@ -412,7 +419,7 @@ std::string WriteGraphFile(const GraphState& g, const GraphExtras& extras,
     out += "\nGraph = " + std::to_string(i + 1) + "\n";
     out += "Kind = " + std::string(1, graph.GraphKind) + "\n";
     out += std::string("Shown = ") + (kept[i].shown ? "true" : "false") + "\n";
-    writeKeys(out, graph, extras, true);
+    writeKeys(out, std::move(graph), extras, true);
   }
   return out;
 }
@@ -589,11 +596,18 @@ void applySettings(GraphState& g, GraphExtras& extras,
   Document d{g, extras};
   for (const GraphFile::Setting& setting : settings) {
     const Key& key = Keys[setting.key];
-    GraphState oldGraph = g;
-    const GraphExtras oldExtras = extras;
-    if (!storeValue(key.field, d, setting.value) || !acceptable(key.name, g, extras)) {
-      g = std::move(oldGraph);
-      extras = oldExtras;
+    // The key's own field is all a setting changes, and all that is put back.
+    const bool stored = std::visit(
+        [&](auto ref) {
+          auto& field = fieldAt(ref, d);
+          const auto old = field;
+          if (storeValue(key.field, d, setting.value) && acceptable(key.name, g, extras))
+            return true;
+          field = old;
+          return false;
+        },
+        key.field);
+    if (!stored) {
       warnings.push_back(lineWord(setting.line) + "the value of '" + std::string(key.name) +
                          "' cannot be read; its default is kept");
     }

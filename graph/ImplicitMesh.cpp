@@ -2,20 +2,32 @@
 // Sampling the implicit surface's function over the axes box and making its triangles.
 #include "graph/ImplicitMesh.h"
 
+#include "graph/KeptGraphs.h"
 #include "graph/Sampling.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-std::array<int, 3> ImplicitCells(const GraphState& g) {
+namespace {
+
+std::array<int, 3> cellsOf(const double (&counts)[3]) {
   std::array<int, 3> cells = {};
-  const double counts[3] = {g.XCurves, g.YCurves, g.ZCurves};
   for (int axis = 0; axis < 3; ++axis) {
     const double c = std::nearbyint(counts[axis]);
     cells[static_cast<std::size_t>(axis)] = c >= 1 ? static_cast<int>(std::min(c, 80.0)) : 1;
   }
   return cells;
+}
+
+} // namespace
+
+std::array<int, 3> ImplicitCells(const GraphState& g) {
+  return cellsOf({g.XCurves, g.YCurves, g.ZCurves});
+}
+
+std::array<int, 3> ImplicitCells(const GraphFields& f) {
+  return cellsOf({f.XCurves, f.YCurves, f.ZCurves});
 }
 
 ImplicitMeshKey ImplicitMeshKeyOf(const GraphState& g, std::size_t maxTriangles) {
@@ -79,7 +91,7 @@ bool SetExtentsFromMesh(GraphState& g, const SurfaceMesh& mesh) {
   double low[3] = {inf, inf, inf}, high[3] = {-inf, -inf, -inf};
   for (const SurfaceMesh::Triangle& t : mesh.triangles) {
     for (const std::uint32_t c : t.corners) {
-      const Vector3& at = mesh.vertices[c].position;
+      const Point3& at = mesh.vertices[c].position;
       const double xyz[3] = {at.x, at.y, at.z};
       for (int axis = 0; axis < 3; ++axis) {
         low[axis] = std::min(low[axis], xyz[axis]);

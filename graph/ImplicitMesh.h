@@ -11,6 +11,8 @@
 #include <functional>
 #include <string>
 
+struct GraphFields;
+
 // The most triangles a surface is drawn with; past them the drawing says so and shows what
 // it has.
 inline constexpr std::size_t MaxImplicitTriangles = 400'000;
@@ -31,6 +33,7 @@ ImplicitMeshKey ImplicitMeshKeyOf(const GraphState& g,
                                   std::size_t maxTriangles = MaxImplicitTriangles);
 // The cells along each axis: XCurves, YCurves and ZCurves rounded and kept within 1 to 80.
 std::array<int, 3> ImplicitCells(const GraphState& g);
+std::array<int, 3> ImplicitCells(const GraphFields& fields);
 
 struct ImplicitMesh {
   ImplicitMeshKey key;

@@ -6,14 +6,16 @@
 #include "graph/GraphState.h"
 #include "graph/Session.h"
 
+#include <type_traits>
 #include <utility>
 
 namespace {
 
-// The fields both ways through one list, so that taking and putting cannot drift apart.
-template <typename State, typename Fields> void exchange(State& g, Fields& f, bool toFields) {
-  const auto pass = [toFields](auto& state, auto& field) {
-    if (toFields)
+// The fields both ways through one list, so that taking and putting cannot drift apart: from
+// a const graph state into the fields, or from const fields into the graph state.
+template <typename State, typename Fields> void exchange(State& g, Fields& f) {
+  const auto pass = [](auto& state, auto& field) {
+    if constexpr (std::is_const_v<State>)
       field = state;
     else
       state = field;
@@ -38,13 +40,12 @@ template <typename State, typename Fields> void exchange(State& g, Fields& f, bo
 
 GraphFields GraphFieldsOf(const GraphState& g) {
   GraphFields f;
-  exchange(const_cast<GraphState&>(g), f, true);
+  exchange(g, f);
   return f;
 }
 
 void SetGraphFields(GraphState& g, const GraphFields& fields) {
-  GraphFields f = fields;
-  exchange(g, f, false);
+  exchange(g, fields);
 }
 
 bool KeepCurrentGraph(Session& s) {

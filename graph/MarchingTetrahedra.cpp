@@ -23,23 +23,8 @@ constexpr int SlotsPerPoint = 8;
 constexpr int PointSlot = 7;
 constexpr std::uint32_t NoVertex = std::numeric_limits<std::uint32_t>::max();
 
-Vector3 operator+(Vector3 a, Vector3 b) {
-  return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-Vector3 operator-(Vector3 a, Vector3 b) {
-  return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-Vector3 operator*(double t, Vector3 a) {
-  return {t * a.x, t * a.y, t * a.z};
-}
-double dot(Vector3 a, Vector3 b) {
-  return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-Vector3 cross(Vector3 a, Vector3 b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
 // A direction to shade by: not zero, and every component a number.
-bool usable(Vector3 v) {
+bool usable(Point3 v) {
   const double n = dot(v, v);
   return n > 0 && std::isfinite(n);
 }
@@ -67,7 +52,7 @@ public:
 
 private:
   double value(GridPoint p) const { return m_grid.values[m_grid.index(p.i, p.j, p.k)]; }
-  Vector3 position(GridPoint p) const {
+  Point3 position(GridPoint p) const {
     return {m_grid.coordinate(0, p.i), m_grid.coordinate(1, p.j), m_grid.coordinate(2, p.k)};
   }
 
@@ -103,9 +88,9 @@ private:
         m_grid.coordinate(axis, n + hasAfter) - m_grid.coordinate(axis, n - hasBefore);
     return (value(after) - value(before)) / run;
   }
-  Vector3 gradient(GridPoint p) const { return {partial(p, 0), partial(p, 1), partial(p, 2)}; }
+  Point3 gradient(GridPoint p) const { return {partial(p, 0), partial(p, 1), partial(p, 2)}; }
 
-  std::uint32_t addVertex(Vector3 at, Vector3 gradient) {
+  std::uint32_t addVertex(Point3 at, Point3 gradient) {
     m_mesh.vertices.push_back({at, gradient});
     return static_cast<std::uint32_t>(m_mesh.vertices.size() - 1);
   }
@@ -126,8 +111,8 @@ private:
     if (t == 1) return pointVertex(high);
     std::uint32_t& v = slot(low, bits - 1);
     if (v == NoVertex) {
-      const Vector3 pa = position(low), pb = position(high);
-      const Vector3 ga = gradient(low), gb = gradient(high);
+      const Point3 pa = position(low), pb = position(high);
+      const Point3 ga = gradient(low), gb = gradient(high);
       v = addVertex(pa + t * (pb - pa), ga + t * (gb - ga));
     }
     return v;
@@ -142,7 +127,7 @@ private:
     return {cell.i + (c & 1), cell.j + ((c >> 1) & 1), cell.k + ((c >> 2) & 1)};
   }
 
-  void addTriangle(std::uint32_t a, std::uint32_t b, std::uint32_t c, Vector3 towardsPositive) {
+  void addTriangle(std::uint32_t a, std::uint32_t b, std::uint32_t c, Point3 towardsPositive) {
     // Two crossings at one grid point of value 0 leave no area.
     if (a == b || b == c || a == c) return;
     if (m_mesh.triangles.size() >= m_max) {
@@ -150,12 +135,12 @@ private:
       return;
     }
     const auto& v = m_mesh.vertices;
-    Vector3 own = cross(v[b].position - v[a].position, v[c].position - v[a].position);
+    Point3 own = cross(v[b].position - v[a].position, v[c].position - v[a].position);
     if (dot(own, towardsPositive) < 0) {
       std::swap(b, c);
       own = -1 * own;
     }
-    Vector3 normal = v[a].gradient + v[b].gradient + v[c].gradient;
+    Point3 normal = v[a].gradient + v[b].gradient + v[c].gradient;
     if (!usable(normal)) normal = usable(own) ? own : towardsPositive;
     m_mesh.triangles.push_back({{a, b, c}, normal});
   }
@@ -170,10 +155,10 @@ private:
         positive[positives++] = corners[n];
     }
     if (negatives == 0 || positives == 0) return;
-    Vector3 low{}, high{};
+    Point3 low{}, high{};
     for (int n = 0; n < negatives; ++n) low = low + position(corner(cell, negative[n]));
     for (int n = 0; n < positives; ++n) high = high + position(corner(cell, positive[n]));
-    const Vector3 towardsPositive = (1.0 / positives) * high - (1.0 / negatives) * low;
+    const Point3 towardsPositive = (1.0 / positives) * high - (1.0 / negatives) * low;
     if (negatives == 2) {
       // The crossings of the four edges between the pairs go round a quadrilateral.
       const std::uint32_t q0 = crossing(cell, negative[0], positive[0]);

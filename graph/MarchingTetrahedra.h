@@ -3,13 +3,11 @@
 // box changes sign, with the function's gradient at their corners.
 #pragma once
 
+#include "graph/Point3.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-struct Vector3 {
-  double x = 0, y = 0, z = 0;
-};
 
 // A function's values at the points of a grid: the box cut into cells[0] by cells[1] by
 // cells[2] cells, one more point than cells along each axis. A value that is not a number
@@ -41,10 +39,10 @@ struct SampledGrid {
 // grid point whose value is 0.
 struct SurfaceMesh {
   struct Vertex {
-    Vector3 position;
+    Point3 position;
     // The function's gradient there: central differences of the grid values at the edge's
     // ends, interpolated as the position is.
-    Vector3 gradient;
+    Point3 gradient;
   };
   struct Triangle {
     std::uint32_t corners[3];
@@ -52,7 +50,7 @@ struct SurfaceMesh {
     // gradients, or where that vanishes the triangle's own normal, or where the triangle has
     // no area the direction from its tetrahedron's negative corners to its positive ones. The
     // corners run counter-clockwise seen from that side.
-    Vector3 normal;
+    Point3 normal;
   };
   std::vector<Vertex> vertices;
   std::vector<Triangle> triangles;

@@ -16,32 +16,16 @@
 
 namespace {
 
-Point3 minus(const Point3& a, const Point3& b) {
-  return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-
-Point3 cross(const Point3& a, const Point3& b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
-double dot(const Point3& a, const Point3& b) {
-  return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
-bool finite(const Point3& a) {
-  return std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(a.z);
-}
-
 // The triangle turned towards the eye, or false when it has no area or no place.
 bool facingTriangle(const Point3& a, const Point3& b, const Point3& c, const Point3& eye,
                     MeshTriangle& out) {
   if (!finite(a) || !finite(b) || !finite(c)) return false;
-  Point3 n = cross(minus(b, a), minus(c, a));
+  Point3 n = cross(b - a, c - a);
   const double length = std::sqrt(dot(n, n));
   if (!(length > 0) || !std::isfinite(length)) return false;
   n = {n.x / length, n.y / length, n.z / length};
   const Point3 centre{(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3, (a.z + b.z + c.z) / 3};
-  if (dot(n, minus(eye, centre)) < 0) {
+  if (dot(n, eye - centre) < 0) {
     out = {{a, c, b}, {-n.x, -n.y, -n.z}};
   } else {
     out = {{a, b, c}, n};

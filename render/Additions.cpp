@@ -48,10 +48,6 @@ std::array<Point3, 4> planeCorners(const PlaneData& d) {
           Point3{d.X0, d.Y0 + d.MaxY, d.Z0 - h}, Point3{d.X0, d.Y0 + d.MinY, d.Z0 - h}};
 }
 
-bool finite(const Point3& q) {
-  return std::isfinite(q.x) && std::isfinite(q.y) && std::isfinite(q.z);
-}
-
 void drawPlane(Program& p) {
   const GraphState& g = p.graph;
   Canvas& c = *p.canvas;

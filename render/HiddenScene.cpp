@@ -27,18 +27,6 @@ constexpr std::size_t Sample = 64;
 constexpr std::int64_t MostCellsAlongAnEdge = 4096;
 constexpr std::size_t MendTestsPerCorner = 256, ExtraMendTests = 1 << 20;
 
-Point3 minus(const Point3& a, const Point3& b) {
-  return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-
-double dot(const Point3& a, const Point3& b) {
-  return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
-bool finite(const Point3& q) {
-  return std::isfinite(q.x) && std::isfinite(q.y) && std::isfinite(q.z);
-}
-
 // Newell's normal of a polygon: twice its area along each axis, robust for any planar one.
 Point3 newellNormal(const Point3* q, std::size_t n) {
   Point3 normal;
@@ -107,7 +95,7 @@ void HiddenScene::addPolygon(const Point3* corners, const bool* outlined, std::s
   const double length = std::sqrt(dot(n, n));
   double edges = 0;
   for (std::size_t i = 0; i < count; ++i) {
-    const Point3 e = minus(corners[(i + 1) % count], corners[i]);
+    const Point3 e = corners[(i + 1) % count] - corners[i];
     edges += dot(e, e);
   }
   // A piece without area has no plane to split by; its own edges are drawn as lines.
@@ -151,13 +139,11 @@ HiddenScene::HiddenScene(const Program& p, const SceneAdditions& additions) {
     bool flat = length > 0 && std::isfinite(length);
     if (flat) {
       const Point3 unit{n.x / length, n.y / length, n.z / length};
-      const double size = std::sqrt(dot(minus(q[2], q[0]), minus(q[2], q[0])));
-      flat = std::fabs(dot(unit, minus(q[3], q[0]))) <= 1e-9 * size;
+      const double size = std::sqrt(dot(q[2] - q[0], q[2] - q[0]));
+      flat = std::fabs(dot(unit, q[3] - q[0])) <= 1e-9 * size;
       for (std::size_t k = 0; flat && k < 4; ++k) {
-        const Point3 e1 = minus(q[(k + 1) % 4], q[k]), e2 = minus(q[(k + 2) % 4], q[(k + 1) % 4]);
-        const Point3 turn{e1.y * e2.z - e1.z * e2.y, e1.z * e2.x - e1.x * e2.z,
-                          e1.x * e2.y - e1.y * e2.x};
-        flat = dot(turn, unit) > 0;
+        const Point3 e1 = q[(k + 1) % 4] - q[k], e2 = q[(k + 2) % 4] - q[(k + 1) % 4];
+        flat = dot(cross(e1, e2), unit) > 0;
       }
     }
     if (flat) {
@@ -439,7 +425,7 @@ void HiddenScene::mendJunctions() {
           ids.try_emplace(keyOf(q), static_cast<std::uint32_t>(corners.size()));
       if (added) corners.push_back(q);
       cornerOf[piece.first + k] = at->second;
-      const Point3 e = minus(m_points[piece.first + (k + 1) % piece.count], q);
+      const Point3 e = m_points[piece.first + (k + 1) % piece.count] - q;
       edgeLength += std::sqrt(dot(e, e));
       ++edgeCount;
     }
@@ -485,7 +471,7 @@ void HiddenScene::mendJunctions() {
       points.push_back(corners[a]);
       flags.push_back(own);
       const Point3 from = corners[a], to = corners[b];
-      const Point3 d = minus(to, from);
+      const Point3 d = to - from;
       const double length2 = dot(d, d);
       if (!(length2 > 0)) continue;
       // The cells the edge passes through, by stepping from cell face to cell face.
@@ -513,7 +499,7 @@ void HiddenScene::mendJunctions() {
           tests += there->second.size();
           for (const std::uint32_t id : there->second) {
             if (id == a || id == b) continue;
-            const Point3 w = minus(corners[id], from);
+            const Point3 w = corners[id] - from;
             const double t = dot(w, d) / length2;
             if (!(t > 0 && t < 1)) continue;
             const Point3 off{w.x - t * d.x, w.y - t * d.y, w.z - t * d.z};
@@ -663,7 +649,7 @@ void HiddenScene::paintNode(Painting& painting, const Node& node) const {
         const Point3& q = m_points[piece.first + v];
         c = {c.x + q.x / piece.count, c.y + q.y / piece.count, c.z + q.z / piece.count};
       }
-      const Point3 e = minus(c, painting.eye);
+      const Point3 e = c - painting.eye;
       order.push_back({dot(e, e), pieces[k]});
     }
     std::stable_sort(order.begin(), order.end(),

@@ -3,16 +3,12 @@
 // the one list several graphs are sorted together in, and what exact hiding and the meshes read.
 #pragma once
 
+#include "graph/Point3.h"
 #include "render/CellList.h"
 
 #include <array>
 #include <cstdint>
 #include <vector>
-
-struct Point3 {
-  double x = 0, y = 0, z = 0;
-  friend bool operator==(const Point3&, const Point3&) = default;
-};
 
 // What a cell's colour was made from, so that the cell can be coloured for another eye without
 // evaluating anything again: the slopes of a surface z = f(x, y) at the cell's centre, or the

@@ -33,8 +33,9 @@ std::size_t triangleShare(const Program& p) {
   return MaxImplicitTriangles / std::max<std::size_t>(surfaces, 1);
 }
 
-ImplicitMeshKey keyInPicture(const Program& p, const GraphState& g) {
-  return ImplicitMeshKeyOf(g, triangleShare(p));
+// The key of the graph in the graph state, at the picture's share.
+ImplicitMeshKey keyInPicture(const Program& p) {
+  return ImplicitMeshKeyOf(p.graph, triangleShare(p));
 }
 
 // Whether the mesh is the surface as the graph state and the picture's share make it: made
@@ -53,9 +54,8 @@ bool meshServes(const ImplicitMesh& mesh, const ImplicitMeshKey& wanted) {
 // ImplicitSurface, a kept graph's in KeptImplicitSurfaces, the one with its key or else a new
 // one (one not made whole is taken again first, the oldest gives way when every kept graph has
 // one).
-ImplicitMesh& meshOfGraphInState(Program& p) {
+ImplicitMesh& meshOfGraphInState(Program& p, const ImplicitMeshKey& key) {
   if (!p.KeptGraphInState) return p.ImplicitSurface;
-  const ImplicitMeshKey key = keyInPicture(p, p.graph);
   std::vector<ImplicitMesh>& kept = p.KeptImplicitSurfaces;
   for (ImplicitMesh& mesh : kept)
     if (meshServes(mesh, key)) return mesh;
@@ -65,17 +65,13 @@ ImplicitMesh& meshOfGraphInState(Program& p) {
   return kept.emplace_back();
 }
 
-bool meshCurrent(const Program& p, const ImplicitMesh& mesh) {
-  return meshServes(mesh, keyInPicture(p, p.graph));
-}
-
-// The current triangles, made when they are not; Missing when making them was cancelled or
-// failed.
-Triangles currentTriangles(Program& p, ImplicitMesh& mesh, bool poll) {
-  if (meshCurrent(p, mesh)) return Triangles::Kept;
+// The triangles of the key, made when the mesh does not hold them; Missing when making them
+// was cancelled or failed.
+Triangles currentTriangles(Program& p, ImplicitMesh& mesh, const ImplicitMeshKey& key, bool poll) {
+  if (meshServes(mesh, key)) return Triangles::Kept;
   const auto cancelled = [&p] { return cancelRequested(p); };
   const MeshBuild built = BuildImplicitMesh(
-      p, mesh, poll ? std::function<bool()>(cancelled) : nullptr, triangleShare(p));
+      p, mesh, poll ? std::function<bool()>(cancelled) : nullptr, key.maxTriangles);
   return built == MeshBuild::Built ? Triangles::Made : Triangles::Missing;
 }
 
@@ -98,16 +94,13 @@ int gatherTriangles(Program& p, const SurfaceMesh& mesh) {
   const EyePoint eye = eyePointOf(g);
   std::vector<Pixel> pixels(mesh.vertices.size());
   for (std::size_t i = 0; i < mesh.vertices.size(); ++i) {
-    const Vector3& at = mesh.vertices[i].position;
+    const Point3& at = mesh.vertices[i].position;
     pixels[i] = ProjectPoint(p.view, at.x, at.y, at.z);
   }
   if (!p.CollectCells) fitCellSlots(p, mesh.triangles.size());
   p.SceneCells.reserve(p.SceneCells.size() + mesh.triangles.size());
   const std::uint8_t pen = gridPenStyle(g);
-  const auto point = [&mesh](std::uint32_t v) {
-    const Vector3& q = mesh.vertices[v].position;
-    return Point3{q.x, q.y, q.z};
-  };
+  const auto point = [&mesh](std::uint32_t v) { return mesh.vertices[v].position; };
   for (std::size_t n = 0; n < mesh.triangles.size(); ++n) {
     const SurfaceMesh::Triangle& t = mesh.triangles[n];
     CellSpace space;
@@ -140,7 +133,7 @@ void listCorners(Program& p, ImplicitMesh& kept) {
     kept.listing.reserve(mesh.vertices.size());
     for (std::size_t i = 0; i < mesh.vertices.size(); ++i) {
       if (!used[i]) continue;
-      const Vector3& at = mesh.vertices[i].position;
+      const Point3& at = mesh.vertices[i].position;
       kept.listing.push_back(formatPatchLine(at.x, at.y, at.z));
     }
   }
@@ -156,13 +149,14 @@ std::string truncatedMessage(std::size_t triangles) {
 } // namespace
 
 bool ImplicitMeshCurrent(const Program& p) {
-  return meshCurrent(p, p.ImplicitSurface);
+  return meshServes(p.ImplicitSurface, keyInPicture(p));
 }
 
 void DrawImplicitSurface(Program& p) {
   p.canvas->setPenColor(p.graph.GridColor);
-  ImplicitMesh& kept = meshOfGraphInState(p);
-  const Triangles triangles = currentTriangles(p, kept, true);
+  const ImplicitMeshKey key = keyInPicture(p);
+  ImplicitMesh& kept = meshOfGraphInState(p, key);
+  const Triangles triangles = currentTriangles(p, kept, key, true);
   if (triangles == Triangles::Missing) return;
   const SurfaceMesh& mesh = kept.surface;
   if (triangles == Triangles::Made && mesh.truncated && p.showMessage)
@@ -173,20 +167,23 @@ void DrawImplicitSurface(Program& p) {
 }
 
 void ComputeImplicitExtents(Program& p) {
-  ImplicitMesh& kept = meshOfGraphInState(p);
-  if (currentTriangles(p, kept, false) == Triangles::Missing) return;
+  const ImplicitMeshKey key = keyInPicture(p);
+  ImplicitMesh& kept = meshOfGraphInState(p, key);
+  if (currentTriangles(p, kept, key, false) == Triangles::Missing) return;
   SetExtentsFromMesh(p.graph, kept.surface);
 }
 
 void ForgetUnshownImplicitSurfaces(Program& p) {
   std::vector<ImplicitMeshKey> shown;
+  // The parameters and the box are the picture's; the function and the cells each graph's own.
+  ImplicitMeshKey key = keyInPicture(p);
   for (const int index : PictureGraphList(p)) {
     if (index < 0) continue;
     const GraphFields& fields = p.KeptGraphs[static_cast<std::size_t>(index)].fields;
     if (fields.GraphKind != ImplicitKind) continue;
-    GraphState g = p.graph;
-    SetGraphFields(g, fields);
-    shown.push_back(keyInPicture(p, g));
+    key.function = fields.FunctionText;
+    key.cells = ImplicitCells(fields);
+    shown.push_back(key);
   }
   std::erase_if(p.KeptImplicitSurfaces, [&shown](const ImplicitMesh& mesh) {
     return std::none_of(shown.begin(), shown.end(),

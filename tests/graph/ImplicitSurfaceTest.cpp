@@ -32,7 +32,7 @@ struct Implicit {
   Session s;
 };
 
-double radius(const Vector3& v) {
+double radius(const Point3& v) {
   return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
 }
 

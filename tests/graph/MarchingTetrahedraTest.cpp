@@ -34,17 +34,8 @@ double sphere(double x, double y, double z) {
   return x * x + y * y + z * z - 4;
 }
 
-double length(const Vector3& v) {
+double length(const Point3& v) {
   return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-}
-Vector3 minus(const Vector3& a, const Vector3& b) {
-  return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-Vector3 crossOf(const Vector3& a, const Vector3& b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-double dotOf(const Vector3& a, const Vector3& b) {
-  return a.x * b.x + a.y * b.y + a.z * b.z;
 }
 
 // How many triangles share each edge (a pair of corners, the lower index first).
@@ -115,20 +106,20 @@ TEST(MarchingTetrahedra, TrianglesFaceThePositiveSide) {
   const SurfaceMesh mesh = MarchTetrahedra(sample(sphere, 20), 1'000'000);
   int inward = 0, clockwise = 0;
   for (const auto& t : mesh.triangles) {
-    const Vector3& a = mesh.vertices[t.corners[0]].position;
-    const Vector3& b = mesh.vertices[t.corners[1]].position;
-    const Vector3& c = mesh.vertices[t.corners[2]].position;
-    const Vector3 centre{(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3, (a.z + b.z + c.z) / 3};
-    if (dotOf(t.normal, centre) <= 0) ++inward;
-    if (dotOf(crossOf(minus(b, a), minus(c, a)), centre) < 0) ++clockwise;
+    const Point3& a = mesh.vertices[t.corners[0]].position;
+    const Point3& b = mesh.vertices[t.corners[1]].position;
+    const Point3& c = mesh.vertices[t.corners[2]].position;
+    const Point3 centre{(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3, (a.z + b.z + c.z) / 3};
+    if (dot(t.normal, centre) <= 0) ++inward;
+    if (dot(cross(b - a, c - a), centre) < 0) ++clockwise;
   }
   // Outside the sphere F is positive: every normal and every corner order point outwards.
   EXPECT_EQ(inward, 0);
   EXPECT_EQ(clockwise, 0);
   // The corners' gradients are F's, 2(x, y, z), to within the central differences' error.
   for (const auto& v : mesh.vertices) {
-    const Vector3 exact{2 * v.position.x, 2 * v.position.y, 2 * v.position.z};
-    EXPECT_LT(length(minus(v.gradient, exact)), 0.05 * length(exact));
+    const Point3 exact{2 * v.position.x, 2 * v.position.y, 2 * v.position.z};
+    EXPECT_LT(length(v.gradient - exact), 0.05 * length(exact));
   }
 }
 
@@ -147,10 +138,10 @@ TEST(MarchingTetrahedra, PlaneIsAFlatSquareGrid) {
     EXPECT_EQ(mesh.triangles.size(), 30u * 30u * c.trianglesPerCell);
     double area = 0;
     for (const auto& t : mesh.triangles) {
-      const Vector3& a = mesh.vertices[t.corners[0]].position;
-      const Vector3& b = mesh.vertices[t.corners[1]].position;
-      const Vector3& d = mesh.vertices[t.corners[2]].position;
-      const Vector3 n = crossOf(minus(b, a), minus(d, a));
+      const Point3& a = mesh.vertices[t.corners[0]].position;
+      const Point3& b = mesh.vertices[t.corners[1]].position;
+      const Point3& d = mesh.vertices[t.corners[2]].position;
+      const Point3 n = cross(b - a, d - a);
       area += n.z / 2; // every triangle faces up, towards z - height > 0
       EXPECT_GT(t.normal.z, 0);
     }

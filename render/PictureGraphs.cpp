@@ -47,9 +47,8 @@ public:
     if (kept < 0) return;
     p.CurrentKindAside = p.graph.GraphKind;
     m_fields.emplace(p.graph, p.KeptGraphs[static_cast<std::size_t>(kept)].fields);
-    p.KeptGraphInState = true;
   }
-  ~KeptGraphIn() { m_p.KeptGraphInState = false; }
+  ~KeptGraphIn() { m_p.CurrentKindAside = 0; }
   KeptGraphIn(const KeptGraphIn&) = delete;
   KeptGraphIn& operator=(const KeptGraphIn&) = delete;
 

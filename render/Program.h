@@ -54,12 +54,11 @@ struct Program : Session {
   // The triangles of the implicit surface drawn last, kept so that another view of it (a turn,
   // a drag, a zoom, a new size, a movie frame) only projects them again.
   ImplicitMesh ImplicitSurface;
-  // The same for the implicit surfaces among the kept graphs, one each, and whether the graph
-  // in the graph state is a kept one (its fields put there to draw it or to measure it): its
-  // triangles are looked for, and made, here rather than in ImplicitSurface.
+  // The same for the implicit surfaces among the kept graphs, one each.
   std::vector<ImplicitMesh> KeptImplicitSurfaces;
-  bool KeptGraphInState = false;
-  // The current graph's kind while a kept graph's fields stand in the graph state.
+  // While a kept graph's fields stand in the graph state (to draw it or to measure it), the
+  // current graph's kind, set aside; 0 otherwise. A kept graph's triangles are looked for, and
+  // made, in KeptImplicitSurfaces rather than in ImplicitSurface.
   char CurrentKindAside = 0;
   // Every cell and curve of the last drawing in the order they were made, in graph space as
   // well as in pixels: the cells of several graphs are sorted and painted from here, exact

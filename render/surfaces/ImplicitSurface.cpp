@@ -26,8 +26,8 @@ std::size_t triangleShare(const Program& p) {
   std::size_t surfaces = 0;
   for (const int index : PictureGraphList(p)) {
     const char kind = index >= 0 ? p.KeptGraphs[static_cast<std::size_t>(index)].fields.GraphKind
-                      : p.KeptGraphInState ? p.CurrentKindAside
-                                           : p.graph.GraphKind;
+                      : p.CurrentKindAside != 0 ? p.CurrentKindAside
+                                                : p.graph.GraphKind;
     surfaces += kind == ImplicitKind;
   }
   return MaxImplicitTriangles / std::max<std::size_t>(surfaces, 1);
@@ -55,7 +55,7 @@ bool meshServes(const ImplicitMesh& mesh, const ImplicitMeshKey& wanted) {
 // one (one not made whole is taken again first, the oldest gives way when every kept graph has
 // one).
 ImplicitMesh& meshOfGraphInState(Program& p, const ImplicitMeshKey& key) {
-  if (!p.KeptGraphInState) return p.ImplicitSurface;
+  if (p.CurrentKindAside == 0) return p.ImplicitSurface;
   std::vector<ImplicitMesh>& kept = p.KeptImplicitSurfaces;
   for (ImplicitMesh& mesh : kept)
     if (meshServes(mesh, key)) return mesh;

@@ -348,6 +348,8 @@ private:
   // Draw without the failure's beeps and editor; whether an evaluation failed.
   bool drawGraph();
   void reportFailedDraw();
+  // The kept graphs the last drawing could not draw, named in one warning; none, no warning.
+  void showGraphFailures();
   // The one place that shows and hides the menus, items and captions of the graph kind.
   void updateMenusForKind();
   // The layout around the graphing rectangle for the current picture rectangle.

@@ -193,6 +193,9 @@ private:
   // Save, or Save As for a graph without a file; whether it was saved.
   bool saveGraph();
   bool saveGraphAsked();
+  // The graph is now that of the file at path, as it stands: unchanged, named in the caption,
+  // first among the recent files.
+  void takeAsGraphFile(const QString& path);
   void applyGraphFile(const QString& path, const GraphFile& file);
   void setClientSize(int width, int height);
   // The captions "a=" ... "f =" of the parameters the file shows, at their values.

@@ -234,11 +234,7 @@ void TKelvoScrn1::applyGraphFile(const QString& path, const GraphFile& file) {
   }
   showCommandPicture();
 
-  m_graphPath = QFileInfo(path).absoluteFilePath();
-  m_savedText = graphText();
-  AddRecentGraphFile(m_graphPath);
-  updateRecentGraphFiles();
-  updateCaption();
+  takeAsGraphFile(path);
   if (!warnings.empty()) {
     QString text = tr("%1 was opened; these settings were passed over:").arg(path);
     for (const std::string& warning : warnings) text += "\n" + EngineText(warning);
@@ -313,12 +309,16 @@ bool TKelvoScrn1::saveGraphFileAs(const QString& path) {
   if (!showFileResult(SaveGraphFile(path.toStdString(), p.graph, currentExtras(), p.KeptGraphs),
                       path))
     return false;
+  takeAsGraphFile(path);
+  return true;
+}
+
+void TKelvoScrn1::takeAsGraphFile(const QString& path) {
   m_graphPath = QFileInfo(path).absoluteFilePath();
   m_savedText = graphText();
   AddRecentGraphFile(m_graphPath);
   updateRecentGraphFiles();
   updateCaption();
-  return true;
 }
 
 // ---- Recent files ------------------------------------------------------------------------

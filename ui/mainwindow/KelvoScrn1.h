@@ -111,8 +111,8 @@ public:
   // checked first, so that one that cannot be taken changes nothing; a changed graph is asked
   // about before it is set aside. Returns whether the file's graph is shown.
   bool openGraphFile(const QString& path);
-  // Shows the graph of a file already read (the command line's hand-over), in the window's
-  // own size, and draws it.
+  // Shows the graph of a file already read (by Open, or the command line's hand-over), in the
+  // window size the file names, and draws it.
   void showGraphFile(const QString& path, const GraphFile& file);
   // Writes the graph file to path; a failure is shown. The graph then counts as unchanged.
   bool saveGraphFileAs(const QString& path);
@@ -196,7 +196,6 @@ private:
   // The graph is now that of the file at path, as it stands: unchanged, named in the caption,
   // first among the recent files.
   void takeAsGraphFile(const QString& path);
-  void applyGraphFile(const QString& path, const GraphFile& file);
   void setClientSize(int width, int height);
   // The captions "a=" ... "f =" of the parameters the file shows, at their values.
   void showParameterCaptions(const GraphExtras& extras);

@@ -18,8 +18,6 @@
 
 namespace {
 
-const QColor Maroon(128, 0, 0);
-
 QString rowText(std::size_t index, const KeptGraph& kept) {
   return QStringLiteral("%1.  %2").arg(index + 1).arg(EngineText(GraphName(kept.fields)));
 }
@@ -29,11 +27,9 @@ QString rowText(std::size_t index, const KeptGraph& kept) {
 TGraphsFm::TGraphsFm(Program& program)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), p(program) {
   setWindowTitle(tr("Graphs"));
-  setFont(pixelFont("MS Sans Serif", 13));
-  setColors(this, Maroon, Qt::white);
+  useToolWindowLooks(this);
   auto* heading = new QLabel(tr("Graphs kept in the picture (checked: shown)"), this);
-  heading->setFont(pixelFont("MS Sans Serif", 15, true));
-  setColors(heading, QColor(), Qt::yellow);
+  useToolWindowHeading(heading);
   List = new QListWidget(this);
   List->setAccessibleName(tr("Graphs"));
   List->setPalette(List->style()->standardPalette());

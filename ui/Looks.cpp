@@ -39,6 +39,16 @@ void setColors(QWidget* w, const QColor& background, const QColor& text, bool te
   w->setPalette(palette);
 }
 
+void useToolWindowLooks(QWidget* window) {
+  window->setFont(pixelFont("MS Sans Serif", 13));
+  setColors(window, QColor(128, 0, 0), Qt::white);
+}
+
+void useToolWindowHeading(QWidget* heading) {
+  heading->setFont(pixelFont("MS Sans Serif", 15, true));
+  setColors(heading, QColor(), Qt::yellow);
+}
+
 namespace {
 
 double luminance(const QColor& c) {

@@ -16,6 +16,10 @@ QFont pixelFont(const char* family, int pixels, bool bold = false);
 // An invalid background leaves the widget's own. With textAreas, fields and memos inside take
 // the same colours (Base and Text) as the widget itself.
 void setColors(QWidget* w, const QColor& background, const QColor& text, bool textAreas = false);
+// The tool windows beside the picture (the samples and the Graphs window): white text on
+// maroon, with bold yellow headings.
+void useToolWindowLooks(QWidget* window);
+void useToolWindowHeading(QWidget* heading);
 
 // The contrast of two colours as screen-reading guidelines measure it, from 1 to 21.
 double ContrastRatio(const QColor& a, const QColor& b);

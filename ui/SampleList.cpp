@@ -19,13 +19,11 @@
 
 namespace {
 
-const QColor Maroon(128, 0, 0);
 constexpr int FormWidth = 380, FormHeight = 340;
 
 QLabel* headingLabel(QWidget* parent, const QString& text, int top) {
   auto* label = new QLabel(text, parent);
-  label->setFont(pixelFont("MS Sans Serif", 15, true));
-  setColors(label, QColor(), Qt::yellow);
+  useToolWindowHeading(label);
   label->setGeometry(8, top, FormWidth - 16, 20);
   return label;
 }
@@ -35,8 +33,7 @@ QLabel* headingLabel(QWidget* parent, const QString& text, int top) {
 TSampleFm::TSampleFm(Program& program)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), p(program) {
   setWindowTitle(tr("SampleFm"));
-  setFont(pixelFont("MS Sans Serif", 13));
-  setColors(this, Maroon, Qt::white);
+  useToolWindowLooks(this);
   Label1 = headingLabel(this, tr("  Select a Function, "), 6);
   Label2 = headingLabel(this, tr("    Click on Draw"), 26);
   createChoices();

@@ -27,6 +27,12 @@ protected:
     };
   }
   TGraphsFm& graphs() { return *forms.graphsFm; }
+  // Keeps the function kept as a graph of the picture, then draws current beside it.
+  void keepThenDraw(const char* kept, const char* current) {
+    g().FunctionText = kept;
+    item("KeepGraph1").trigger();
+    drawFunction(current);
+  }
   std::vector<std::string> said;
 };
 
@@ -56,9 +62,7 @@ TEST_F(GraphsWindowTest, TheCheckBoxShowsOrLeavesOut) {
   choose(1);
   drawFunction("x*y");
   const QImage alone = p.PictureCopy;
-  g().FunctionText = "5-x";
-  item("KeepGraph1").trigger();
-  drawFunction("x*y");
+  keepThenDraw("5-x", "x*y");
   const QImage both = p.PictureCopy;
   EXPECT_NE(both, alone);
   graphs().List->item(0)->setCheckState(Qt::Unchecked);
@@ -97,9 +101,7 @@ TEST_F(GraphsWindowTest, TheSeventeenthGraphIsRefused) {
 
 TEST_F(GraphsWindowTest, AFailingKeptGraphIsNamed) {
   choose(1);
-  g().FunctionText = "x+";
-  item("KeepGraph1").trigger();
-  drawFunction("x");
+  keepThenDraw("x+", "x");
   ASSERT_EQ(said.size(), 1u);
   EXPECT_NE(said[0].find("Kept graph 1: z = x+ cannot be evaluated"), std::string::npos);
   EXPECT_EQ(host.beeps, 1) << "the failed evaluation's own beep, not the ten of a failed Draw";
@@ -108,9 +110,7 @@ TEST_F(GraphsWindowTest, AFailingKeptGraphIsNamed) {
 TEST_F(GraphsWindowTest, TheMeshHoldsTheShownSurfaces) {
   choose(1);
   g().XCurves = g().YCurves = 2;
-  g().FunctionText = "x";
-  item("KeepGraph1").trigger();
-  drawFunction("-x");
+  keepThenDraw("x", "-x");
   QTemporaryDir dir;
   const QString path = dir.path() + "/two.obj";
   ASSERT_TRUE(window().saveMeshFile(path));
@@ -127,9 +127,7 @@ TEST_F(GraphsWindowTest, TheMeshHoldsTheShownSurfaces) {
 TEST_F(GraphsWindowTest, ExactHidingRedrawsThePicture) {
   choose(1);
   g().XCurves = g().YCurves = 1;
-  g().FunctionText = "x";
-  item("KeepGraph1").trigger();
-  drawFunction("-x");
+  keepThenDraw("x", "-x");
   const QImage painted = p.PictureCopy;
   QAction& exact = item("ExactHiding1");
   ASSERT_TRUE(exact.isCheckable());

@@ -25,6 +25,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 
 #include <algorithm>
@@ -367,12 +368,15 @@ bool TKelvoScrn1::drawGraph() {
     if (m_forms.graphsFm->isVisible()) m_forms.graphsFm->refresh();
   }
   // The kept graphs that could not be drawn are named; the current one reopens the editor.
-  if (!p.GraphFailures.empty()) {
-    QStringList failures;
-    for (const std::string& failure : p.GraphFailures) failures << EngineText(failure);
-    showWarning(failures.join('\n'));
-  }
+  showGraphFailures();
   return p.graph.EvalFailed;
+}
+
+void TKelvoScrn1::showGraphFailures() {
+  if (p.GraphFailures.empty()) return;
+  QStringList failures;
+  for (const std::string& failure : p.GraphFailures) failures << EngineText(failure);
+  showWarning(failures.join('\n'));
 }
 
 void TKelvoScrn1::reportFailedDraw() {

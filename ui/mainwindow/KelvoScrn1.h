@@ -111,8 +111,8 @@ public:
   // checked first, so that one that cannot be taken changes nothing; a changed graph is asked
   // about before it is set aside. Returns whether the file's graph is shown.
   bool openGraphFile(const QString& path);
-  // Shows the graph of a file already read (the command line's hand-over), in the window's
-  // own size, and draws it.
+  // Shows the graph of a file already read (by Open, or the command line's hand-over), in the
+  // window size the file names, and draws it.
   void showGraphFile(const QString& path, const GraphFile& file);
   // Writes the graph file to path; a failure is shown. The graph then counts as unchanged.
   bool saveGraphFileAs(const QString& path);
@@ -193,7 +193,9 @@ private:
   // Save, or Save As for a graph without a file; whether it was saved.
   bool saveGraph();
   bool saveGraphAsked();
-  void applyGraphFile(const QString& path, const GraphFile& file);
+  // The graph is now that of the file at path, as it stands: unchanged, named in the caption,
+  // first among the recent files.
+  void takeAsGraphFile(const QString& path);
   void setClientSize(int width, int height);
   // The captions "a=" ... "f =" of the parameters the file shows, at their values.
   void showParameterCaptions(const GraphExtras& extras);
@@ -348,6 +350,8 @@ private:
   // Draw without the failure's beeps and editor; whether an evaluation failed.
   bool drawGraph();
   void reportFailedDraw();
+  // The kept graphs the last drawing could not draw, named in one warning; none, no warning.
+  void showGraphFailures();
   // The one place that shows and hides the menus, items and captions of the graph kind.
   void updateMenusForKind();
   // The layout around the graphing rectangle for the current picture rectangle.

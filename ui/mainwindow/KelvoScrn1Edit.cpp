@@ -30,7 +30,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QStringList>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -267,9 +266,5 @@ void TKelvoScrn1::keptGraphsChanged() {
     captureAndShow();
     refreshValueListing();
   }
-  if (!p.GraphFailures.empty()) {
-    QStringList failures;
-    for (const std::string& failure : p.GraphFailures) failures << EngineText(failure);
-    showWarning(failures.join('\n'));
-  }
+  showGraphFailures();
 }

@@ -147,12 +147,8 @@ bool TKelvoScrn1::openGraphFile(const QString& path) {
   GraphFile file;
   if (!showFileResult(LoadGraphFile(path.toStdString(), file), path)) return false;
   if (!maySetGraphAside()) return false;
-  applyGraphFile(path, file);
+  showGraphFile(path, file);
   return true;
-}
-
-void TKelvoScrn1::showGraphFile(const QString& path, const GraphFile& file) {
-  applyGraphFile(path, file);
 }
 
 namespace {
@@ -193,7 +189,7 @@ const char* graphSizeItem(double factor) {
 // the start-up form does, the file applied to its defaults, the window's size, the bare axes
 // of the file's box and view, the picture drawn over, Draw, then plane, line, contours and the
 // graph size, as the menus draw them after a Draw.
-void TKelvoScrn1::applyGraphFile(const QString& path, const GraphFile& file) {
+void TKelvoScrn1::showGraphFile(const QString& path, const GraphFile& file) {
   std::vector<std::string> warnings;
   const GraphExtras extras = extrasOf(file, warnings);
   const DecodedPicture picture = pictureOf(extras, warnings);
@@ -234,11 +230,7 @@ void TKelvoScrn1::applyGraphFile(const QString& path, const GraphFile& file) {
   }
   showCommandPicture();
 
-  m_graphPath = QFileInfo(path).absoluteFilePath();
-  m_savedText = graphText();
-  AddRecentGraphFile(m_graphPath);
-  updateRecentGraphFiles();
-  updateCaption();
+  takeAsGraphFile(path);
   if (!warnings.empty()) {
     QString text = tr("%1 was opened; these settings were passed over:").arg(path);
     for (const std::string& warning : warnings) text += "\n" + EngineText(warning);
@@ -313,12 +305,16 @@ bool TKelvoScrn1::saveGraphFileAs(const QString& path) {
   if (!showFileResult(SaveGraphFile(path.toStdString(), p.graph, currentExtras(), p.KeptGraphs),
                       path))
     return false;
+  takeAsGraphFile(path);
+  return true;
+}
+
+void TKelvoScrn1::takeAsGraphFile(const QString& path) {
   m_graphPath = QFileInfo(path).absoluteFilePath();
   m_savedText = graphText();
   AddRecentGraphFile(m_graphPath);
   updateRecentGraphFiles();
   updateCaption();
-  return true;
 }
 
 // ---- Recent files ------------------------------------------------------------------------

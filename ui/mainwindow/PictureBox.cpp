@@ -6,6 +6,7 @@
 #include "io/VectorPicture.h"
 #include "render/Program.h"
 
+#include <QColorSpace>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,6 +28,15 @@ const QImage* restingPicture(const Program& p) {
   if (p.DrawInProgress || p.Picture.isNull()) return nullptr;
   if (p.graph.PictureCopyValid && !p.PictureCopy.isNull()) return &p.PictureCopy;
   return &p.Picture;
+}
+
+// Whether copy, just drawn at the corner of picture, left picture equal to it pixel for pixel:
+// an opaque copy of the same size and kind covers every pixel. Known so, the paints of a
+// resting picture need not compare the two images whole.
+bool drawnAsExactCopy(const QImage& copy, const QImage& picture) {
+  return copy.format() == QImage::Format_RGB32 && picture.format() == QImage::Format_RGB32 &&
+         copy.size() == picture.size() && copy.devicePixelRatio() == picture.devicePixelRatio() &&
+         copy.colorSpace() == picture.colorSpace();
 }
 
 } // namespace
@@ -76,8 +86,9 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void PictureBox::paintPicture(QPainter& painter) {
-  if (!m_pictureChanged && !p.DrawInProgress && p.graph.PictureCopyValid &&
-      !p.PictureCopy.isNull() && !p.Picture.isNull()) {
+  const bool restored = !m_pictureChanged && !p.DrawInProgress && p.graph.PictureCopyValid &&
+                        !p.PictureCopy.isNull() && !p.Picture.isNull();
+  if (restored) {
     QPainter restore(&p.Picture);
     restore.drawImage(0, 0, p.PictureCopy);
   }
@@ -89,7 +100,10 @@ void PictureBox::paintPicture(QPainter& painter) {
   const qreal ratio = devicePixelRatioF();
   // The sharp twin stands for the picture only while the picture shows what rests.
   const QImage* resting = ratio > 1 ? restingPicture(p) : nullptr;
-  const bool pictureIsFinished = resting && (resting == &p.Picture || p.Picture == *resting);
+  const bool pictureIsFinished =
+      resting &&
+      (resting == &p.Picture || (restored && drawnAsExactCopy(p.PictureCopy, p.Picture)) ||
+       p.Picture == *resting);
   if (const QImage* sharp = pictureIsFinished ? m_sharp.current(p, ratio) : nullptr) {
     painter.drawImage(0, 0, *sharp);
     return;

@@ -313,12 +313,7 @@ FileResult encodePicture(const Program& p, const RenderOptions& o,
   if (isVectorOutput(o))
     return o.full ? EncodeVectorFullGraph(format, p, labels, bytes)
                   : EncodeVectorPicture(format, p.PictureCopy, p.pictureRecorder, bytes);
-  QImage picture;
-  if (o.scale > 1)
-    picture = o.full ? ScaledFullGraph(p, labels, o.scale)
-                     : ScaledPicture(p.PictureCopy, p.pictureRecorder, o.scale);
-  else
-    picture = o.full ? ComposeFullGraph(p, labels) : p.PictureCopy;
+  const QImage picture = PictureAtScale(p, labels, o.full, o.scale);
   std::vector<unsigned char> raster;
   const FileResult encoded = EncodePicture(picture, format, p.graph.JpegQuality, raster);
   bytes.assign(raster.begin(), raster.end());

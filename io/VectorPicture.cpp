@@ -126,6 +126,13 @@ QImage ScaledFullGraph(const Program& p, const FullGraphLabels& labels, int scal
   });
 }
 
+QImage PictureAtScale(const Program& p, const FullGraphLabels& labels, bool full, int scale) {
+  if (scale > 1)
+    return full ? ScaledFullGraph(p, labels, scale)
+                : ScaledPicture(p.PictureCopy, p.pictureRecorder, scale);
+  return full ? ComposeFullGraph(p, labels) : p.PictureCopy;
+}
+
 namespace {
 
 // Qt's PDF writer puts the time of writing into the document, so that no two files of the same

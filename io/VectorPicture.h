@@ -28,6 +28,9 @@ void PaintVectorPicture(QPainter& painter, const QImage& picture, const PictureR
 inline constexpr int MaxPictureScale = 4;
 QImage ScaledPicture(const QImage& picture, const PictureRecorder& recorder, int scale);
 QImage ScaledFullGraph(const Program& p, const FullGraphLabels& labels, int scale);
+// The raster picture a save writes: the captured picture, or with `full` the full graph, at
+// scale 1 as they are and larger drawn again as above.
+QImage PictureAtScale(const Program& p, const FullGraphLabels& labels, bool full, int scale);
 
 // The SVG or PDF document of the picture alone: its record drawn as shapes, lines and letters
 // when the record matches it, the picture as an image otherwise.

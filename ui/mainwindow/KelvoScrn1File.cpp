@@ -157,12 +157,7 @@ bool TKelvoScrn1::savePictureAs(const QString& chosen, bool full, int scale) {
   scale = std::clamp(scale, 1, MaxPictureScale);
   // A larger picture is drawn again from the record of the drawing, as kelvo render --scale
   // draws it, so that its lines and letters are sharp.
-  QImage picture;
-  if (scale > 1)
-    picture = full ? ScaledFullGraph(p, windowLabels(), scale)
-                   : ScaledPicture(p.PictureCopy, p.pictureRecorder, scale);
-  else
-    picture = full ? ComposeFullGraph(p, windowLabels()) : p.PictureCopy;
+  const QImage picture = PictureAtScale(p, windowLabels(), full, scale);
   return showFileResult(WritePicture(picture, target.format, target.path, p.graph.JpegQuality),
                         QString::fromStdString(target.path));
 }
